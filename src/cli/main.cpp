@@ -1,0 +1,54 @@
+// lumenscribe: names photos and movies after the moment they were taken.
+// main() only dispatches: the work is in the core, the wording in the commands.
+#include "cli/CommandRegistry.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace lumenscribe;
+
+namespace {
+
+void printHelp(const CommandRegistry& registry, QTextStream& out)
+{
+    out << "Usage: lumenscribe COMMAND [OPTIONS]\n\n"
+        << "Gives photos and movies names made from the moment they were taken.\n\n"
+        << "Commands:\n";
+    for (const auto& command : registry.commands())
+        out << "  " << command->name().leftJustified(10) << command->summary() << '\n';
+    out << "\nOptions:\n  -h, --help     Show this help.\n  -v, --version  Show the version.\n"
+        << "\nRun 'lumenscribe COMMAND --help' for the options of one command.\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumenscribe"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList args = QCoreApplication::arguments();
+    const CommandRegistry registry;
+
+    const QString first = args.value(1);
+    if (first.isEmpty() || first == u"-h" || first == u"--help" || first == u"help") {
+        printHelp(registry, out);
+        return first.isEmpty() ? 2 : 0;
+    }
+    if (first == u"-v" || first == u"--version") {
+        out << "lumenscribe " << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    if (Command* command = registry.find(first)) {
+        QStringList rest = args.mid(2);
+        rest.prepend(QStringLiteral("lumenscribe ") + first);
+        return command->run(rest, out, err);
+    }
+    err << "lumenscribe: unknown command '" << first << "' (see lumenscribe --help)\n";
+    return 2;
+}

@@ -1,0 +1,1 @@
+namespace lumenscribe { int namingPlaceholder() { return 0; } }
