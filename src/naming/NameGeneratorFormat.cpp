@@ -1,0 +1,213 @@
+// The %-code language: a walk over the format's UTF-16 units that copies
+// literals and writes dates, counters, pieces of the old name, the file type
+// suffix, the prefix and the suffix.
+#include "naming/NameGenerator.h"
+
+#include <algorithm>
+
+namespace lumenscribe {
+
+namespace {
+
+constexpr int kYearWidth = 4;
+constexpr int kFieldWidth = 2;
+
+// Pads like printf's "%0*d": the sign counts toward the width.
+QString padded(int number, int width)
+{
+    return QString::asprintf("%0*d", width, number);
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+QString lastPathComponent(const QString& path)
+{
+    qsizetype end = path.size();
+    while (end > 1 && path.at(end - 1) == u'/')
+        --end;
+    const qsizetype slash = path.lastIndexOf(u'/', end - 1);
+    return path.mid(slash + 1, end - slash - 1);
+}
+
+// Position of the dot before the extension in a last path component, or -1.
+qsizetype extensionDot(const QString& name)
+{
+    return name.lastIndexOf(u'.');
+}
+
+} // namespace
+
+char16_t NameGenerator::specialChars(char16_t c)
+{
+    return (c == u':' || c == u'/' || c == u'\\') ? u'-' : c;
+}
+
+QString NameGenerator::processDigitFormat(char16_t selector, int number, int digits) const
+{
+    if (selector == 0)
+        return padded(number, digits);
+    if (selector == u'0')
+        return QString::number(number);
+    const int k = selector - u'0';
+    if (k < 1 || k > digits)
+        return {};
+    int value = number < 0 ? -number : number;
+    for (int i = 1; i < k; ++i)
+        value /= 10;
+    return QString::number(value % 10);
+}
+
+QString NameGenerator::processFormatString(bool example)
+{
+    m_containsCounter = false;
+    m_containsSecondsField = false;
+    QString out;
+    const QString& format = m_formatString;
+    const qsizetype length = format.size();
+    qsizetype i = 0;
+    while (i < length) {
+        const char16_t c = format.at(i).unicode();
+        if (c != u'%') {
+            out.append(QChar(specialChars(c)));
+            ++i;
+            continue;
+        }
+        if (i + 1 >= length)
+            break; // a trailing "%" writes nothing and ends the walk
+        char16_t code = format.at(i + 1).unicode();
+        char16_t selector = 0;
+        i += 2;
+        if (i < length && format.at(i).unicode() != 0 && isDigit(code)) {
+            selector = code;
+            code = format.at(i).unicode();
+            ++i;
+        }
+        if (example && (code == u'P' || code == u'S'))
+            continue;
+        appendCode(out, code, selector);
+    }
+    return out;
+}
+
+void NameGenerator::appendCode(QString& out, char16_t code, char16_t selector)
+{
+    switch (code) {
+    case u'%': out.append(u'%'); break;
+    case u'Y': out.append(processDigitFormat(selector, m_year, kYearWidth)); break;
+    case u'M': out.append(processDigitFormat(selector, m_month, kFieldWidth)); break;
+    case u'D': out.append(processDigitFormat(selector, m_day, kFieldWidth)); break;
+    case u'h': appendHour(out, selector); break;
+    case u'm': out.append(processDigitFormat(selector, m_minute, kFieldWidth)); break;
+    case u's':
+        m_containsSecondsField = true;
+        out.append(processDigitFormat(selector, m_second, kFieldWidth));
+        break;
+    case u'A':
+        if (m_timeFormat == 1)
+            out.append(m_hour < 12 ? u"AM" : u"PM");
+        else if (m_timeFormat == 2)
+            out.append(m_hour < 12 ? u"am" : u"pm");
+        break;
+    case u'C': appendCounter(out); break;
+    case u'Q':
+        out.append(m_seqCounterDigits > 0 ? padded(m_seqCounter, m_seqCounterDigits)
+                                          : QString::number(m_seqCounter));
+        break;
+    case u'F': appendFileTypeSuffix(out); break;
+    case u'O': out.append(lastPathComponent(m_fileName)); break;
+    case u'o': out.append(oldNameWithoutExtension()); break;
+    case u'P': out.append(m_prefixString); break;
+    case u'S': out.append(m_suffixString); break;
+    case u'U':
+        if (selector >= u'1' && selector <= u'4') {
+            const int slot = selector - u'1';
+            makeSubString(slot);
+            out.append(m_subString[slot]);
+        }
+        break;
+    default: break; // unknown codes write nothing
+    }
+}
+
+void NameGenerator::appendHour(QString& out, char16_t selector) const
+{
+    int hour = m_hour;
+    if (m_timeFormat != 0) {
+        hour %= 12;
+        if (hour == 0)
+            hour = 12;
+    }
+    out.append(processDigitFormat(selector, hour, kFieldWidth));
+}
+
+void NameGenerator::appendCounter(QString& out)
+{
+    m_containsCounter = true;
+    if (m_counterOnlyShowForIdenticalFiles && m_counter < 1)
+        return;
+    const int value = m_counterStartsFromZero ? m_counter : m_counter + 1;
+    for (const QChar c : m_counterPrefix)
+        out.append(QChar(specialChars(c.unicode())));
+    out.append(padded(value, m_counterDigits));
+}
+
+void NameGenerator::appendFileTypeSuffix(QString& out) const
+{
+    const QString name = lastPathComponent(m_fileName);
+    const qsizetype dot = extensionDot(name);
+    if (dot < 0 || dot + 1 >= name.size())
+        return;
+    QString extension = name.mid(dot + 1);
+    switch (m_fileTypeSuffixCase) {
+    case 0: break;
+    case 1: extension = extension.toLower(); break;
+    case 2: extension = extension.toUpper(); break;
+    default: return;
+    }
+    if (m_fileTypeSuffixDot)
+        out.append(u'.');
+    out.append(extension);
+}
+
+QString NameGenerator::oldNameWithoutExtension() const
+{
+    const QString name = lastPathComponent(m_fileName);
+    const qsizetype dot = extensionDot(name);
+    return dot < 0 ? name : name.left(dot);
+}
+
+void NameGenerator::makeSubString(int slot)
+{
+    if (slot < 0 || slot >= kSubStringSlots)
+        return;
+    QString sourceText;
+    const int source = m_subStringSource[slot];
+    if (source == 0) {
+        sourceText = oldNameWithoutExtension();
+    } else if (source >= 1 && source <= kSubStringSlots && source - 1 < slot) {
+        makeSubString(source - 1); // a slot only builds on slots before it: no cycle
+        sourceText = m_subString[source - 1];
+    } else {
+        m_subString[slot].clear();
+        return;
+    }
+    // 64-bit arithmetic: the parameters are any stored integers.
+    const qint64 length = sourceText.size();
+    const qint64 a = m_subStringParamA[slot];
+    const qint64 b = m_subStringParamB[slot];
+    const qint64 clampedA = std::clamp<qint64>(a, 0, length);
+    QString result;
+    switch (m_subStringType[slot]) {
+    case 0: result = sourceText.left(clampedA); break;
+    case 1: result = sourceText.mid(std::clamp<qint64>(length - a, 0, length)); break;
+    case 2: result = sourceText.mid(clampedA); break;
+    case 3: result = sourceText.mid(clampedA, std::min(std::max<qint64>(b, 0), length - clampedA)); break;
+    default: break;
+    }
+    m_subString[slot] = result;
+}
+
+} // namespace lumenscribe

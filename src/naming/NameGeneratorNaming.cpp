@@ -1,0 +1,126 @@
+// Name making: the new name of a file or folder with the search for a name
+// that is not taken, examples and pop-up titles, and the local broken-down
+// date the codes print.
+#include "naming/FileProbe.h"
+#include "naming/NameGenerator.h"
+
+#include <cmath>
+#include <ctime>
+#include <limits>
+
+namespace lumenscribe {
+
+namespace {
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty())
+        return name;
+    if (folder.endsWith(u'/'))
+        return folder + name;
+    return folder + u'/' + name;
+}
+
+} // namespace
+
+void NameGenerator::takeDate(Instant date)
+{
+    // Cut toward zero to whole seconds, then the C library's local time, so
+    // that daylight saving is decided exactly as the rest of the system does.
+    if (!std::isfinite(date) || std::fabs(date) > 1e15)
+        return;
+    const std::time_t seconds = static_cast<std::time_t>(std::trunc(date));
+    std::tm broken{};
+    if (localtime_r(&seconds, &broken) == nullptr)
+        return;
+    m_year = broken.tm_year + 1900;
+    m_month = broken.tm_mon + 1;
+    m_day = broken.tm_mday;
+    m_hour = broken.tm_hour;
+    m_minute = broken.tm_min;
+    m_second = broken.tm_sec;
+}
+
+QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString& path,
+                                              Instant date)
+{
+    m_fileName = file;
+    takeDate(date);
+    m_counter = 0;
+    const QString name = processFormatString(false);
+    if (!FileProbe::exists(joinPath(path, name)))
+        return name;
+    // Without a counter code, and with no seconds code to shift (or with
+    // counters asked for), the style cannot vary the name: the caller's name
+    // check reports the clash.
+    if (!m_containsCounter && (m_identicalFileNamesOption == 1 || !m_containsSecondsField))
+        return name;
+    return searchFreeName(path, date, name);
+}
+
+QString NameGenerator::searchFreeName(const QString& path, Instant date, const QString& firstName)
+{
+    Instant shifted = date;
+    m_counter = -1;
+    QString name = firstName;
+    for (int pass = 0; pass < kMaxSearchPasses; ++pass) {
+        if (m_identicalFileNamesOption == 1) {
+            ++m_counter;
+        } else if (m_containsSecondsField) {
+            shifted += 1.0;
+            takeDate(shifted);
+        } else {
+            ++m_counter;
+        }
+        name = processFormatString(false);
+        if (!FileProbe::exists(joinPath(path, name)))
+            return name;
+    }
+    // Every name the style could reach is taken: hand back its own first
+    // name, with the working fields that made it, for the name check.
+    takeDate(date);
+    m_counter = 0;
+    return processFormatString(false);
+}
+
+QString NameGenerator::makeNewFolderNameAtPath(const QString& path, Instant date)
+{
+    return makeNewFileNameForFile(QString(), path, date);
+}
+
+QString NameGenerator::makeExampleFileNameForDate(Instant date, const QString& exampleFileName)
+{
+    m_fileName = exampleFileName;
+    takeDate(date);
+    m_counter = 0;
+    return processFormatString(true);
+}
+
+QString NameGenerator::makeExampleFolderNameForDate(Instant date)
+{
+    return makeExampleFileNameForDate(date, QString());
+}
+
+QString NameGenerator::popUpStringForDate(OptionalInstant date)
+{
+    m_fileName = popUpExampleFileName();
+    if (date) {
+        takeDate(*date);
+    } else {
+        m_year = 2002;
+        m_month = 4;
+        m_day = 25;
+        m_hour = 21;
+        m_minute = 36;
+        m_second = 17;
+    }
+    m_counter = 0;
+    return processFormatString(true);
+}
+
+OptionalInstant NameGenerator::fileCreationDateForFile(const QString& path)
+{
+    return FileProbe::creationDate(path);
+}
+
+} // namespace lumenscribe

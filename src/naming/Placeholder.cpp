@@ -1,1 +1,0 @@
-namespace lumenscribe { int namingPlaceholder() { return 0; } }
