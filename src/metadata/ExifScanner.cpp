@@ -1,0 +1,76 @@
+#include "metadata/ExifScanner.h"
+
+#include "metadata/DateText.h"
+#include "metadata/ExifDate.h"
+#include "metadata/ExifDictionary.h"
+#include "metadata/TiffWalker.h"
+
+#include <algorithm>
+
+namespace lumenscribe {
+
+namespace {
+
+// The scan reads growing windows so that a JPEG costs a few kilobytes while
+// a long search through a large file still reads in large pieces.
+constexpr quint64 FirstWindow = 4096;
+constexpr quint64 LargestWindow = 1024 * 1024;
+// Enough to test "TimeDate=" and "Exif\0" at the window's last position.
+constexpr qsizetype Lookahead = 16;
+
+} // namespace
+
+void ExifScanner::scan(ExifDictionary& dictionary, const ByteReader& buffer)
+{
+    const quint64 length = buffer.size();
+    quint64 nextWindow = FirstWindow;
+    quint64 start = 0;
+    quint64 end = 0;
+    QByteArray window;
+    quint64 p = 0;
+    while (p < length) {
+        if (p >= end) {
+            start = p;
+            window = buffer.bytesUpTo(p, nextWindow + Lookahead);
+            if (window.isEmpty())
+                return; // the bytes could not be fetched
+            end = start + std::min(nextWindow, quint64(window.size()));
+            // Past the end the bytes read as zero, like the byte after a buffer.
+            window.append(QByteArray(Lookahead, '\0'));
+            nextWindow = std::min(nextWindow * 2, LargestWindow);
+        }
+        const QByteArrayView here = QByteArrayView(window).sliced(qsizetype(p - start));
+        if (here.startsWith("TimeDate=")) {
+            storeTimeDate(dictionary, buffer, p + 9);
+            return;
+        }
+        if (here.startsWith(QByteArrayView("Exif\0", 5))) {
+            if (TiffWalker::byteOrderAt(buffer, p + 6)) {
+                walkHeader(dictionary, buffer, p + 6);
+                return;
+            }
+            p += 9;
+            continue;
+        }
+        if (here.startsWith("II") || here.startsWith("MM")) {
+            walkHeader(dictionary, buffer, p);
+            return;
+        }
+        ++p;
+    }
+}
+
+void ExifScanner::walkHeader(ExifDictionary& dictionary, const ByteReader& buffer, quint64 base)
+{
+    // A mark not followed by 42 ends the scan: it does not look further.
+    TiffWalker::walkTiffHeader(dictionary, buffer, base);
+}
+
+void ExifScanner::storeTimeDate(ExifDictionary& dictionary, const ByteReader& buffer, quint64 pos)
+{
+    const long seconds = DateText::readNumber(buffer.bytesUpTo(pos, 64), 0);
+    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
+        date->setDate(double(seconds));
+}
+
+} // namespace lumenscribe

@@ -1,0 +1,116 @@
+#include "metadata/RiffReader.h"
+
+#include "metadata/DateText.h"
+#include "metadata/ExifDate.h"
+#include "metadata/ExifDictionary.h"
+#include "metadata/FreeFormDate.h"
+#include "metadata/TiffWalker.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lumenscribe {
+
+namespace {
+
+constexpr ByteOrder Le = ByteOrder::Little;
+
+void copyInto(const ByteReader& buffer, quint64 from, quint64 count, char* to)
+{
+    const QByteArray bytes = buffer.bytesUpTo(from, count);
+    std::memcpy(to, bytes.constData(), std::size_t(bytes.size()));
+}
+
+} // namespace
+
+void RiffReader::readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind,
+                          DateBytes& text, int& found)
+{
+    for (quint64 at = from; at < to;) {
+        const auto id = buffer.bytesAt(at, 4);
+        const auto size = buffer.u32At(at + 4, Le);
+        if (!id || !size)
+            return;
+        const quint64 data = at + 8;
+        if (kind == ListKind::Info && *id == "ICRD") {
+            copyInto(buffer, data, 10, text.data());
+            ++found;
+        } else if (kind == ListKind::Exif && *id == "etim") {
+            copyInto(buffer, data, 10, text.data() + 11);
+            ++found;
+        } else if (kind == ListKind::Header && *id == "IDIT") {
+            copyInto(buffer, data, std::min<quint64>(*size, 45), text.data());
+            found = 2;
+        }
+        at = data + *size;
+    }
+}
+
+void RiffReader::readDate(ExifDictionary& dictionary, const ByteReader& buffer)
+{
+    DateBytes text{};
+    text[10] = ' ';
+    int found = 0;
+    const quint64 end = std::min<quint64>(buffer.u32At(4, Le).value_or(0), buffer.size());
+    for (quint64 at = 12; found < 2;) {
+        if (at >= end)
+            return;
+        const auto id = buffer.bytesAt(at, 4);
+        const auto size = buffer.u32At(at + 4, Le);
+        if (!id || !size)
+            return; // a chunk header cut off by the end of the file
+        const quint64 data = at + 8;
+        const quint64 next = data + *size;
+        if (*id == "LIST") {
+            const QByteArray type = buffer.bytesAt(data, 4).value_or(QByteArray());
+            const ListKind kind = type == "hdrl"   ? ListKind::Header
+                                  : type == "INFO" ? ListKind::Info
+                                  : type == "exif" ? ListKind::Exif
+                                                   : ListKind::Other;
+            if (kind != ListKind::Other)
+                readList(buffer, data + 4, next, kind, text, found);
+        }
+        at = next;
+    }
+    storeDate(dictionary, text);
+}
+
+void RiffReader::storeDate(ExifDictionary& dictionary, const DateBytes& text)
+{
+    const bool dateSeparators =
+        (text[4] == ':' && text[7] == ':') || (text[4] == '-' && text[7] == '-');
+    const bool fixedForm = dateSeparators && text[10] == ' ' && text[13] == ':' && text[16] == ':';
+    std::optional<double> instant;
+    if (fixedForm)
+        instant = DateText::localInstant(QByteArrayView(text.data(), qsizetype(text.size())));
+    else
+        instant = FreeFormDate::parse(QByteArrayView(text.data(), qstrnlen(text.data(), 49)));
+    if (!instant)
+        return;
+    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
+        date->setDate(*instant);
+}
+
+bool RiffReader::readWebP(ExifDictionary& dictionary, const ByteReader& buffer)
+{
+    const quint64 end = std::min<quint64>(quint64(buffer.u32At(4, Le).value_or(0)) + 8,
+                                          buffer.size());
+    for (quint64 at = 12; at + 8 <= end;) {
+        const auto id = buffer.bytesAt(at, 4);
+        const auto size = buffer.u32At(at + 4, Le);
+        if (!id || !size)
+            return false;
+        if (*id == "EXIF") {
+            const auto chunk = buffer.sub(at + 8, *size);
+            if (!chunk)
+                return false;
+            // Some writers keep the JPEG-style "Exif\0\0" in front of the TIFF data.
+            const quint64 base = chunk->matchesAt(0, QByteArrayView("Exif\0\0", 6)) ? 6 : 0;
+            return TiffWalker::walkTiffHeader(dictionary, *chunk, base);
+        }
+        at += 8 + quint64(*size) + (*size & 1); // chunks are padded to even lengths
+    }
+    return false;
+}
+
+} // namespace lumenscribe

@@ -1,0 +1,260 @@
+#include "metadata/TiffWalker.h"
+
+#include "metadata/DateText.h"
+#include "metadata/ExifDate.h"
+#include "metadata/ExifDictionary.h"
+#include "metadata/ExifInteger.h"
+#include "metadata/ExifOption.h"
+#include "metadata/ExifRational.h"
+#include "metadata/ExifString.h"
+#include "metadata/TextBytes.h"
+
+namespace lumenscribe {
+
+namespace {
+
+// Real files nest one Exif directory in IFD0; these bounds only stop crafted
+// pointer webs from multiplying the work.
+constexpr int MaxDepth = 4;
+constexpr std::size_t MaxDirectories = 16;
+// Long enough for every date layout; the fields stand at fixed positions.
+constexpr quint64 DateTextBytes = 64;
+
+enum class Rule { Integer, Option, Iso, Flash, Text, FourByteText, Date, Rational, ExifPointer };
+
+struct TagRule
+{
+    uint16_t tag;
+    const char16_t* key;
+    Rule rule;
+};
+
+constexpr TagRule Tags[] = {
+    {0x0100, u"ImageWidth", Rule::Integer},
+    {0x0101, u"ImageLength", Rule::Integer},
+    {0x0103, u"Compression", Rule::Integer},
+    {0x0106, u"PhotometricInterpretation", Rule::Integer},
+    {0x010F, u"Make", Rule::Text},
+    {0x0110, u"Model", Rule::Text},
+    {0x0112, u"Orientation", Rule::Option},
+    {0x0115, u"SamplesPerPixel", Rule::Integer},
+    {0x011A, u"XResolution", Rule::Rational},
+    {0x011B, u"YResolution", Rule::Rational},
+    {0x011C, u"PlanarConfiguration", Rule::Integer},
+    {0x0128, u"ResolutionUnit", Rule::Option},
+    {0x0131, u"Software", Rule::Text},
+    {0x0132, u"DateTime", Rule::Date},
+    {0x013B, u"Artist", Rule::Text},
+    {0x0212, u"YCbCrSubSampling", Rule::Integer},
+    {0x0213, u"YCbCrPositioning", Rule::Option},
+    {0x8298, u"Copyright", Rule::Text},
+    {0x829A, u"ExposureTime", Rule::Rational},
+    {0x829D, u"FNumber", Rule::Rational},
+    {0x8769, nullptr, Rule::ExifPointer},
+    {0x8822, u"ExposureProgram", Rule::Option},
+    {0x8827, u"ISOSpeedRatings", Rule::Iso},
+    {0x9000, u"ExifVersion", Rule::FourByteText},
+    {0x9003, u"DateTimeOriginal", Rule::Date},
+    {0x9004, u"DateTimeDigitized", Rule::Date},
+    {0x9010, u"OffsetTime", Rule::Text},
+    {0x9011, u"OffsetTimeOriginal", Rule::Text},
+    {0x9012, u"OffsetTimeDigitized", Rule::Text},
+    {0x9102, u"CompressedBitsPerPixel", Rule::Rational},
+    {0x9201, u"ShutterSpeedValue", Rule::Rational},
+    {0x9204, u"ExposureBiasValue", Rule::Rational},
+    {0x9205, u"MaxApertureValue", Rule::Rational},
+    {0x9206, u"SubjectDistance", Rule::Rational},
+    {0x9207, u"MeteringMode", Rule::Option},
+    {0x9208, u"LightSource", Rule::Option},
+    {0x9209, nullptr, Rule::Flash},
+    {0x920A, u"FocalLength", Rule::Rational},
+    {0x9290, u"SubsecTime", Rule::Text},
+    {0x9291, u"SubsecTimeOriginal", Rule::Text},
+    {0x9292, u"SubsecTimeDigitized", Rule::Text},
+    {0xA000, u"FlashPixVersion", Rule::FourByteText},
+    {0xA001, u"ColorSpace", Rule::Option},
+    {0xA002, u"PixelXDimension", Rule::Integer},
+    {0xA003, u"PixelYDimension", Rule::Integer},
+    {0xA405, u"FocalLengthIn35mmFilm", Rule::Integer},
+};
+
+const TagRule* findRule(uint16_t tag)
+{
+    for (const TagRule& rule : Tags) {
+        if (rule.tag == tag)
+            return &rule;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TiffWalker::TiffWalker(ExifDictionary& dictionary, const ByteReader& buffer)
+    : m_dictionary(dictionary), m_buffer(buffer)
+{
+}
+
+std::optional<ByteOrder> TiffWalker::byteOrderAt(const ByteReader& buffer, quint64 pos)
+{
+    if (buffer.matchesAt(pos, "II"))
+        return ByteOrder::Little;
+    if (buffer.matchesAt(pos, "MM"))
+        return ByteOrder::Big;
+    return std::nullopt;
+}
+
+bool TiffWalker::walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer,
+                                quint64 base)
+{
+    const auto order = byteOrderAt(buffer, base);
+    if (!order || buffer.u16At(base + 2, *order) != 42)
+        return false;
+    const auto offset = buffer.u32At(base + 4, *order);
+    if (!offset)
+        return false;
+    TiffWalker(dictionary, buffer).searchIFD(*order, base, base + *offset);
+    return true;
+}
+
+void TiffWalker::searchIFD(ByteOrder order, quint64 base, quint64 position)
+{
+    m_order = order;
+    m_base = base;
+    m_visited.clear();
+    walk(position, 0);
+}
+
+void TiffWalker::walk(quint64 position, int depth)
+{
+    if (depth > MaxDepth || m_visited.size() >= MaxDirectories ||
+        !m_visited.insert(position).second)
+        return;
+    const auto count = m_buffer.u16At(position, m_order);
+    if (!count)
+        return;
+    for (quint64 i = 0; i < *count; ++i) {
+        std::array<uint8_t, 12> raw{};
+        if (!m_buffer.readAt(position + 2 + 12 * i, raw))
+            return; // a truncated table ends the walk; what was read stays
+        Entry entry{uint16_t(decode(&raw[0], 2)), uint16_t(decode(&raw[2], 2)),
+                    decode(&raw[4], 4), decode(&raw[8], 4), {raw[8], raw[9], raw[10], raw[11]}};
+        record(entry, depth);
+    }
+}
+
+uint32_t TiffWalker::decode(const uint8_t* bytes, int width) const
+{
+    uint32_t value = 0;
+    for (int i = 0; i < width; ++i)
+        value = (value << 8) | bytes[m_order == ByteOrder::Big ? i : width - 1 - i];
+    return value;
+}
+
+uint32_t TiffWalker::integer(const Entry& entry) const
+{
+    const bool little = m_order == ByteOrder::Little;
+    switch (entry.type) {
+    case 1:
+        return little ? entry.value & 0xFF : entry.value >> 24;
+    case 3:
+        return little ? entry.value & 0xFFFF : entry.value >> 16;
+    case 4:
+    case 9:
+        return entry.value;
+    default:
+        return 0;
+    }
+}
+
+uint32_t TiffWalker::lowIntegers(const Entry& entry) const
+{
+    return entry.type == 4 || entry.type == 9 ? entry.value & 0xFFFF : integer(entry);
+}
+
+void TiffWalker::record(const Entry& entry, int depth)
+{
+    const TagRule* rule = findRule(entry.tag);
+    if (!rule)
+        return;
+    const QString key = rule->key ? QString::fromUtf16(rule->key) : QString();
+    switch (rule->rule) {
+    case Rule::ExifPointer:
+        walk(m_base + entry.value, depth + 1);
+        return;
+    case Rule::Integer:
+        if (auto* value = m_dictionary.create<ExifInteger>(key))
+            value->setValue(integer(entry));
+        return;
+    case Rule::Iso:
+        if (auto* value = m_dictionary.create<ExifInteger>(key))
+            value->setValue(lowIntegers(entry));
+        return;
+    case Rule::Option:
+        if (auto* value = m_dictionary.create<ExifOption>(key))
+            value->selectOption(int(integer(entry)));
+        return;
+    case Rule::Flash: {
+        const uint32_t flash = lowIntegers(entry);
+        if (auto* firing = m_dictionary.create<ExifOption>(QStringLiteral("FlashFiringStatus")))
+            firing->selectOption(int(flash & 1));
+        if (auto* ret = m_dictionary.create<ExifOption>(QStringLiteral("FlashReturnStatus")))
+            ret->selectOption(int(flash & 6));
+        return;
+    }
+    case Rule::FourByteText:
+        if (auto* value = m_dictionary.create<ExifString>(key))
+            value->setString(QString::fromLatin1(reinterpret_cast<const char*>(entry.field.data()),
+                                                 4));
+        return;
+    case Rule::Text:
+        recordText(key, entry);
+        return;
+    case Rule::Date:
+        recordDate(key, entry);
+        return;
+    case Rule::Rational:
+        recordRational(key, entry);
+        return;
+    }
+}
+
+void TiffWalker::recordText(const QString& key, const Entry& entry)
+{
+    QByteArray bytes;
+    if (entry.count <= 4) {
+        bytes = QByteArray(reinterpret_cast<const char*>(entry.field.data()), 4);
+        bytes.truncate(bytes.indexOf('\0') < 0 ? 4 : bytes.indexOf('\0'));
+    } else {
+        const auto text = TextBytes::zeroTerminated(m_buffer, m_base + entry.value);
+        if (!text)
+            return; // the offset points outside the file
+        bytes = *text;
+    }
+    if (auto* value = m_dictionary.create<ExifString>(key))
+        value->setString(TextBytes::decode(bytes));
+}
+
+void TiffWalker::recordDate(const QString& key, const Entry& entry)
+{
+    const quint64 at = m_base + entry.value;
+    if (at >= m_buffer.size())
+        return;
+    const auto instant = DateText::localInstant(m_buffer.bytesUpTo(at, DateTextBytes));
+    if (!instant)
+        return; // an unset clock counts as no date at all
+    if (auto* value = m_dictionary.create<ExifDate>(key))
+        value->setDate(*instant);
+}
+
+void TiffWalker::recordRational(const QString& key, const Entry& entry)
+{
+    const quint64 at = m_base + entry.value;
+    const auto numerator = m_buffer.u32At(at, m_order);
+    const auto denominator = m_buffer.u32At(at + 4, m_order);
+    if (!numerator || !denominator)
+        return;
+    if (auto* value = m_dictionary.create<ExifRational>(key))
+        value->setNumerator(*numerator, *denominator);
+}
+
+} // namespace lumenscribe
