@@ -1,10 +1,18 @@
 #include "cli/CommandRegistry.h"
 
+#include "cli/DateCommand.h"
+#include "cli/TagsCommand.h"
+#include "cli/NameCommand.h"
+#include "cli/StylesCommand.h"
+
 namespace lumenscribe {
 
 CommandRegistry::CommandRegistry()
 {
-    // Each command adds itself here as it is written.
+    m_commands.push_back(std::make_unique<StylesCommand>());
+    m_commands.push_back(std::make_unique<NameCommand>());
+    m_commands.push_back(std::make_unique<DateCommand>());
+    m_commands.push_back(std::make_unique<TagsCommand>());
 }
 
 Command* CommandRegistry::find(const QString& name) const
