@@ -21,6 +21,13 @@ void copyInto(const ByteReader& buffer, quint64 from, quint64 count, char* to)
     std::memcpy(to, bytes.constData(), std::size_t(bytes.size()));
 }
 
+// RIFF pads every chunk to an even length; writers of odd-sized text chunks
+// (a 10-character date and its zero byte) rely on it.
+quint64 padded(uint32_t size)
+{
+    return quint64(size) + (size & 1);
+}
+
 } // namespace
 
 void RiffReader::readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind,
@@ -42,7 +49,7 @@ void RiffReader::readList(const ByteReader& buffer, quint64 from, quint64 to, Li
             copyInto(buffer, data, std::min<quint64>(*size, 45), text.data());
             found = 2;
         }
-        at = data + *size;
+        at = data + padded(*size);
     }
 }
 
@@ -60,7 +67,7 @@ void RiffReader::readDate(ExifDictionary& dictionary, const ByteReader& buffer)
         if (!id || !size)
             return; // a chunk header cut off by the end of the file
         const quint64 data = at + 8;
-        const quint64 next = data + *size;
+        const quint64 next = data + padded(*size);
         if (*id == "LIST") {
             const QByteArray type = buffer.bytesAt(data, 4).value_or(QByteArray());
             const ListKind kind = type == "hdrl"   ? ListKind::Header
@@ -108,7 +115,7 @@ bool RiffReader::readWebP(ExifDictionary& dictionary, const ByteReader& buffer)
             const quint64 base = chunk->matchesAt(0, QByteArrayView("Exif\0\0", 6)) ? 6 : 0;
             return TiffWalker::walkTiffHeader(dictionary, *chunk, base);
         }
-        at += 8 + quint64(*size) + (*size & 1); // chunks are padded to even lengths
+        at += 8 + padded(*size);
     }
     return false;
 }

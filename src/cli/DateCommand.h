@@ -1,0 +1,17 @@
+// lumenscribe date: the capture date of each file as the rename run finds it,
+// and where it came from.
+#pragma once
+
+#include "cli/Command.h"
+
+namespace lumenscribe {
+
+class DateCommand : public Command
+{
+public:
+    QString name() const override { return QStringLiteral("date"); }
+    QString summary() const override { return QStringLiteral("Show the capture date of files."); }
+    int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
+};
+
+} // namespace lumenscribe

@@ -1,0 +1,55 @@
+#include "cli/TagsCommand.h"
+
+#include "metadata/ExifAccess.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace lumenscribe {
+
+int TagsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints every tag the metadata reader finds in FILE, sorted by key: one \"KEY<TAB>VALUE\" "
+        "line each, or one JSON object."));
+    parser.addHelpOption();
+    const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                        QStringLiteral("One JSON object of key and value."));
+    parser.addOption(jsonOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
+    if (!parser.parse(arguments)) {
+        err << "lumenscribe tags: " << parser.errorText() << '\n';
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return 0;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        err << "lumenscribe tags: give exactly one file (see lumenscribe tags --help)\n";
+        return 2;
+    }
+    const QString path = parser.positionalArguments().first();
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
+        err << "lumenscribe tags: cannot read '" << path << "'\n";
+        return 1;
+    }
+    ExifAccess reader;
+    reader.readExifInformationFromFile(path);
+    const auto& entries = reader.exifDict().entries();
+    if (parser.isSet(jsonOption)) {
+        QJsonObject object; // keeps its keys sorted, as the dictionary does
+        for (const auto& [key, value] : entries)
+            object.insert(key, value->stringValue());
+        out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+    } else {
+        for (const auto& [key, value] : entries)
+            out << key << '\t' << value->stringValue() << '\n';
+    }
+    return 0;
+}
+
+} // namespace lumenscribe

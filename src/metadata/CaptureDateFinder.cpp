@@ -1,0 +1,34 @@
+#include "metadata/CaptureDateFinder.h"
+
+#include "metadata/ExifAccess.h"
+#include "metadata/ExifDate.h"
+
+#include <QFileInfo>
+
+namespace lumenscribe {
+
+QString CaptureDateFinder::companionPath(const QString& path, const QString& extension)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString stem = dot > slash + 1 ? path.left(dot) : path;
+    return stem + u'.' + extension;
+}
+
+CaptureDateFinder::Result CaptureDateFinder::find(const QString& path)
+{
+    const QString candidates[][2] = {{companionPath(path, QStringLiteral("thm")), QStringLiteral("thm")},
+                                     {companionPath(path, QStringLiteral("THM")), QStringLiteral("THM")},
+                                     {path, QStringLiteral("file")}};
+    ExifAccess reader;
+    for (const auto& [candidate, source] : candidates) {
+        if (source != u"file" && (candidate == path || !QFileInfo(candidate).isFile()))
+            continue;
+        reader.readExifInformationFromFile(candidate);
+        if (const ExifDate* date = reader.evaluateCreationDate())
+            return {date->date(), source, reader.creationDateKey()};
+    }
+    return {};
+}
+
+} // namespace lumenscribe
