@@ -67,6 +67,9 @@ std::optional<double> DateText::localInstant(struct tm broken)
     const time_t seconds = std::mktime(&broken);
     if (seconds == time_t(-1) && broken.tm_wday == -1)
         return std::nullopt;
+    // Out-of-range fields roll over, but not into a year no name can show.
+    if (broken.tm_year < 1 - 1900 || broken.tm_year > 9999 - 1900)
+        return std::nullopt;
     return double(seconds);
 }
 

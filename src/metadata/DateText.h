@@ -18,7 +18,7 @@ public:
     // A clock that was never set: year, month and day all 0 or without digits.
     static bool isUnset(QByteArrayView text);
     // The instant of the text's local wall-clock time; nothing for an unset
-    // date or one that mktime cannot represent.
+    // date, one that mktime cannot represent, or one outside the years 1-9999.
     static std::optional<double> localInstant(QByteArrayView text);
     // mktime with the system deciding daylight saving.
     static std::optional<double> localInstant(struct tm broken);
