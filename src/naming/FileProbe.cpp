@@ -8,10 +8,27 @@
 
 namespace lumenscribe {
 
+namespace {
+
+thread_local FileProbe::PlannedChanges* t_plannedChanges = nullptr;
+
+} // namespace
+
+void FileProbe::setPlannedChanges(PlannedChanges* changes)
+{
+    t_plannedChanges = changes;
+}
+
 bool FileProbe::exists(const QString& path)
 {
     if (path.isEmpty())
         return false;
+    if (t_plannedChanges) {
+        if (t_plannedChanges->added.contains(path))
+            return true;
+        if (t_plannedChanges->removed.contains(path))
+            return false;
+    }
     const QByteArray native = QFile::encodeName(path);
     struct stat info{};
     return ::lstat(native.constData(), &info) == 0;

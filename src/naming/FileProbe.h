@@ -4,6 +4,7 @@
 
 #include "naming/Instant.h"
 
+#include <QSet>
 #include <QString>
 
 namespace lumenscribe {
@@ -11,6 +12,27 @@ namespace lumenscribe {
 class FileProbe
 {
 public:
+    // Changes a plan would make, seen by exists() on the thread that set
+    // them, so that a dry run names files exactly as the real run would.
+    struct PlannedChanges
+    {
+        QSet<QString> added;
+        QSet<QString> removed;
+
+        void add(const QString& path)
+        {
+            removed.remove(path);
+            added.insert(path);
+        }
+        void remove(const QString& path)
+        {
+            added.remove(path);
+            removed.insert(path);
+        }
+    };
+    // Null to see the file system as it is.
+    static void setPlannedChanges(PlannedChanges* changes);
+
     // True when anything at all is at the path: a file, a folder, or a
     // symbolic link even when it leads nowhere (renaming onto it would
     // still replace it).

@@ -3,6 +3,8 @@
 // making in NameGeneratorNaming.cpp.
 #include "naming/NameGenerator.h"
 
+#include "naming/SettingValues.h"
+
 namespace lumenscribe {
 
 namespace {
@@ -28,29 +30,14 @@ bool inRange(int value, int low, int high)
     return value >= low && value <= high;
 }
 
-// Stored values are numbers, or booleans in older files; anything that is
-// neither counts as missing so that the field keeps its value.
 std::optional<int> intValue(const QVariantMap& dictionary, const QString& key)
 {
-    const auto it = dictionary.constFind(key);
-    if (it == dictionary.constEnd())
-        return std::nullopt;
-    const QMetaType::Type type = static_cast<QMetaType::Type>(it->typeId());
-    if (type == QMetaType::Bool)
-        return it->toBool() ? 1 : 0;
-    bool ok = false;
-    const double number = it->toDouble(&ok);
-    if (!ok || type == QMetaType::QString || !(number >= -2147483648.0 && number <= 2147483647.0))
-        return std::nullopt;
-    return static_cast<int>(number);
+    return SettingValues::intValue(dictionary, key);
 }
 
 std::optional<QString> stringValue(const QVariantMap& dictionary, const QString& key)
 {
-    const auto it = dictionary.constFind(key);
-    if (it == dictionary.constEnd() || it->typeId() != QMetaType::QString)
-        return std::nullopt;
-    return it->toString();
+    return SettingValues::stringValue(dictionary, key);
 }
 
 } // namespace

@@ -1,0 +1,390 @@
+#include "app/RenameRun.h"
+
+#include "app/CIWController.h"
+#include "app/FIWController.h"
+#include "app/FileSystem.h"
+#include "app/LocalizedStrings.h"
+#include "app/MainController.h"
+#include "app/PathNames.h"
+#include "app/StatusProxy.h"
+#include "app/WildcardMatcher.h"
+#include "metadata/CaptureDateFinder.h"
+
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <algorithm>
+
+namespace lumenscribe {
+
+namespace {
+
+Instant now()
+{
+    return static_cast<Instant>(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+}
+
+QString text(const char* key)
+{
+    return LocalizedStrings::shared().text(QString::fromLatin1(key));
+}
+
+bool isHiddenName(const QString& path)
+{
+    return PathNames::lastComponent(path).startsWith(u'.');
+}
+
+// Collects an alert for the file's report while passing it on.
+class AlertCapture : public StatusProxy
+{
+public:
+    explicit AlertCapture(StatusProxy& target) : m_target(target) {}
+    QString alerts;
+
+    void showAlertPanel(const QString& message) override
+    {
+        alerts += alerts.isEmpty() ? message : u' ' + message;
+        m_target.showAlertPanel(message);
+    }
+    void closeFIW() override { m_target.closeFIW(); }
+    void openFIW() override { m_target.openFIW(); }
+    void ciwWithFile(const QString& f, const QString& p, Instant d) override { m_target.ciwWithFile(f, p, d); }
+    void closeCIW() override { m_target.closeCIW(); }
+    void openCIW() override { m_target.openCIW(); }
+    QString fiwMakeFolderName() override { return m_target.fiwMakeFolderName(); }
+    void refreshCounters() override { m_target.refreshCounters(); }
+    void makeInfoWindowCloseTimer() override { m_target.makeInfoWindowCloseTimer(); }
+    void setNIWDoubleValue(double value) override { m_target.setNIWDoubleValue(value); }
+    void setNIWMaxValue(double value) override { m_target.setNIWMaxValue(value); }
+    void setNIWInfo(const QString& t) override { m_target.setNIWInfo(t); }
+
+private:
+    StatusProxy& m_target;
+};
+
+} // namespace
+
+RenameRun::RenameRun(MainController& controller, StatusProxy& proxy)
+    : m_controller(controller), m_proxy(proxy), m_observer(controller.runObserver()),
+      m_dryRun(controller.dryRun())
+{
+}
+
+void RenameRun::run()
+{
+    if (m_dryRun)
+        FileProbe::setPlannedChanges(&m_plan);
+    startRun();
+    while (!m_controller.abortOperation.load() && m_controller.toOpenCount() > 0)
+        processBatch(buildBatch());
+    endRun();
+    FileProbe::setPlannedChanges(nullptr);
+}
+
+void RenameRun::startRun()
+{
+    m_downloadOptions = m_controller.downloadOptions();
+    m_controller.abortOperation.store(false);
+    m_controller.renameAll.store(m_controller.renameAllAtStart() || m_dryRun);
+    const int identical = m_controller.identicalFileNamesOption();
+    m_controller.fileNameGenerators().setIdenticalFileNamesOption(identical);
+    m_controller.folderNameGenerators().setIdenticalFileNamesOption(identical);
+    const int folderSeq = m_controller.folderSeqCounter();
+    m_controller.folderNameGenerators().setSeqCounter(folderSeq);
+    m_controller.setFolderSeqCounter(folderSeq + 1);
+    m_controller.ciwController().updatePrefixSuffix();
+    if (m_downloadOptions == 1)
+        m_targetFolder = m_controller.downloadDestinationFolder();
+    else if (m_downloadOptions == 2)
+        decideDatedFolder();
+}
+
+bool RenameRun::decideDatedFolder()
+{
+    FIWController& fiw = m_controller.fiwController();
+    const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
+    QString folder;
+    bool accepted = false;
+    if (m_controller.downloadPrefixSuffixType() != 1 || m_dryRun) {
+        folder = m_proxy.fiwMakeFolderName();
+        accepted = CIWController::checkFileName(PathNames::lastComponent(folder), PathNames::folderOf(folder),
+                                                flags) == CIWController::NameOk;
+    }
+    if (!accepted && !m_dryRun) {
+        fiw.prepareForAnswer();
+        m_proxy.openFIW();
+        if (fiw.threadWaitForModal() == FIWController::Abort)
+            m_controller.abortOperation.store(true);
+        folder = fiw.newFolderName();
+        m_proxy.closeFIW();
+    }
+    m_targetFolder = folder;
+    if (m_controller.abortOperation.load() || m_dryRun)
+        return !m_controller.abortOperation.load();
+    if (m_controller.fileSystem().mkdir(folder, 0777) != 0) {
+        m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
+        m_controller.abortOperation.store(true);
+        return false;
+    }
+    m_createdFolder = folder;
+    return true;
+}
+
+QStringList RenameRun::buildBatch()
+{
+    QStringList batch;
+    for (qsizetype n = m_controller.toOpenCount(); n > 0; --n) {
+        const std::optional<QString> entry = m_controller.takeFirstToOpen();
+        if (!entry)
+            break;
+        const QFileInfo info(*entry);
+        if (info.isDir()) {
+            // Links are not followed into folders: a link back up would loop.
+            QDirIterator it(*entry, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                const QFileInfo found = it.fileInfo();
+                if (!isHiddenName(path) && found.exists() && !found.isDir())
+                    batch.append(path);
+            }
+        } else if ((info.exists() || info.isSymLink()) && !isHiddenName(*entry)) {
+            batch.append(*entry);
+        }
+    }
+    std::sort(batch.begin(), batch.end());
+    m_proxy.setNIWInfo(QString());
+    m_proxy.setNIWDoubleValue(0);
+    m_proxy.setNIWMaxValue(static_cast<double>(batch.size()));
+    return batch;
+}
+
+void RenameRun::processBatch(const QStringList& batch)
+{
+    for (int i = 0; i < batch.size() && !m_controller.abortOperation.load(); ++i)
+        processFile(batch.at(i), i);
+    m_proxy.closeCIW();
+}
+
+void RenameRun::processFile(const QString& path, int index)
+{
+    m_proxy.setNIWInfo(PathNames::lastComponent(path));
+    m_proxy.setNIWDoubleValue(index + 1);
+    if (!FileProbe::exists(path))
+        return; // moved already, as a companion of an earlier file
+    if (applyDeleteRules(path))
+        return;
+    NameGenerator& style = *m_controller.fileNameGenerator();
+    FileWork work;
+    work.path = path;
+    if (m_downloadOptions == 0)
+        m_targetFolder = PathNames::folderOf(path);
+    findDate(work, style);
+    makeTarget(work, style);
+    if (!confirm(work))
+        return;
+    if (m_controller.abortOperation.load())
+        return;
+    moveWithCompanions(work);
+}
+
+bool RenameRun::applyDeleteRules(const QString& path)
+{
+    const int option = m_controller.deleteFilesOptions();
+    if (option == 0)
+        return false;
+    const bool match = WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path),
+                                                            m_controller.deleteFilesPatterns());
+    FileStatus status;
+    const quint64 limit = static_cast<quint64>(m_controller.deleteFilesSmallerThankB()) * 1024u;
+    const bool small = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow) == 0 &&
+                       static_cast<quint64>(status.size) < limit;
+    const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
+                        (option == 4 && (match || small));
+    if (!remove)
+        return false;
+    FileWork work;
+    work.path = path;
+    if (m_dryRun) {
+        m_plan.remove(path);
+        report(work, FileReport::Action::Deleted);
+        return true;
+    }
+    if (m_controller.fileSystem().unlink(path) == 0) {
+        report(work, FileReport::Action::Deleted);
+        return true;
+    }
+    const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path});
+    m_proxy.showAlertPanel(alert);
+    report(work, FileReport::Action::Failed, alert);
+    return true;
+}
+
+void RenameRun::findDate(FileWork& work, NameGenerator& style)
+{
+    if (style.dateSource() != 2) {
+        const CaptureDateFinder::Result found = CaptureDateFinder::find(work.path);
+        if (found.date) {
+            work.date = found.date;
+            work.dateSource = found.source;
+            if (found.source != u"file")
+                work.companion = CaptureDateFinder::companionPath(work.path, found.source);
+        }
+    }
+    if (!work.date && style.dateSource() != 1) {
+        work.date = NameGenerator::fileCreationDateForFile(work.path);
+        if (work.date)
+            work.dateSource = QStringLiteral("creation-date");
+    }
+    // One step for every file that is still there and not deleted, whatever
+    // becomes of it, so that numbers match the files the user sees.
+    const int seq = m_controller.fileSeqCounter();
+    style.setSeqCounter(seq);
+    m_controller.setFileSeqCounter(seq + 1);
+}
+
+void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
+{
+    if (!work.date) {
+        work.needsConfirmation = true;
+        return;
+    }
+    const Instant corrected = m_controller.ciwController().correctDate(*work.date);
+    const QString name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
+    work.target = PathNames::join(m_targetFolder, name);
+    const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
+    work.checkResult = CIWController::checkFileName(name, m_targetFolder, flags);
+    work.needsConfirmation = work.checkResult != CIWController::NameOk;
+}
+
+// Answers whether the file is to be renamed, to work.target.
+bool RenameRun::confirm(FileWork& work)
+{
+    const bool renameAll = m_controller.renameAll.load();
+    const bool show = work.needsConfirmation ||
+                      (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
+    if (!show)
+        return true;
+    if (m_dryRun) {
+        report(work, FileReport::Action::NeedsConfirmation, work.date ? QString() : QStringLiteral("no date"));
+        return false;
+    }
+    CIWController& ciw = m_controller.ciwController();
+    ciw.prepareForAnswer();
+    m_proxy.openCIW();
+    m_proxy.ciwWithFile(work.path, m_targetFolder, work.date.value_or(now()));
+    const int answer = ciw.threadWaitForModal();
+    work.target = ciw.newFileName();
+    if (answer == CIWController::RenameAll)
+        m_controller.renameAll.store(true);
+    else if (answer == CIWController::Abort)
+        m_controller.abortOperation.store(true);
+    if (!m_controller.confirmEachFile() || m_controller.renameAll.load())
+        m_proxy.closeCIW();
+    if (answer == CIWController::Rename || answer == CIWController::RenameAll) {
+        if (!work.date)
+            work.date = now();
+        return true;
+    }
+    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation : FileReport::Action::Skipped);
+    return false;
+}
+
+void RenameRun::moveWithCompanions(FileWork& work)
+{
+    OptionalInstant creationDate;
+    if (m_controller.changeCreationDate() && work.date)
+        creationDate = m_controller.ciwController().correctDate(*work.date);
+    QString alert;
+    const bool moved = move(work.path, work.target, creationDate, &alert);
+    if (!work.companion.isEmpty()) {
+        const QString companionTarget =
+            PathNames::withExtension(work.target, PathNames::extension(work.companion));
+        move(work.companion, companionTarget, creationDate, &alert);
+    }
+    if (moved)
+        moveSidecars(work.path, work.target, creationDate);
+    report(work, moved ? FileReport::Action::Renamed : FileReport::Action::Failed, alert);
+}
+
+bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate,
+                     QString* alert)
+{
+    if (m_dryRun) {
+        if (!FileProbe::exists(source) || FileProbe::exists(target))
+            return false;
+        m_plan.remove(source);
+        m_plan.add(target);
+        m_processed.append(target);
+        return true;
+    }
+    AlertCapture capture(m_proxy);
+    const bool moved = m_controller.moveFile(source, target, capture, m_processed, creationDate);
+    if (!capture.alerts.isEmpty())
+        *alert += alert->isEmpty() ? capture.alerts : u' ' + capture.alerts;
+    return moved;
+}
+
+// Sidecars that photo software keeps beside a file follow it to its new
+// name, so that edits and ratings stay with their photo.
+void RenameRun::moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate)
+{
+    const QString sourceBase = PathNames::withoutExtension(source);
+    const QString targetBase = PathNames::withoutExtension(target);
+    const QList<std::pair<QString, QString>> sidecars{
+        {sourceBase + QStringLiteral(".xmp"), targetBase + QStringLiteral(".xmp")},
+        {sourceBase + QStringLiteral(".XMP"), targetBase + QStringLiteral(".XMP")},
+        {source + QStringLiteral(".xmp"), target + QStringLiteral(".xmp")},
+        {sourceBase + QStringLiteral(".AAE"), targetBase + QStringLiteral(".AAE")},
+    };
+    for (const auto& [from, to] : sidecars) {
+        if (from != source && FileProbe::exists(from)) {
+            QString ignored;
+            move(from, to, creationDate, &ignored);
+        }
+    }
+}
+
+void RenameRun::report(const FileWork& work, FileReport::Action action, const QString& message)
+{
+    if (!m_observer)
+        return;
+    FileReport r;
+    r.source = work.path;
+    r.target = work.target;
+    r.date = work.date;
+    r.dateSource = work.dateSource;
+    r.action = action;
+    r.message = message;
+    m_observer->fileDone(r);
+}
+
+void RenameRun::endRun()
+{
+    const bool aborted = m_controller.abortOperation.load();
+    if (!m_controller.terminateImmediately.load()) {
+        if (aborted) {
+            m_proxy.setNIWInfo(text("NormalInfoRenamingAborted"));
+            m_proxy.setNIWDoubleValue(0);
+        } else {
+            m_proxy.setNIWInfo(text("NormalInfoRenamingDone"));
+        }
+        m_proxy.refreshCounters();
+        const QString application = m_controller.openFilesApplication();
+        if (!m_dryRun && m_controller.openFilesAfterRenaming() && !application.isEmpty()) {
+            for (const QString& path : std::as_const(m_processed))
+                QProcess::startDetached(application, {path});
+        }
+        m_proxy.makeInfoWindowCloseTimer();
+    }
+    if (!m_createdFolder.isEmpty() && m_processed.isEmpty())
+        m_controller.fileSystem().rmdir(m_createdFolder);
+    if (m_observer)
+        m_observer->runEnded(aborted);
+    m_controller.renameAll.store(false);
+    m_controller.threadCreated.store(false);
+}
+
+} // namespace lumenscribe

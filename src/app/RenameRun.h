@@ -1,0 +1,64 @@
+// One rename run, on the worker thread: takes the queued paths in batches,
+// expands folders, sorts, applies the delete rules, finds each file's date,
+// names it, asks where the settings or a failed check call for it, and moves
+// it with its companion files. A dry run does all of it on paper.
+#pragma once
+
+#include "app/RunObserver.h"
+#include "naming/FileProbe.h"
+#include "naming/Instant.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lumenscribe {
+
+class MainController;
+class NameGenerator;
+class StatusProxy;
+
+class RenameRun
+{
+public:
+    RenameRun(MainController& controller, StatusProxy& proxy);
+    void run();
+
+private:
+    struct FileWork
+    {
+        QString path;
+        OptionalInstant date;
+        QString dateSource;
+        QString companion;
+        QString target;
+        bool needsConfirmation = false;
+        int checkResult = 0;
+    };
+
+    void startRun();
+    bool decideDatedFolder();
+    QStringList buildBatch();
+    void processBatch(const QStringList& batch);
+    void processFile(const QString& path, int index);
+    bool applyDeleteRules(const QString& path);
+    void findDate(FileWork& work, NameGenerator& style);
+    void makeTarget(FileWork& work, NameGenerator& style);
+    bool confirm(FileWork& work);
+    void moveWithCompanions(FileWork& work);
+    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert);
+    void moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate);
+    void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
+    void endRun();
+
+    MainController& m_controller;
+    StatusProxy& m_proxy;
+    RunObserver* m_observer;
+    bool m_dryRun;
+    int m_downloadOptions = 0;
+    QString m_targetFolder;
+    QString m_createdFolder;
+    QStringList m_processed;
+    FileProbe::PlannedChanges m_plan;
+};
+
+} // namespace lumenscribe
