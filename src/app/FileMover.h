@@ -1,0 +1,62 @@
+// Moves one file of the rename run to its new path, never replacing
+// anything, not even in a race, then gives it the creator code and date
+// the settings ask for. Problems are alerts; none stops the run.
+#pragma once
+
+#include "app/FileSystem.h"
+#include "naming/Instant.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lumenscribe {
+
+class StatusProxy;
+
+struct MoveOptions
+{
+    bool fileCreatorIDChange = false;
+    quint32 fileCreatorID = 0; // four characters, the first in the top byte
+};
+
+class FileMover
+{
+public:
+    explicit FileMover(FileSystem& fileSystem = FileSystem::real());
+
+    // Moves one file to target, never replacing anything. Returns true when
+    // the file now lies at target (attribute failures are alerted but still
+    // true). On success appends target to processed.
+    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy,
+                  QStringList& processed, OptionalInstant creationDate,
+                  const MoveOptions& options);
+
+    // The errno of the step that failed in the last moveFile, 0 when every
+    // step succeeded: the terminal reports it beside the alert.
+    int lastError() const { return m_lastError; }
+
+    // The move alone: 0, or the errno of the failed step with the source
+    // left where it was and nothing new at target.
+    int move(const QString& source, const QString& target);
+    // The classic creator code, in the FinderInfo that other systems read.
+    int setCreatorCode(const QString& path, quint32 creator);
+    // Linux cannot set a birth time; the modification time stands in for it.
+    int setCreationDate(const QString& path, Instant date);
+
+private:
+    int placeWithoutReplacing(const QString& from, const QString& to);
+    int linkThenUnlink(const QString& from, const QString& to);
+    int copyAcross(const QString& source, const QString& target, const FileStatus& from);
+    int createTemporary(const QString& folder, QString& path, int& fd);
+    int copyContents(int input, int output);
+    int writeAll(int fd, const char* data, qint64 size);
+    int finishTemporary(const QString& path, int fd, const FileStatus& from, int error);
+    int commitAcross(const QString& source, const QString& target, const FileStatus& from);
+    int unchangedSince(const QString& source, const FileStatus& from);
+    int syncFolder(const QString& folder);
+
+    FileSystem& m_fileSystem;
+    int m_lastError = 0;
+};
+
+} // namespace lumenscribe

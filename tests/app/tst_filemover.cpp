@@ -1,0 +1,583 @@
+// The file move of the rename run: nothing is ever replaced, a failure at
+// any step leaves the source as it was, and names that are not UTF-8 move
+// byte for byte. Faults come from FaultyFileSystem, since the tests run as
+// root and the machine has one file system.
+#include "FaultyFileSystem.h"
+#include "app/FileMover.h"
+#include "app/LocalizedStrings.h"
+#include "app/StatusProxy.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace lumenscribe;
+using Fault = FaultyFileSystem::Fault;
+using Operation = FaultyFileSystem::Operation;
+
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
+
+class RecordingProxy : public StatusProxy
+{
+public:
+    QStringList alerts;
+
+    void showAlertPanel(const QString& message) override { alerts.append(message); }
+    void closeFIW() override {}
+    void openFIW() override {}
+    void ciwWithFile(const QString&, const QString&, Instant) override {}
+    void closeCIW() override {}
+    void openCIW() override {}
+    QString fiwMakeFolderName() override { return {}; }
+    void refreshCounters() override {}
+    void makeInfoWindowCloseTimer() override {}
+    void setNIWDoubleValue(double) override {}
+    void setNIWMaxValue(double) override {}
+    void setNIWInfo(const QString&) override {}
+};
+
+QString moveAlert(const QString& source, const QString& target)
+{
+    return LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"), {source, target});
+}
+
+QString attributeAlert(const QString& key, const QString& target)
+{
+    return LocalizedStrings::shared().format(key, {target});
+}
+
+// Raw descriptors rather than QFile: QFile would turn a Latin-1 byte into U+FFFD.
+void writeFile(const QString& path, const QByteArray& content)
+{
+    const int fd = ::open(FileSystem::encodePath(path).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+    ::close(fd);
+}
+
+void appendToFile(const QString& path, const QByteArray& content)
+{
+    const int fd = ::open(FileSystem::encodePath(path).constData(), O_WRONLY | O_APPEND);
+    if (fd >= 0 && ::write(fd, content.constData(), size_t(content.size())) >= 0)
+        ::close(fd);
+}
+
+// A null QByteArray when nothing can be read there.
+QByteArray readFile(const QString& path)
+{
+    const int fd = ::open(FileSystem::encodePath(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return {};
+    QByteArray content("");
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        content.append(buffer, n);
+    ::close(fd);
+    return content;
+}
+
+QByteArray randomBytes(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(4711);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+QStringList leftovers(const QString& folder)
+{
+    QStringList names;
+    FileSystem::real().listFolder(folder, names);
+    return names.filter(QStringLiteral(".lumenscribe-"));
+}
+
+// QTemporaryDir lists names through QString and cannot remove a Latin-1 one.
+void removeTree(const QString& path)
+{
+    QStringList names;
+    FileSystem::real().listFolder(path, names);
+    for (const QString& name : std::as_const(names)) {
+        const QString child = path + u'/' + name;
+        if (FileSystem::real().unlink(child) != 0)
+            removeTree(child);
+    }
+    FileSystem::real().rmdir(path);
+}
+
+FileStatus statusOf(const QString& path)
+{
+    FileStatus status;
+    FileSystem::real().status(path, status, FileSystem::Links::Keep);
+    return status;
+}
+
+constexpr quint32 kCreator = 0x4C6D5363; // 'LmSc'
+const FileTime kSourceTime{1000000000, 123456789};
+
+} // namespace
+
+class TestFileMover : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pathsRoundTrip_data();
+    void pathsRoundTrip();
+    void movesTheFile_data();
+    void movesTheFile();
+    void refusesATakenTarget_data();
+    void refusesATakenTarget();
+    void missingSource();
+    void targetAppearingInARaceIsKept_data();
+    void targetAppearingInARaceIsKept();
+    void failedStepLeavesTheSource_data();
+    void failedStepLeavesTheSource();
+    void unlinkReportingFailureAfterDoingIt_data();
+    void unlinkReportingFailureAfterDoingIt();
+    void sourceChangingDuringTheCopy_data();
+    void sourceChangingDuringTheCopy();
+    void creatorCodeKeepsTheFinderInfo_data();
+    void creatorCodeKeepsTheFinderInfo();
+    void attributeFailuresAreAlertedButTheFileMoves_data();
+    void attributeFailuresAreAlertedButTheFileMoves();
+    void creationDateSetsTheModificationTime_data();
+    void creationDateSetsTheModificationTime();
+
+private:
+    // A source file with known content, permissions and times.
+    QString makeSource(const QByteArray& name, const QByteArray& content);
+    bool move(FileSystem& fileSystem, const QString& target,
+              OptionalInstant date = std::nullopt, MoveOptions options = {});
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_source;
+    QByteArray m_content;
+    RecordingProxy m_proxy;
+    QStringList m_processed;
+};
+
+void TestFileMover::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir().mkdir(m_dir->filePath(QStringLiteral("out"))));
+    m_proxy.alerts.clear();
+    m_processed.clear();
+    m_content = randomBytes(3 * 1024 * 1024 + 17); // several copy chunks, an odd tail
+    m_source = makeSource("IMG_0001.JPG", m_content);
+}
+
+void TestFileMover::cleanup()
+{
+    removeTree(m_dir->path());
+}
+
+QString TestFileMover::makeSource(const QByteArray& name, const QByteArray& content)
+{
+    const QString path = m_dir->path() + u'/' + FileSystem::decodePath(name);
+    writeFile(path, content);
+    FileSystem::real().chmod(path, 0640);
+    FileSystem::real().setTimes(path, kSourceTime, kSourceTime);
+    return path;
+}
+
+bool TestFileMover::move(FileSystem& fileSystem, const QString& target, OptionalInstant date,
+                         MoveOptions options)
+{
+    return FileMover(fileSystem).moveFile(m_source, target, m_proxy, m_processed, date, options);
+}
+
+void TestFileMover::pathsRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("ASCII") << QByteArray("/photos/IMG_0001.JPG") << true;
+    QTest::newRow("UTF-8") << QByteArray("/fotos/caf\xc3\xa9 \xf0\x9f\x93\xb7.jpg") << true;
+    QTest::newRow("Latin-1 byte") << QByteArray("/fotos/caf\xe9.jpg") << false;
+    QTest::newRow("stray continuation") << QByteArray("a\x80z") << false;
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xafz") << false;
+    QTest::newRow("encoded surrogate") << QByteArray("a\xed\xa0\x80z") << false;
+    QTest::newRow("cut short at the end") << QByteArray("a\xe2\x82") << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("a\xf4\x90\x80\x80") << false;
+}
+
+void TestFileMover::pathsRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, utf8);
+    const QString text = FileSystem::decodePath(bytes);
+    QCOMPARE(FileSystem::encodePath(text), bytes);
+    if (utf8)
+        QCOMPARE(text, QString::fromUtf8(bytes));
+}
+
+void TestFileMover::movesTheFile_data()
+{
+    QTest::addColumn<QByteArray>("sourceName");
+    QTest::addColumn<QByteArray>("targetName");
+    QTest::addColumn<int>("renameError"); // what the first rename answers instead
+
+    const QByteArray latin1("caf\xe9.jpg");
+    const QByteArray newline("two\nlines.jpg");
+    QTest::newRow("same folder") << QByteArray("IMG_0001.JPG") << QByteArray("2024.jpg") << 0;
+    QTest::newRow("other folder") << QByteArray("IMG_0001.JPG") << QByteArray("out/2024.jpg") << 0;
+    QTest::newRow("Latin-1 name") << latin1 << QByteArray("out/caf\xe9 2.jpg") << 0;
+    QTest::newRow("newline in name") << newline << QByteArray("out/new\nline.jpg") << 0;
+    QTest::newRow("flag refused: EINVAL") << QByteArray("IMG_0001.JPG") << QByteArray("2024.jpg")
+                                          << EINVAL;
+    QTest::newRow("flag refused: ENOSYS") << latin1 << QByteArray("out/\xe9.jpg") << ENOSYS;
+    QTest::newRow("across devices") << QByteArray("IMG_0001.JPG") << QByteArray("out/2024.jpg")
+                                    << EXDEV;
+    QTest::newRow("across devices, Latin-1") << latin1 << QByteArray("out/caf\xe9 2.jpg") << EXDEV;
+    QTest::newRow("across devices, newline") << newline << QByteArray("out/a\nb.jpg") << EXDEV;
+}
+
+void TestFileMover::movesTheFile()
+{
+    QFETCH(QByteArray, sourceName);
+    QFETCH(QByteArray, targetName);
+    QFETCH(int, renameError);
+    m_source = makeSource(sourceName, m_content);
+    const QString target = m_dir->path() + u'/' + FileSystem::decodePath(targetName);
+    FaultyFileSystem fileSystem;
+    if (renameError)
+        fileSystem.fail(Operation::RenameNoReplace, 1, renameError);
+
+    QVERIFY(move(fileSystem, target));
+    QVERIFY(m_proxy.alerts.isEmpty());
+    QCOMPARE(m_processed, QStringList{target});
+    QVERIFY(readFile(m_source).isNull());
+    const QByteArray rawTarget = m_dir->path().toUtf8() + '/' + targetName;
+    QCOMPARE(readFile(FileSystem::decodePath(rawTarget)), m_content);
+    const FileStatus moved = statusOf(target);
+    QCOMPARE(moved.permissions(), 0640u);
+    QCOMPARE(moved.modificationTime, kSourceTime);
+    QVERIFY(leftovers(m_dir->filePath(QStringLiteral("out"))).isEmpty());
+    QVERIFY(leftovers(m_dir->path()).isEmpty());
+    QVERIFY(fileSystem.openDescriptors.isEmpty());
+}
+
+void TestFileMover::refusesATakenTarget_data()
+{
+    QTest::addColumn<QString>("taken"); // what lies at the target
+    QTest::addColumn<int>("renameError");
+    QTest::newRow("another file") << QStringLiteral("file") << 0;
+    QTest::newRow("another file, link fallback") << QStringLiteral("file") << EINVAL;
+    QTest::newRow("another file, across devices") << QStringLiteral("file") << EXDEV;
+    QTest::newRow("the source itself") << QStringLiteral("source") << 0;
+    QTest::newRow("the source itself, link fallback") << QStringLiteral("source") << EINVAL;
+    QTest::newRow("a folder") << QStringLiteral("folder") << 0;
+    QTest::newRow("a dangling link") << QStringLiteral("link") << 0;
+    QTest::newRow("a dangling link, link fallback") << QStringLiteral("link") << ENOSYS;
+}
+
+void TestFileMover::refusesATakenTarget()
+{
+    QFETCH(QString, taken);
+    QFETCH(int, renameError);
+    QString target = m_dir->filePath(QStringLiteral("out/taken.jpg"));
+    if (taken == u"file")
+        writeFile(target, "theirs");
+    else if (taken == u"source")
+        target = m_source;
+    else if (taken == u"folder")
+        QVERIFY(QDir().mkdir(target));
+    else
+        QCOMPARE(::symlink("nowhere", FileSystem::encodePath(target).constData()), 0);
+    FaultyFileSystem fileSystem;
+    if (renameError)
+        fileSystem.fail(Operation::RenameNoReplace, 1, renameError);
+
+    QVERIFY(!move(fileSystem, target));
+    QCOMPARE(m_proxy.alerts, QStringList{moveAlert(m_source, target)});
+    QVERIFY(m_processed.isEmpty());
+    QCOMPARE(readFile(m_source), m_content);
+    if (taken == u"file")
+        QCOMPARE(readFile(target), QByteArray("theirs"));
+    else if (taken == u"folder")
+        QVERIFY(statusOf(target).isFolder());
+    else if (taken == u"link")
+        QVERIFY(S_ISLNK(statusOf(target).mode));
+    QVERIFY(leftovers(m_dir->filePath(QStringLiteral("out"))).isEmpty());
+}
+
+void TestFileMover::missingSource()
+{
+    FaultyFileSystem fileSystem;
+    const QString missing = m_dir->filePath(QStringLiteral("gone.jpg"));
+    const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
+    QVERIFY(!FileMover(fileSystem).moveFile(missing, target, m_proxy, m_processed,
+                                            1.0e9, {true, kCreator}));
+    QCOMPARE(m_proxy.alerts, QStringList{moveAlert(missing, target)});
+    QVERIFY(m_processed.isEmpty());
+    QVERIFY(!FileSystem::real().exists(target));
+}
+
+void TestFileMover::targetAppearingInARaceIsKept_data()
+{
+    QTest::addColumn<int>("trigger"); // the operation before which the target appears
+    QTest::addColumn<QList<Fault>>("faults");
+    QTest::newRow("rename") << int(Operation::RenameNoReplace) << QList<Fault>{};
+    QTest::newRow("link fallback")
+        << int(Operation::Link) << QList<Fault>{{Operation::RenameNoReplace, 1, EINVAL}};
+    QTest::newRow("across devices, while copying")
+        << int(Operation::Fsync) << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV}};
+    QTest::newRow("across devices, link fallback")
+        << int(Operation::Link)
+        << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV},
+                        {Operation::RenameNoReplace, 2, EINVAL}};
+}
+
+void TestFileMover::targetAppearingInARaceIsKept()
+{
+    QFETCH(int, trigger);
+    QFETCH(QList<Fault>, faults);
+    const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
+    FaultyFileSystem fileSystem;
+    fileSystem.faults = faults;
+    fileSystem.beforeCall = [&](Operation operation, const QString&) {
+        if (operation == trigger && !FileSystem::real().exists(target))
+            writeFile(target, "theirs");
+    };
+
+    QVERIFY(!move(fileSystem, target));
+    QCOMPARE(readFile(target), QByteArray("theirs"));
+    QCOMPARE(readFile(m_source), m_content);
+    QCOMPARE(m_proxy.alerts, QStringList{moveAlert(m_source, target)});
+    QVERIFY(leftovers(m_dir->filePath(QStringLiteral("out"))).isEmpty());
+    QVERIFY(fileSystem.openDescriptors.isEmpty());
+}
+
+void TestFileMover::failedStepLeavesTheSource_data()
+{
+    QTest::addColumn<QList<Fault>>("faults");
+    const Fault acrossDevices{Operation::RenameNoReplace, 1, EXDEV};
+    const Fault flagRefused{Operation::RenameNoReplace, 1, EINVAL};
+    const auto across = [&](Operation operation, int nth, int error) {
+        return QList<Fault>{acrossDevices, {operation, nth, error}};
+    };
+    QTest::newRow("rename: EIO") << QList<Fault>{{Operation::RenameNoReplace, 1, EIO}};
+    QTest::newRow("rename: EACCES") << QList<Fault>{{Operation::RenameNoReplace, 1, EACCES}};
+    QTest::newRow("link fallback: link refused")
+        << QList<Fault>{flagRefused, {Operation::Link, 1, EPERM}};
+    QTest::newRow("link fallback: source not removable")
+        << QList<Fault>{flagRefused, {Operation::Unlink, 1, EROFS}};
+    // Across devices, in the order the steps come.
+    QTest::newRow("source unreadable") << across(Operation::Open, 1, EACCES);
+    QTest::newRow("temporary not created") << across(Operation::Open, 2, EACCES);
+    QTest::newRow("target folder read-only") << across(Operation::Open, 2, EROFS);
+    QTest::newRow("first read") << across(Operation::Read, 1, EIO);
+    QTest::newRow("later read") << across(Operation::Read, 3, EIO);
+    QTest::newRow("disk full at once") << across(Operation::Write, 1, ENOSPC);
+    QTest::newRow("disk full later") << across(Operation::Write, 3, ENOSPC);
+    QTest::newRow("permissions refused") << across(Operation::Chmod, 1, EPERM);
+    QTest::newRow("times refused") << across(Operation::SetTimes, 1, EPERM);
+    QTest::newRow("flush fails") << across(Operation::Fsync, 1, EIO);
+    QTest::newRow("close of the copy fails") << across(Operation::Close, 1, EIO);
+    QTest::newRow("size of the copy unknown") << across(Operation::Status, 2, EIO);
+    QTest::newRow("final rename refused") << across(Operation::RenameNoReplace, 2, EACCES);
+    QTest::newRow("final link refused")
+        << QList<Fault>{acrossDevices, {Operation::RenameNoReplace, 2, ENOSYS},
+                        {Operation::Link, 1, EPERM}};
+    QTest::newRow("final link, temporary not removable")
+        << QList<Fault>{acrossDevices, {Operation::RenameNoReplace, 2, EINVAL},
+                        {Operation::Unlink, 1, EIO}};
+    QTest::newRow("folder not opened for sync") << across(Operation::Open, 3, EACCES);
+    QTest::newRow("folder sync fails") << across(Operation::Fsync, 2, EIO);
+    QTest::newRow("source not checked again") << across(Operation::Status, 3, EIO);
+    QTest::newRow("source on a read-only card") << across(Operation::Unlink, 1, EROFS);
+    QTest::newRow("source not removable") << across(Operation::Unlink, 1, EACCES);
+}
+
+void TestFileMover::failedStepLeavesTheSource()
+{
+    QFETCH(QList<Fault>, faults);
+    const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
+    FaultyFileSystem fileSystem;
+    fileSystem.faults = faults;
+
+    QVERIFY(!move(fileSystem, target, 1.5e9, {true, kCreator}));
+    QCOMPARE(m_proxy.alerts, QStringList{moveAlert(m_source, target)});
+    QVERIFY(m_processed.isEmpty());
+    QCOMPARE(readFile(m_source), m_content);
+    QCOMPARE(statusOf(m_source).modificationTime, kSourceTime);
+    QVERIFY(!FileSystem::real().exists(target));
+    QCOMPARE(leftovers(m_dir->filePath(QStringLiteral("out"))), QStringList{});
+    QVERIFY(fileSystem.openDescriptors.isEmpty());
+}
+
+void TestFileMover::unlinkReportingFailureAfterDoingIt_data()
+{
+    QTest::addColumn<int>("renameError");
+    QTest::newRow("link fallback") << EINVAL;
+    QTest::newRow("across devices") << EXDEV;
+}
+
+// The source is gone although its removal was reported as failed: undoing
+// the move now would leave the file under no name at all.
+void TestFileMover::unlinkReportingFailureAfterDoingIt()
+{
+    QFETCH(int, renameError);
+    const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
+    FaultyFileSystem fileSystem;
+    fileSystem.fail(Operation::RenameNoReplace, 1, renameError);
+    fileSystem.fail(Operation::Unlink, 1, EIO, true);
+
+    QVERIFY(move(fileSystem, target));
+    QCOMPARE(readFile(target), m_content);
+    QVERIFY(!FileSystem::real().exists(m_source));
+    QVERIFY(m_proxy.alerts.isEmpty());
+    QCOMPARE(m_processed, QStringList{target});
+}
+
+void TestFileMover::sourceChangingDuringTheCopy_data()
+{
+    // The source grows just before the nth call of this operation.
+    QTest::addColumn<int>("trigger");
+    QTest::addColumn<int>("nth");
+    QTest::newRow("while it is copied") << int(Operation::Write) << 2;
+    QTest::newRow("after it was copied") << int(Operation::Fsync) << 1;
+    QTest::newRow("after the copy was placed") << int(Operation::Open) << 3;
+}
+
+void TestFileMover::sourceChangingDuringTheCopy()
+{
+    QFETCH(int, trigger);
+    QFETCH(int, nth);
+    const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
+    FaultyFileSystem fileSystem;
+    fileSystem.fail(Operation::RenameNoReplace, 1, EXDEV);
+    fileSystem.beforeCall = [&](Operation operation, const QString&) {
+        if (operation == trigger && fileSystem.calls.value(operation) == nth - 1)
+            appendToFile(m_source, "more");
+    };
+
+    QVERIFY(!move(fileSystem, target));
+    QCOMPARE(readFile(m_source), m_content + "more");
+    QVERIFY(!FileSystem::real().exists(target));
+    QCOMPARE(leftovers(m_dir->filePath(QStringLiteral("out"))), QStringList{});
+}
+
+void TestFileMover::creatorCodeKeepsTheFinderInfo_data()
+{
+    QTest::addColumn<QByteArray>("existing"); // null: no attribute yet
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray zeros(24, '\0');
+    QByteArray info;
+    for (int i = 0; i < 32; ++i)
+        info.append(char('A' + i));
+    QTest::newRow("no attribute yet") << QByteArray() << QByteArray(4, '\0') + "LmSc" + zeros;
+    QTest::newRow("type and flags kept") << info << info.left(4) + "LmSc" + info.mid(8);
+    QTest::newRow("short attribute mended") << QByteArray("JPEGxx") << "JPEGLmSc" + zeros;
+}
+
+void TestFileMover::creatorCodeKeepsTheFinderInfo()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(QByteArray, expected);
+    const QByteArray name("user.com.apple.FinderInfo");
+    const int probe = FileSystem::real().setAttribute(m_source, "user.lumenscribe.probe", "1");
+    if (probe == ENOTSUP || probe == EOPNOTSUPP || probe == EPERM)
+        QSKIP("the temporary folder keeps no user attributes");
+    if (!existing.isNull())
+        QCOMPARE(FileSystem::real().setAttribute(m_source, name, existing), 0);
+    const QString target = m_dir->filePath(QStringLiteral("2024.jpg"));
+    FaultyFileSystem fileSystem;
+
+    QVERIFY(move(fileSystem, target, std::nullopt, {true, kCreator}));
+    QVERIFY(m_proxy.alerts.isEmpty());
+    QByteArray info;
+    QCOMPARE(FileSystem::real().getAttribute(target, name, info), 0);
+    QCOMPARE(info, expected);
+}
+
+void TestFileMover::attributeFailuresAreAlertedButTheFileMoves_data()
+{
+    QTest::addColumn<QList<Fault>>("faults");
+    QTest::addColumn<bool>("creator");
+    QTest::addColumn<QStringList>("alertKeys");
+    const QString creatorAlert = QStringLiteral("AlertPanelFileCreatorCodeError");
+    const QString dateAlert = QStringLiteral("AlertPanelFileCreationDateError");
+    QTest::newRow("no user attributes")
+        << QList<Fault>{{Operation::GetAttribute, 1, ENOTSUP}} << true << QStringList{creatorAlert};
+    QTest::newRow("attribute refused")
+        << QList<Fault>{{Operation::SetAttribute, 1, ENOTSUP}} << true << QStringList{creatorAlert};
+    QTest::newRow("date refused")
+        << QList<Fault>{{Operation::SetTimes, 1, EPERM}} << false << QStringList{dateAlert};
+    QTest::newRow("both refused")
+        << QList<Fault>{{Operation::GetAttribute, 1, ENOTSUP}, {Operation::SetTimes, 1, EROFS}}
+        << true << QStringList{creatorAlert, dateAlert};
+    QTest::newRow("across devices, no user attributes")
+        << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV}, {Operation::GetAttribute, 1, ENOTSUP}}
+        << true << QStringList{creatorAlert};
+}
+
+void TestFileMover::attributeFailuresAreAlertedButTheFileMoves()
+{
+    QFETCH(QList<Fault>, faults);
+    QFETCH(bool, creator);
+    QFETCH(QStringList, alertKeys);
+    const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
+    FaultyFileSystem fileSystem;
+    fileSystem.faults = faults;
+    const Instant date = 1262347200.0;
+
+    QVERIFY(move(fileSystem, target, date, {creator, kCreator}));
+    QStringList expected;
+    for (const QString& key : alertKeys)
+        expected.append(attributeAlert(key, target));
+    QCOMPARE(m_proxy.alerts, expected);
+    QCOMPARE(m_processed, QStringList{target});
+    QCOMPARE(readFile(target), m_content);
+    const bool dateRefused = alertKeys.contains(QStringLiteral("AlertPanelFileCreationDateError"));
+    const FileTime dateTime{qint64(date), 0};
+    QCOMPARE(statusOf(target).modificationTime, dateRefused ? kSourceTime : dateTime);
+}
+
+void TestFileMover::creationDateSetsTheModificationTime_data()
+{
+    QTest::addColumn<OptionalInstant>("date");
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<int>("nanoseconds");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("none: untouched") << OptionalInstant() << kSourceTime.seconds
+                                     << kSourceTime.nanoseconds << false;
+    QTest::newRow("with a fraction") << OptionalInstant(1262347200.25) << qint64(1262347200)
+                                     << 250000000 << false;
+    QTest::newRow("before 1970") << OptionalInstant(-86400.5) << qint64(-86401) << 500000000
+                                 << false;
+    QTest::newRow("not a number") << OptionalInstant(std::nan("")) << kSourceTime.seconds
+                                  << kSourceTime.nanoseconds << true;
+}
+
+void TestFileMover::creationDateSetsTheModificationTime()
+{
+    QFETCH(OptionalInstant, date);
+    QFETCH(qint64, seconds);
+    QFETCH(int, nanoseconds);
+    QFETCH(bool, refused);
+    const QString target = m_dir->filePath(QStringLiteral("2024.jpg"));
+    FaultyFileSystem fileSystem;
+
+    QVERIFY(move(fileSystem, target, date));
+    const QStringList alerts{attributeAlert(QStringLiteral("AlertPanelFileCreationDateError"), target)};
+    QCOMPARE(m_proxy.alerts, refused ? alerts : QStringList{});
+    const FileStatus moved = statusOf(target);
+    QCOMPARE(moved.modificationTime, (FileTime{seconds, nanoseconds}));
+    QCOMPARE(moved.accessTime, kSourceTime);
+}
+
+QTEST_APPLESS_MAIN(TestFileMover)
+#include "tst_filemover.moc"
