@@ -88,6 +88,9 @@ public:
     // --- settings ---
     QVariantMap preferencesDictionary() const;
     void loadPreferencesFromDictionary(const QVariantMap& values);
+    // The application's own keys only (the style collections stay as they
+    // are), each through its setter.
+    void applySettings(const QVariantMap& values);
     // Loads from the store; a problem with the file is kept for the front end.
     void loadPreferences();
     bool savePreferences(QString* error = nullptr) const;

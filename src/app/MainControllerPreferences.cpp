@@ -48,6 +48,14 @@ void MainController::loadPreferencesFromDictionary(const QVariantMap& v)
 {
     m_fileNameGenerators.initFromUserDefaultsDictionary(SV::mapValue(v, QStringLiteral("fileNameGenerators")));
     m_folderNameGenerators.initFromUserDefaultsDictionary(SV::mapValue(v, QStringLiteral("folderNameGenerators")));
+    applySettings(v);
+    const auto version = SV::stringValue(v, kVersionKey);
+    m_needsDonationInfo = !version || *version != QStringLiteral(LUMENSCRIBE_VERSION);
+    loadWindowPreferences(v);
+}
+
+void MainController::applySettings(const QVariantMap& v)
+{
     applyInt(v, "namingStyle", [this](int x) { setNamingStyle(x); });
     applyInt(v, "prefixSuffixType", [this](int x) { setPrefixSuffixType(x); });
     applyString(v, "prefixString", [this](const QString& x) { setPrefixString(x); });
@@ -79,9 +87,6 @@ void MainController::loadPreferencesFromDictionary(const QVariantMap& v)
     m_folderNameGenerators.setSeqCounter(m_folderSeqCounter);
     m_fileNameGenerators.setIdenticalFileNamesOption(m_identicalFileNamesOption);
     m_folderNameGenerators.setIdenticalFileNamesOption(m_identicalFileNamesOption);
-    const auto version = SV::stringValue(v, kVersionKey);
-    m_needsDonationInfo = !version || *version != QStringLiteral(LUMENSCRIBE_VERSION);
-    loadWindowPreferences(v);
 }
 
 void MainController::loadWindowPreferences(const QVariantMap& v)

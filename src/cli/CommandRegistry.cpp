@@ -3,12 +3,14 @@
 #include "cli/DateCommand.h"
 #include "cli/TagsCommand.h"
 #include "cli/NameCommand.h"
+#include "cli/RunCommand.h"
 #include "cli/StylesCommand.h"
 
 namespace lumenscribe {
 
 CommandRegistry::CommandRegistry()
 {
+    m_commands.push_back(std::make_unique<RunCommand>());
     m_commands.push_back(std::make_unique<StylesCommand>());
     m_commands.push_back(std::make_unique<NameCommand>());
     m_commands.push_back(std::make_unique<DateCommand>());

@@ -13,8 +13,10 @@ namespace {
 
 void printHelp(const CommandRegistry& registry, QTextStream& out)
 {
-    out << "Usage: lumenscribe COMMAND [OPTIONS]\n\n"
-        << "Gives photos and movies names made from the moment they were taken.\n\n"
+    out << "Usage: lumenscribe [OPTIONS] PATH...\n"
+        << "       lumenscribe COMMAND [OPTIONS]\n\n"
+        << "Gives photos and movies names made from the moment they were taken.\n"
+        << "With paths, renames them with the stored settings (see lumenscribe rename --help).\n\n"
         << "Commands:\n";
     for (const auto& command : registry.commands())
         out << "  " << command->name().leftJustified(10) << command->summary() << '\n';
@@ -49,6 +51,8 @@ int main(int argc, char* argv[])
         rest.prepend(QStringLiteral("lumenscribe ") + first);
         return command->run(rest, out, err);
     }
-    err << "lumenscribe: unknown command '" << first << "' (see lumenscribe --help)\n";
-    return 2;
+    // Anything else is the rename run: "lumenscribe [OPTIONS] PATH...".
+    QStringList rest = args.mid(1);
+    rest.prepend(QStringLiteral("lumenscribe"));
+    return registry.find(QStringLiteral("rename"))->run(rest, out, err);
 }

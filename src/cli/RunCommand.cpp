@@ -1,0 +1,226 @@
+#include "cli/RunCommand.h"
+
+#include "app/MainController.h"
+#include "cli/RunReporter.h"
+#include "cli/TerminalFileConfirm.h"
+#include "cli/TerminalFolderConfirm.h"
+#include "cli/TerminalInput.h"
+#include "cli/TerminalOutput.h"
+#include "cli/TerminalStatus.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace lumenscribe {
+
+namespace {
+
+std::atomic<bool>* g_abortOperation = nullptr;
+
+extern "C" void onInterrupt(int)
+{
+    TerminalInput::interrupted().store(true);
+    if (g_abortOperation)
+        g_abortOperation->store(true);
+}
+
+// Ctrl-C stops the run before its next file; the file in hand is finished.
+class InterruptGuard
+{
+public:
+    explicit InterruptGuard(std::atomic<bool>& abortOperation)
+    {
+        g_abortOperation = &abortOperation;
+        struct sigaction action{};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0; // no restart: a prompt waiting for input wakes up
+        sigaction(SIGINT, &action, &m_previous);
+    }
+    ~InterruptGuard()
+    {
+        sigaction(SIGINT, &m_previous, nullptr);
+        g_abortOperation = nullptr;
+    }
+
+private:
+    struct sigaction m_previous{};
+};
+
+int usageError(QTextStream& err, const QString& message)
+{
+    err << "lumenscribe: " << message << '\n';
+    return 2;
+}
+
+} // namespace
+
+void RunCommand::addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Renames photos and movies, and the files in folders, after the moment they were taken."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files or folders to rename."),
+                                 QStringLiteral("PATH..."));
+    for (const QCommandLineOption& option : {m_dryRun, m_yes})
+        parser.addOption(option);
+    m_styleOptions.addTo(parser);
+    for (const QCommandLineOption& option :
+         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_config, m_json})
+        parser.addOption(option);
+}
+
+int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments))
+        return usageError(err, parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return 0;
+    }
+    const QStringList paths = parser.positionalArguments();
+    if (paths.isEmpty())
+        return usageError(err, QStringLiteral("no files given (see lumenscribe --help)"));
+
+    const bool dryRun = parser.isSet(m_dryRun);
+    const bool yes = parser.isSet(m_yes);
+    MainController controller(parser.isSet(m_config) ? PreferencesStore(parser.value(m_config))
+                                                     : PreferencesStore());
+    controller.initApplication();
+    if (!controller.preferencesProblem().isEmpty())
+        err << "lumenscribe: " << controller.preferencesProblem() << "; starting from the initial settings\n";
+    // What is saved at the end: the stored settings with the new counters,
+    // never this run's options.
+    QVariantMap stored = controller.preferencesDictionary();
+    QString error;
+    if (!applyOverrides(parser, controller, &error))
+        return usageError(err, error);
+
+    const bool interactive = TerminalInput::isInteractive() && !yes && !dryRun;
+    if (!interactive && !yes && !dryRun && needsConfirmationOfEveryFile(controller))
+        return usageError(err, QStringLiteral("the settings ask to confirm every file, and there is no terminal "
+                                              "to ask on: use --yes to rename without asking, or --dry-run to "
+                                              "see the plan"));
+
+    TerminalOutput output(out, err, ::isatty(STDERR_FILENO) == 1 && !parser.isSet(m_json));
+    RunReporter reporter(output, parser.isSet(m_json), dryRun);
+    TerminalFileConfirm fileConfirm(controller.ciwController(), output, interactive);
+    TerminalFolderConfirm folderConfirm(controller.fiwController(), output, interactive);
+    TerminalStatus status(controller, output, fileConfirm, folderConfirm);
+    controller.ciwController().setView(&fileConfirm);
+    controller.fiwController().setView(&folderConfirm);
+    controller.setStatusProxy(&status);
+    controller.setRunObserver(&reporter);
+    controller.setDryRun(dryRun);
+    controller.setRenameAllAtStart(yes);
+
+    bool missing = false;
+    QStringList absolute;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink()) {
+            output.message(QStringLiteral("lumenscribe: %1: no such file or folder").arg(path));
+            missing = true;
+            continue;
+        }
+        absolute.append(info.absoluteFilePath());
+    }
+    {
+        const InterruptGuard guard(controller.abortOperation);
+        controller.applicationOpenFiles(absolute);
+        controller.waitForRun();
+    }
+    output.message(reporter.summary());
+    if (!dryRun) {
+        stored.insert(QStringLiteral("fileSeqCounter"), controller.fileSeqCounter());
+        stored.insert(QStringLiteral("folderSeqCounter"), controller.folderSeqCounter());
+        if (!controller.preferencesStore().save(stored, &error))
+            output.message(QStringLiteral("lumenscribe: the settings could not be saved: %1").arg(error));
+    }
+    return reporter.allHandled() && !missing ? 0 : 1;
+}
+
+bool RunCommand::needsConfirmationOfEveryFile(const MainController& controller)
+{
+    return controller.confirmEachFile() || controller.prefixSuffixType() == 1 ||
+           (controller.downloadOptions() == 2 && controller.downloadPrefixSuffixType() == 1);
+}
+
+bool RunCommand::applyOverrides(const QCommandLineParser& parser, MainController& controller, QString* error)
+{
+    if (!applyStyle(parser, controller, error) || !applyTarget(parser, controller, error))
+        return false;
+    applyPrefixSuffix(parser, controller);
+    return true;
+}
+
+bool RunCommand::applyStyle(const QCommandLineParser& parser, MainController& controller, QString* error)
+{
+    const bool custom = parser.isSet(QStringLiteral("style")) || parser.isSet(QStringLiteral("format")) ||
+                        parser.isSet(QStringLiteral("set"));
+    if (custom) {
+        FNGenerators& files = controller.fileNameGenerators();
+        std::unique_ptr<NameGenerator> style = m_styleOptions.build(parser, files, error);
+        if (!style)
+            return false;
+        // A custom style for this run only: the stored settings are saved,
+        // not the collection that holds it.
+        files.addGenerator()->takeSettingsFromGenerator(*style);
+        controller.setNamingStyle(files.count() - 1);
+        controller.fileNameGenerators().setSeqCounter(controller.fileSeqCounter());
+    }
+    if (parser.isSet(m_folderStyle)) {
+        bool ok = false;
+        const int index = parser.value(m_folderStyle).toInt(&ok);
+        if (!ok || !controller.folderNameGenerators().generatorAtIndex(index)) {
+            *error = QStringLiteral("no folder style number '%1' (see lumenscribe styles)")
+                         .arg(parser.value(m_folderStyle));
+            return false;
+        }
+        controller.setDownloadNamingStyle(index);
+    }
+    return true;
+}
+
+bool RunCommand::applyTarget(const QCommandLineParser& parser, MainController& controller, QString* error)
+{
+    const int chosen = int(parser.isSet(m_inPlace)) + int(parser.isSet(m_moveTo)) + int(parser.isSet(m_datedFolder));
+    if (chosen > 1) {
+        *error = QStringLiteral("--in-place, --move-to and --dated-folder exclude each other");
+        return false;
+    }
+    if (parser.isSet(m_inPlace))
+        controller.setDownloadOptions(0);
+    const QString folder = parser.isSet(m_moveTo) ? parser.value(m_moveTo) : parser.value(m_datedFolder);
+    if (!folder.isEmpty()) {
+        if (!QFileInfo(folder).isDir()) {
+            *error = QStringLiteral("'%1' is not a folder").arg(folder);
+            return false;
+        }
+        controller.setDownloadDestinationFolder(QFileInfo(folder).absoluteFilePath());
+        controller.setDownloadOptions(parser.isSet(m_moveTo) ? 1 : 2);
+    }
+    return true;
+}
+
+void RunCommand::applyPrefixSuffix(const QCommandLineParser& parser, MainController& controller)
+{
+    if (!parser.isSet(m_prefix) && !parser.isSet(m_suffix))
+        return;
+    const int type = controller.prefixSuffixType();
+    const bool prefix = parser.isSet(m_prefix) || type == 2 || type == 4;
+    const bool suffix = parser.isSet(m_suffix) || type == 3 || type == 4;
+    if (parser.isSet(m_prefix))
+        controller.setPrefixString(parser.value(m_prefix));
+    if (parser.isSet(m_suffix))
+        controller.setSuffixString(parser.value(m_suffix));
+    controller.setPrefixSuffixType(prefix && suffix ? 4 : (prefix ? 2 : 3));
+    // The window's own choice would otherwise override the application's.
+    controller.ciwController().setPrefixSuffixType(1);
+}
+
+} // namespace lumenscribe

@@ -1,0 +1,21 @@
+// Reading the person's answers from the terminal. Ctrl-C while waiting for
+// an answer counts as no answer, which the prompts take as abort.
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+
+namespace lumenscribe {
+
+class TerminalInput
+{
+public:
+    // Set by the SIGINT handler.
+    static std::atomic<bool>& interrupted();
+    static bool isInteractive();
+    // One line without its line break; false at end of input or on Ctrl-C.
+    static bool readLine(QString& line);
+};
+
+} // namespace lumenscribe
