@@ -72,16 +72,6 @@ std::optional<double> toInstant(const Fields& f)
 {
     if (!inRange(f))
         return std::nullopt;
-    if (f.zoneSeconds) {
-        struct tm broken = {};
-        broken.tm_year = f.year - 1900;
-        broken.tm_mon = f.month - 1;
-        broken.tm_mday = f.day;
-        broken.tm_hour = f.hour;
-        broken.tm_min = f.minute;
-        broken.tm_sec = f.second;
-        return double(timegm(&broken)) - *f.zoneSeconds;
-    }
     struct tm broken = {};
     broken.tm_year = f.year - 1900;
     broken.tm_mon = f.month - 1;
@@ -89,6 +79,8 @@ std::optional<double> toInstant(const Fields& f)
     broken.tm_hour = f.hour;
     broken.tm_min = f.minute;
     broken.tm_sec = f.second;
+    if (f.zoneSeconds)
+        return double(timegm(&broken)) - *f.zoneSeconds;
     return DateText::localInstant(broken);
 }
 

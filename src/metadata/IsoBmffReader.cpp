@@ -138,12 +138,13 @@ bool IsoBmffReader::readHeaderDate(ExifDictionary& dictionary, const ByteReader&
     const auto mvhd = findBox(file, moov.payload, moov.payload + moov.size, "mvhd");
     if (!mvhd)
         return false;
-    const auto version = file.u8At(mvhd->payload);
+    const auto header = file.sub(mvhd->payload, mvhd->size);
+    const auto version = header ? header->u8At(0) : std::nullopt;
     std::optional<uint64_t> created;
     if (version == 1)
-        created = file.u64At(mvhd->payload + 4, Be);
+        created = header->u64At(4, Be);
     else if (version == 0)
-        created = file.u32At(mvhd->payload + 4, Be);
+        created = header->u32At(4, Be);
     if (!created || *created == 0 || *created > (uint64_t(1) << 40))
         return false; // 0 is how writers say they did not know
     if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
