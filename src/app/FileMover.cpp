@@ -4,7 +4,6 @@
 #include "app/StatusProxy.h"
 
 #include <QRandomGenerator>
-
 #include <cerrno>
 #include <cmath>
 #include <fcntl.h>
@@ -44,7 +43,9 @@ QString temporaryName(const QString& folder)
 
 } // namespace
 
-FileMover::FileMover(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+FileMover::FileMover(FileSystem& fileSystem) : m_fileSystem(fileSystem)
+{
+}
 
 bool FileMover::moveFile(const QString& source, const QString& target, StatusProxy& proxy,
                          QStringList& processed, OptionalInstant creationDate,
@@ -53,7 +54,8 @@ bool FileMover::moveFile(const QString& source, const QString& target, StatusPro
     const LocalizedStrings& strings = LocalizedStrings::shared();
     m_lastError = move(source, target);
     if (m_lastError) {
-        proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}));
+        proxy.showAlertPanel(
+            strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}));
         return false;
     }
     // Each attribute on its own: one may fail while the other succeeds.
@@ -226,8 +228,8 @@ int FileMover::unchangedSince(const QString& source, const FileStatus& from)
     FileStatus now;
     if (const int error = m_fileSystem.status(source, now, FileSystem::Links::Keep))
         return error;
-    const bool same = now.device == from.device && now.inode == from.inode
-                      && now.size == from.size && now.modificationTime == from.modificationTime;
+    const bool same = now.device == from.device && now.inode == from.inode &&
+                      now.size == from.size && now.modificationTime == from.modificationTime;
     return same ? 0 : EBUSY;
 }
 

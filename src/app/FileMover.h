@@ -28,8 +28,7 @@ public:
     // the file now lies at target (attribute failures are alerted but still
     // true). On success appends target to processed.
     bool moveFile(const QString& source, const QString& target, StatusProxy& proxy,
-                  QStringList& processed, OptionalInstant creationDate,
-                  const MoveOptions& options);
+                  QStringList& processed, OptionalInstant creationDate, const MoveOptions& options);
 
     // The errno of the step that failed in the last moveFile, 0 when every
     // step succeeded: the terminal reports it beside the alert.

@@ -109,8 +109,8 @@ QByteArray FileSystem::encodePath(const QString& path)
     out.reserve(path.size());
     for (qsizetype i = 0; i < path.size(); ++i) {
         const char16_t unit = path.at(i).unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < path.size()
-            && QChar::isLowSurrogate(path.at(i + 1).unicode())) {
+        if (QChar::isHighSurrogate(unit) && i + 1 < path.size() &&
+            QChar::isLowSurrogate(path.at(i + 1).unicode())) {
             appendUtf8(out, QChar::surrogateToUcs4(unit, path.at(i + 1).unicode()));
             ++i;
         } else if (unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF) {

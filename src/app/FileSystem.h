@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-
 #include <optional>
 
 namespace lumenscribe {
@@ -37,7 +36,11 @@ struct FileStatus
 class FileSystem
 {
 public:
-    enum class Links { Keep, Follow };
+    enum class Links
+    {
+        Keep,
+        Follow
+    };
 
     virtual ~FileSystem() = default;
 

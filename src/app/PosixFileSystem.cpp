@@ -24,8 +24,7 @@ bool encode(const QString& path, QByteArray& out)
 }
 
 // 0, or errno after a call that answered -1; EINTR is retried.
-template <typename Call>
-int retrying(Call call)
+template <typename Call> int retrying(Call call)
 {
     for (;;) {
         if (call() != -1)
@@ -65,7 +64,9 @@ int PosixFileSystem::status(const QString& path, FileStatus& status, Links links
     QByteArray name;
     if (!encode(path, name))
         return EINVAL;
-    struct stat info{};
+    struct stat info
+    {
+    };
     const int error = retrying([&] {
         return links == Links::Follow ? ::stat(name.constData(), &info)
                                       : ::lstat(name.constData(), &info);
@@ -157,8 +158,8 @@ int PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, Q
         if (size == -1)
             return errno;
         value.resize(qsizetype(size));
-        const ssize_t got = ::getxattr(file.constData(), name.constData(), value.data(),
-                                       size_t(value.size()));
+        const ssize_t got =
+            ::getxattr(file.constData(), name.constData(), value.data(), size_t(value.size()));
         if (got >= 0) {
             value.resize(qsizetype(got));
             return 0;

@@ -19,8 +19,7 @@ public:
     int fsync(int fd) override;
     int close(int fd) override;
     int getAttribute(const QString& path, const QByteArray& name, QByteArray& value) override;
-    int setAttribute(const QString& path, const QByteArray& name,
-                     const QByteArray& value) override;
+    int setAttribute(const QString& path, const QByteArray& name, const QByteArray& value) override;
     int setTimes(const QString& path, std::optional<FileTime> access,
                  std::optional<FileTime> modification) override;
     int chmod(const QString& path, quint32 mode) override;

@@ -9,7 +9,6 @@
 #include <QList>
 #include <QMap>
 #include <QSet>
-
 #include <functional>
 
 namespace lumenscribe {
@@ -17,15 +16,30 @@ namespace lumenscribe {
 class FaultyFileSystem : public FileSystem
 {
 public:
-    enum Operation {
-        Status, RenameNoReplace, Link, Unlink, Open, Read, Write, Fsync, Close,
-        GetAttribute, SetAttribute, SetTimes, Chmod, Mkdir, Rmdir, ListFolder
+    enum Operation
+    {
+        Status,
+        RenameNoReplace,
+        Link,
+        Unlink,
+        Open,
+        Read,
+        Write,
+        Fsync,
+        Close,
+        GetAttribute,
+        SetAttribute,
+        SetTimes,
+        Chmod,
+        Mkdir,
+        Rmdir,
+        ListFolder
     };
 
     struct Fault
     {
         Operation operation;
-        int nth;   // 1 for the first call
+        int nth; // 1 for the first call
         int error;
         // Carry the call out and still answer the error, as a network file
         // system may after a lost reply.
@@ -81,7 +95,8 @@ public:
     {
         // close(2) releases the descriptor even when it reports an error.
         openDescriptors.remove(fd);
-        return run(Close, {}, [&] { return m_real.close(fd); }, true);
+        return run(
+            Close, {}, [&] { return m_real.close(fd); }, true);
     }
     int getAttribute(const QString& path, const QByteArray& name, QByteArray& value) override
     {
