@@ -89,6 +89,11 @@ void MainController::processToOpenFilesList()
 
 void MainController::waitForRun()
 {
+    if (!m_statusBridge) {
+        if (m_worker.joinable())
+            m_worker.join();
+        return;
+    }
     while (threadCreated.load()) {
         if (m_statusBridge)
             m_statusBridge->serve(std::chrono::milliseconds(100));

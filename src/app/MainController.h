@@ -135,6 +135,10 @@ public:
     void setFileSeqCounter(int value);
     int folderSeqCounter() const { return m_folderSeqCounter; }
     void setFolderSeqCounter(int value);
+    // The run's steps: the number moves on, the styles keep the one they
+    // were handed for the file or folder in hand.
+    void advanceFileSeqCounter() { ++m_fileSeqCounter; }
+    void advanceFolderSeqCounter() { ++m_folderSeqCounter; }
     bool showAdvancedOptions() const { return m_showAdvancedOptions; }
     void setShowAdvancedOptions(bool value) { m_showAdvancedOptions = value; }
     bool quitAfterAutoProcessing() const { return m_quitAfterAutoProcessing; }

@@ -91,9 +91,8 @@ void RenameRun::startRun()
     const int identical = m_controller.identicalFileNamesOption();
     m_controller.fileNameGenerators().setIdenticalFileNamesOption(identical);
     m_controller.folderNameGenerators().setIdenticalFileNamesOption(identical);
-    const int folderSeq = m_controller.folderSeqCounter();
-    m_controller.folderNameGenerators().setSeqCounter(folderSeq);
-    m_controller.setFolderSeqCounter(folderSeq + 1);
+    m_controller.folderNameGenerators().setSeqCounter(m_controller.folderSeqCounter());
+    m_controller.advanceFolderSeqCounter();
     m_controller.ciwController().updatePrefixSuffix();
     if (m_downloadOptions == 1)
         m_targetFolder = m_controller.downloadDestinationFolder();
@@ -240,9 +239,8 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style)
     }
     // One step for every file that is still there and not deleted, whatever
     // becomes of it, so that numbers match the files the user sees.
-    const int seq = m_controller.fileSeqCounter();
-    style.setSeqCounter(seq);
-    m_controller.setFileSeqCounter(seq + 1);
+    style.setSeqCounter(m_controller.fileSeqCounter());
+    m_controller.advanceFileSeqCounter();
 }
 
 void RenameRun::makeTarget(FileWork& work, NameGenerator& style)

@@ -1,0 +1,412 @@
+// The rename run end to end, on real folders, through a scripted front end:
+// what lands on disk and what the person is told.
+#include "FaultyFileSystem.h"
+#include "ScriptedFrontEnd.h"
+#include "app/CIWController.h"
+#include "app/LocalizedStrings.h"
+#include "app/MainController.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <utime.h>
+
+using namespace lumenscribe;
+using lumenscribe::test::ScriptedFrontEnd;
+
+namespace {
+
+const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
+// Capture dates of the sample photos, local wall-clock time.
+const QString kCanon = QStringLiteral("2007-02-22_17-02-42.jpg");
+const QString kNikon = QStringLiteral("2004-03-30_10-43-46.jpg");
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(content);
+}
+
+void copyData(const QString& name, const QString& target)
+{
+    writeFile(target, contentOf(kData + u'/' + name));
+}
+
+// Every file below root, as paths relative to it, sorted.
+QStringList tree(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(root).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class TestRenameRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void foldersHiddenNamesAndOrder();
+    void thumbnailCompanionMovesWithItsRaw();
+    void loneThumbnailIsItsOwnCompanion();
+    void sidecarsFollowTheirPhoto();
+    void deleteRulesAtTheSizeBoundary_data();
+    void deleteRulesAtTheSizeBoundary();
+    void noMetadataDateAsksEvenWithoutConfirmEachFile();
+    void creationDateSource();
+    void renameAllThenNoMoreQuestions();
+    void abortLeavesTheRestUntouched();
+    void takenTargetIsNeverOverwritten();
+    void datedFolderMadeAndUsed();
+    void datedFolderRemovedWhenNothingMoved();
+    void datedFolderCannotBeCreated();
+    void missingDownloadFolderCreatesNothing();
+    void pathsDroppedDuringARunJoinIt();
+    void countersAdvanceAsFilesAreSeen();
+    void crossDeviceMove();
+    void failedMoveLeavesTheSource();
+    void dryRunTouchesNothingAndVariesClashingNames();
+
+private:
+    void runOn(const QStringList& paths);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root;
+    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<ScriptedFrontEnd> m_frontEnd;
+};
+
+void TestRenameRun::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_root = m_dir->filePath(QStringLiteral("card"));
+    QDir().mkpath(m_root);
+    m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
+    m_controller->initApplication();
+    m_controller->setConfirmEachFile(false);
+    m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
+}
+
+void TestRenameRun::cleanup()
+{
+    m_frontEnd.reset();
+    m_controller.reset();
+}
+
+void TestRenameRun::runOn(const QStringList& paths)
+{
+    m_controller->applicationOpenFiles(paths);
+    m_controller->waitForRun();
+    QVERIFY(m_frontEnd->ended);
+    QVERIFY(!m_controller->threadCreated.load());
+}
+
+void TestRenameRun::foldersHiddenNamesAndOrder()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/b/IMG_0010.JPG"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/b/img_0002.jpg"));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/b/.thumb.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/a/.cache/deep.jpg"));
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->reportedSources(),
+             (QStringList{m_root + "/a/.cache/deep.jpg", m_root + "/b/IMG_0010.JPG", m_root + "/b/img_0002.jpg"}));
+    QCOMPARE(tree(m_root), (QStringList{"a/.cache/" + kNikon, "b/.thumb.jpg", "b/" + kNikon, "b/" + kCanon}));
+    QCOMPARE(m_frontEnd->maxValues.first(), 3.0);
+}
+
+void TestRenameRun::thumbnailCompanionMovesWithItsRaw()
+{
+    writeFile(m_root + QStringLiteral("/IMG_0001.CRW"), QByteArray(4096, 'x'));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_0001.THM"));
+    runOn({m_root});
+    QCOMPARE(tree(m_root), (QStringList{"2007-02-22_17-02-42.THM", "2007-02-22_17-02-42.crw"}));
+    QCOMPARE(m_frontEnd->reports.size(), 1); // the thumbnail's own turn found nothing
+    QCOMPARE(m_frontEnd->reports.first().dateSource, QStringLiteral("THM"));
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+}
+
+void TestRenameRun::loneThumbnailIsItsOwnCompanion()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/MVI_1.THM"));
+    runOn({m_root});
+    QCOMPARE(tree(m_root), QStringList{"2007-02-22_17-02-42.thm"});
+    // It is its own date source, not a companion of itself: one move, no
+    // alert about a second one.
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+    QCOMPARE(m_frontEnd->reports.first().dateSource, QStringLiteral("file"));
+}
+
+void TestRenameRun::sidecarsFollowTheirPhoto()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_5.JPG"));
+    writeFile(m_root + QStringLiteral("/IMG_5.xmp"), "rating 5");
+    writeFile(m_root + QStringLiteral("/IMG_5.JPG.xmp"), "edits");
+    writeFile(m_root + QStringLiteral("/IMG_5.AAE"), "adjustments");
+    runOn({m_root + QStringLiteral("/IMG_5.JPG")});
+    QCOMPARE(tree(m_root), (QStringList{"2007-02-22_17-02-42.AAE", kCanon, kCanon + ".xmp", "2007-02-22_17-02-42.xmp"}));
+    QCOMPARE(contentOf(m_root + "/2007-02-22_17-02-42.xmp"), QByteArray("rating 5"));
+}
+
+void TestRenameRun::deleteRulesAtTheSizeBoundary_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("left");
+    // Files: small.jpg 102399 bytes, big.jpg 102400 bytes, small.gif 10 bytes.
+    QTest::newRow("1: pattern") << 1 << QStringList{"big.jpg", "small.jpg"};
+    QTest::newRow("2: smaller than 100 kB") << 2 << QStringList{"big.jpg"};
+    QTest::newRow("3: small and no pattern") << 3 << QStringList{"big.jpg", "small.gif"};
+    QTest::newRow("4: pattern or small") << 4 << QStringList{"big.jpg"};
+    QTest::newRow("7: nothing") << 7 << QStringList{"big.jpg", "small.gif", "small.jpg"};
+}
+
+void TestRenameRun::deleteRulesAtTheSizeBoundary()
+{
+    QFETCH(int, option);
+    QFETCH(QStringList, left);
+    writeFile(m_root + QStringLiteral("/small.jpg"), QByteArray(102399, 'x'));
+    writeFile(m_root + QStringLiteral("/big.jpg"), QByteArray(102400, 'x'));
+    writeFile(m_root + QStringLiteral("/small.gif"), QByteArray(10, 'x'));
+    m_controller->setDeleteFilesOptions(option);
+    m_controller->fileNameGenerators().generatorAtIndex(0);
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {2, 2, 2}; // keep the survivors' names
+    const int before = m_controller->fileSeqCounter();
+    runOn({m_root});
+    QCOMPARE(tree(m_root), left);
+    // Deleted files take no number.
+    QCOMPARE(m_controller->fileSeqCounter() - before, left.size());
+}
+
+void TestRenameRun::noMetadataDateAsksEvenWithoutConfirmEachFile()
+{
+    writeFile(m_root + QStringLiteral("/plain.jpg"), QByteArray(64, 'x'));
+    NameGenerator* style = m_controller->fileNameGenerators().addGenerator();
+    style->setDateSource(1);
+    m_controller->setNamingStyle(m_controller->fileNameGenerators().count() - 1);
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    m_frontEnd->onShow = [&](const QString&) {
+        // The window shows the current moment for a file without a date.
+        const QString proposed = m_controller->ciwController().proposedFileName();
+        QVERIFY(proposed.startsWith(QDateTime::fromSecsSinceEpoch(before).toString(QStringLiteral("yyyy-MM-dd"))));
+    };
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->shownFiles, QStringList{m_root + "/plain.jpg"});
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::NeedsConfirmation);
+    QCOMPARE(tree(m_root), QStringList{"plain.jpg"});
+}
+
+void TestRenameRun::creationDateSource()
+{
+    const QString path = m_root + QStringLiteral("/copied.jpg");
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), path);
+    struct utimbuf times{1000000000, 1000000000};
+    QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
+    NameGenerator* style = m_controller->fileNameGenerators().addGenerator();
+    style->setFormatString(QStringLiteral("%Q-%Y%F"));
+    style->setDateSource(2);
+    m_controller->setNamingStyle(m_controller->fileNameGenerators().count() - 1);
+    m_controller->setFileSeqCounter(41);
+    runOn({path});
+    QCOMPARE(tree(m_root), QStringList{"41-2001.jpg"}); // not the EXIF year 2007
+    QCOMPARE(m_frontEnd->reports.first().dateSource, QStringLiteral("creation-date"));
+}
+
+void TestRenameRun::renameAllThenNoMoreQuestions()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/2.jpg"));
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {3};
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->shownFiles.size(), 1);
+    QCOMPARE(tree(m_root), (QStringList{kNikon, kCanon}));
+    QVERIFY(!m_controller->renameAll.load()); // lives for one run
+}
+
+void TestRenameRun::abortLeavesTheRestUntouched()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/2.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/3.jpg"));
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {4, 1};
+    runOn({m_root});
+    QCOMPARE(tree(m_root), (QStringList{"2.jpg", kCanon, "3.jpg"}));
+    QVERIFY(m_frontEnd->endedAborted);
+    QCOMPARE(m_frontEnd->infos.last(), LocalizedStrings::shared().text(QStringLiteral("NormalInfoRenamingAborted")));
+}
+
+void TestRenameRun::takenTargetIsNeverOverwritten()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/new.jpg"));
+    writeFile(m_root + u'/' + kCanon, "an older photo of that name");
+    m_controller->setIdenticalFileNamesOption(1); // the default style then cannot vary the name
+    m_frontEnd->onShow = [&](const QString&) {
+        QCOMPARE(m_controller->ciwController().lastCheckResult(), int(CIWController::NameExists));
+    };
+    m_frontEnd->ciwAnswers = {4}; // the person insists
+    runOn({m_root + QStringLiteral("/new.jpg")});
+    QCOMPARE(contentOf(m_root + u'/' + kCanon), QByteArray("an older photo of that name"));
+    QCOMPARE(contentOf(m_root + QStringLiteral("/new.jpg")), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
+    QCOMPARE(m_frontEnd->alerts.size(), 1);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
+}
+
+void TestRenameRun::datedFolderMadeAndUsed()
+{
+    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(download);
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    m_controller->setDownloadOptions(2);
+    m_controller->setDownloadDestinationFolder(download);
+    m_controller->setDownloadNamingStyle(3); // "Download %Q"
+    m_controller->setFolderSeqCounter(7);
+    runOn({m_root});
+    QCOMPARE(tree(download), QStringList{"Download 0007/" + kCanon});
+    QCOMPARE(m_controller->folderSeqCounter(), 8);
+    QCOMPARE(m_frontEnd->fiwOpened, 0);
+}
+
+void TestRenameRun::datedFolderRemovedWhenNothingMoved()
+{
+    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(download);
+    writeFile(m_root + QStringLiteral("/a.gif"), "x");
+    m_controller->setDeleteFilesOptions(1);
+    m_controller->setDownloadOptions(2);
+    m_controller->setDownloadDestinationFolder(download);
+    runOn({m_root});
+    QVERIFY(QDir(download).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestRenameRun::datedFolderCannotBeCreated()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    m_controller->setDownloadOptions(2);
+    m_controller->setDownloadDestinationFolder(m_dir->filePath(QStringLiteral("missing")));
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->alerts,
+             QStringList{LocalizedStrings::shared().text(QStringLiteral("AlertPanelFolderCreateError"))});
+    QVERIFY(m_frontEnd->reports.isEmpty());
+    QCOMPARE(m_controller->toOpenCount(), 1); // stays queued for the next run
+    QCOMPARE(tree(m_root), QStringList{"1.jpg"});
+}
+
+void TestRenameRun::missingDownloadFolderCreatesNothing()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    const QString missing = m_dir->filePath(QStringLiteral("missing"));
+    m_controller->setDownloadOptions(1);
+    m_controller->setDownloadDestinationFolder(missing);
+    m_frontEnd->ciwAnswers = {4};
+    runOn({m_root});
+    QVERIFY(!QFileInfo::exists(missing));
+    QCOMPARE(tree(m_root), QStringList{"1.jpg"});
+    QCOMPARE(m_frontEnd->alerts.size(), 1);
+}
+
+void TestRenameRun::pathsDroppedDuringARunJoinIt()
+{
+    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(download);
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    const QString later = m_dir->filePath(QStringLiteral("later/2.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), later);
+    m_controller->setDownloadOptions(2);
+    m_controller->setDownloadDestinationFolder(download);
+    m_controller->setDownloadNamingStyle(3);
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {4, 4};
+    m_frontEnd->onShow = [&](const QString& file) {
+        if (file.endsWith(QStringLiteral("/1.jpg")))
+            m_controller->applicationOpenFiles({later});
+    };
+    runOn({m_root});
+    const QStringList moved = tree(download);
+    QCOMPARE(moved.size(), 2);
+    QCOMPARE(QFileInfo(moved.first()).path(), QFileInfo(moved.last()).path()); // one dated folder
+}
+
+void TestRenameRun::countersAdvanceAsFilesAreSeen()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/2.jpg"));
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {2, 2}; // don't rename: the numbers still advance
+    runOn({m_root, m_dir->filePath(QStringLiteral("gone.jpg"))});
+    QCOMPARE(m_controller->fileSeqCounter(), 2);
+    QCOMPARE(m_controller->folderSeqCounter(), 1); // in place, still one per run
+}
+
+void TestRenameRun::crossDeviceMove()
+{
+    FaultyFileSystem fileSystem;
+    fileSystem.fail(FaultyFileSystem::RenameNoReplace, 1, EXDEV);
+    m_controller->setFileSystem(&fileSystem);
+    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(download);
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    m_controller->setDownloadOptions(1);
+    m_controller->setDownloadDestinationFolder(download);
+    runOn({m_root});
+    QCOMPARE(tree(download), QStringList{kCanon});
+    QCOMPARE(contentOf(download + u'/' + kCanon), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
+    QVERIFY(tree(m_root).isEmpty());
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+}
+
+void TestRenameRun::failedMoveLeavesTheSource()
+{
+    FaultyFileSystem fileSystem;
+    fileSystem.fail(FaultyFileSystem::RenameNoReplace, 1, EXDEV);
+    fileSystem.fail(FaultyFileSystem::Write, 1, ENOSPC);
+    m_controller->setFileSystem(&fileSystem);
+    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(download);
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    m_controller->setDownloadOptions(1);
+    m_controller->setDownloadDestinationFolder(download);
+    runOn({m_root});
+    QVERIFY(tree(download).isEmpty());
+    QCOMPARE(contentOf(m_root + QStringLiteral("/1.jpg")), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
+    QCOMPARE(m_frontEnd->alerts.size(), 1);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
+}
+
+void TestRenameRun::dryRunTouchesNothingAndVariesClashingNames()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/2.jpg"));
+    writeFile(m_root + QStringLiteral("/x.gif"), "x");
+    m_controller->setDeleteFilesOptions(1);
+    m_controller->setConfirmEachFile(true);
+    m_controller->setDryRun(true);
+    runOn({m_root});
+    QCOMPARE(tree(m_root), (QStringList{"1.jpg", "2.jpg", "x.gif"}));
+    QCOMPARE(m_frontEnd->reports.size(), 3);
+    QCOMPARE(m_frontEnd->reports[0].target, m_root + u'/' + kCanon);
+    QCOMPARE(m_frontEnd->reports[1].target, m_root + QStringLiteral("/2007-02-22_17-02-43.jpg"));
+    QCOMPARE(m_frontEnd->reports[2].action, FileReport::Action::Deleted);
+    QVERIFY(m_frontEnd->shownFiles.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestRenameRun)
+#include "tst_renamerun.moc"
