@@ -46,7 +46,8 @@ QString differenceText(int interval)
         return strings.text(QStringLiteral("CorrectionNone"));
     const QString seconds = strings.text(QStringLiteral("CorrectionSeconds"));
     const qint64 magnitude = interval < 0 ? -static_cast<qint64>(interval) : interval;
-    return QStringLiteral("%1 %2 %3").arg(interval > 0 ? u'+' : u'-').arg(magnitude).arg(seconds);
+    const QString sign = interval > 0 ? QStringLiteral("+") : QStringLiteral("-");
+    return QStringLiteral("%1 %2 %3").arg(sign).arg(magnitude).arg(seconds);
 }
 
 QString checkText(int result)
