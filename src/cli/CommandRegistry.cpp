@@ -1,5 +1,6 @@
 #include "cli/CommandRegistry.h"
 
+#include "cli/ConfigCommand.h"
 #include "cli/DateCommand.h"
 #include "cli/TagsCommand.h"
 #include "cli/NameCommand.h"
@@ -15,6 +16,7 @@ CommandRegistry::CommandRegistry()
     m_commands.push_back(std::make_unique<NameCommand>());
     m_commands.push_back(std::make_unique<DateCommand>());
     m_commands.push_back(std::make_unique<TagsCommand>());
+    m_commands.push_back(std::make_unique<ConfigCommand>());
 }
 
 Command* CommandRegistry::find(const QString& name) const

@@ -1,7 +1,7 @@
 #include "cli/NameCommand.h"
 
 #include "cli/LocalDateText.h"
-#include "cli/StyleCatalog.h"
+#include "app/MainController.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -51,13 +51,14 @@ int NameCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
             return usageError(err, QStringLiteral("cannot read the date '%1' (use \"YYYY-MM-DD HH:MM:SS\")")
                                        .arg(parser.value(m_date)));
     }
-    QString warning;
-    StyleCatalog catalog(PreferencesStore{}, &warning);
-    if (!warning.isEmpty())
-        err << "lumenscribe: " << warning << '\n';
+    MainController controller;
+    controller.initApplication();
+    if (!controller.preferencesProblem().isEmpty())
+        err << "lumenscribe: " << controller.preferencesProblem() << '\n';
     QString error;
-    std::unique_ptr<NameGenerator> style =
-        m_styleOptions.build(parser, catalog.collection(parser.isSet(m_folder)), &error);
+    std::unique_ptr<NameGenerator> style = m_styleOptions.build(
+        parser, parser.isSet(m_folder) ? controller.folderNameGenerators() : controller.fileNameGenerators(),
+        &error);
     if (!style || !applyRunValues(parser, *style, &error))
         return usageError(err, error);
     out << makeName(parser, *style, date) << '\n';
@@ -68,15 +69,16 @@ bool NameCommand::applyRunValues(const QCommandLineParser& parser, NameGenerator
 {
     style.setPrefix(parser.value(m_prefix));
     style.setSuffix(parser.value(m_suffix));
+    int seq = 1;
     if (parser.isSet(m_seq)) {
         bool ok = false;
-        const int seq = parser.value(m_seq).toInt(&ok);
+        seq = parser.value(m_seq).toInt(&ok);
         if (!ok) {
             *error = QStringLiteral("--seq needs a whole number, not '%1'").arg(parser.value(m_seq));
             return false;
         }
-        style.setSeqCounter(seq);
     }
+    style.setSeqCounter(seq);
     const QString identical = parser.value(m_identical);
     if (identical == u"counter") {
         style.setIdenticalFileNamesOption(1);

@@ -31,7 +31,7 @@ private:
                                 QStringLiteral("P")};
     QCommandLineOption m_suffix{QStringLiteral("suffix"), QStringLiteral("Suffix written at %S."),
                                 QStringLiteral("S")};
-    QCommandLineOption m_seq{QStringLiteral("seq"), QStringLiteral("Sequence counter written at %Q."),
+    QCommandLineOption m_seq{QStringLiteral("seq"), QStringLiteral("Sequence number written at %Q (default 1)."),
                              QStringLiteral("N")};
     QCommandLineOption m_identical{QStringLiteral("identical"),
                                    QStringLiteral("When a name is taken: shift the 'second' or count up "

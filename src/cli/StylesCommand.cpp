@@ -1,35 +1,75 @@
 #include "cli/StylesCommand.h"
 
-#include "cli/StyleCatalog.h"
-
-#include <QCommandLineParser>
+#include "app/MainController.h"
+#include "cli/StyleOptions.h"
 
 namespace lumenscribe {
+
+namespace {
+
+int usageError(QTextStream& err, const QString& message)
+{
+    err << "lumenscribe styles: " << message << '\n';
+    return 2;
+}
+
+// The custom style numbered by text, or null with *error set.
+NameGenerator* customStyle(FNGenerators& collection, const QString& text, QString* error)
+{
+    bool ok = false;
+    NameGenerator* style = collection.generatorAtIndex(text.toInt(&ok));
+    if (!ok || style == nullptr)
+        *error = QStringLiteral("no style number '%1'").arg(text);
+    else if (style->isReadOnly())
+        *error = QStringLiteral("style %1 is built in and cannot be changed; "
+                                "'styles add --from %1' makes a copy to change")
+                     .arg(text);
+    return style && !style->isReadOnly() ? style : nullptr;
+}
+
+} // namespace
 
 int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists every file and folder style: number, kind, built-in or custom, "
-                       "the name it gives DSC_1234.jpg, and its format."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists every file and folder style: number, kind, built-in or custom, the name it gives "
+        "DSC_1234.jpg, and its format.\n"
+        "  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...\n"
+        "  styles set [--folder] N KEY=VALUE...\n"
+        "  styles delete [--folder] N"));
     parser.addHelpOption();
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        err << "lumenscribe styles: "
-            << (parser.errorText().isEmpty() ? QStringLiteral("takes no arguments") : parser.errorText())
-            << '\n';
-        return 2;
-    }
+    const QCommandLineOption folder(QStringLiteral("folder"), QStringLiteral("Work on the folder styles."));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("Start from style N."), QStringLiteral("N"));
+    const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use this settings file."),
+                                    QStringLiteral("FILE"));
+    StyleOptions styleOptions;
+    styleOptions.addTo(parser);
+    parser.addOptions({folder, from, config});
+    if (!parser.parse(arguments))
+        return usageError(err, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         out << parser.helpText();
         return 0;
     }
-    QString warning;
-    StyleCatalog catalog(PreferencesStore{}, &warning);
-    if (!warning.isEmpty())
-        err << "lumenscribe: " << warning << '\n';
-    list(catalog.files(), out);
-    list(catalog.folders(), out);
-    return 0;
+    MainController controller(parser.isSet(config) ? PreferencesStore(parser.value(config)) : PreferencesStore());
+    controller.initApplication();
+    if (!controller.preferencesProblem().isEmpty())
+        err << "lumenscribe: " << controller.preferencesProblem() << '\n';
+    const QStringList words = parser.positionalArguments();
+    const QString verb = words.value(0);
+    if (verb.isEmpty()) {
+        list(controller.fileNameGenerators(), out);
+        list(controller.folderNameGenerators(), out);
+        return 0;
+    }
+    if (verb == u"add")
+        return add(parser, controller, out, err);
+    if (verb == u"set")
+        return set(words, controller, parser.isSet(folder), err);
+    if (verb == u"delete")
+        return remove(words, controller, parser.isSet(folder), err);
+    return usageError(err, QStringLiteral("unknown action '%1' (add, set or delete)").arg(verb));
 }
 
 void StylesCommand::list(FNGenerators& collection, QTextStream& out)
@@ -42,6 +82,81 @@ void StylesCommand::list(FNGenerators& collection, QTextStream& out)
             << style->popUpStringForDate(std::nullopt).leftJustified(28) << ' ' << style->formatString()
             << '\n';
     }
+}
+
+int StylesCommand::add(const QCommandLineParser& parser, MainController& controller, QTextStream& out,
+                       QTextStream& err)
+{
+    const bool folder = parser.isSet(QStringLiteral("folder"));
+    FNGenerators& collection = folder ? controller.folderNameGenerators() : controller.fileNameGenerators();
+    const bool hasFormat = parser.isSet(QStringLiteral("format"));
+    const bool hasFrom = parser.isSet(QStringLiteral("from"));
+    if (hasFormat == hasFrom || parser.isSet(QStringLiteral("style")))
+        return usageError(err, QStringLiteral("add takes either --format FMT or --from N"));
+    NameGenerator style(folder);
+    if (hasFrom) {
+        bool ok = false;
+        const NameGenerator* source = collection.generatorAtIndex(parser.value(QStringLiteral("from")).toInt(&ok));
+        if (!ok || !source)
+            return usageError(err, QStringLiteral("no style number '%1'").arg(parser.value(QStringLiteral("from"))));
+        style.takeSettingsFromGenerator(*source);
+    } else {
+        style.setFormatString(parser.value(QStringLiteral("format")));
+    }
+    QString error;
+    if (!StyleOptions::applySettings(style, parser.values(QStringLiteral("set")), &error))
+        return usageError(err, error);
+    // Selected styles keep their place: adding does not change the selection.
+    const int selected = collection.indexOfCurrentGenerator();
+    collection.addGenerator()->takeSettingsFromGenerator(style);
+    const int index = collection.count() - 1;
+    collection.selectGeneratorAtIndex(selected);
+    out << "added " << (folder ? "folder" : "file") << " style " << index << ": "
+        << style.popUpStringForDate(std::nullopt) << '\n';
+    return save(controller, err);
+}
+
+int StylesCommand::set(const QStringList& words, MainController& controller, bool folder, QTextStream& err)
+{
+    if (words.size() < 3)
+        return usageError(err, QStringLiteral("use: styles set N KEY=VALUE..."));
+    FNGenerators& collection = folder ? controller.folderNameGenerators() : controller.fileNameGenerators();
+    QString error;
+    NameGenerator* style = customStyle(collection, words.at(1), &error);
+    if (!style || !StyleOptions::applySettings(*style, words.mid(2), &error))
+        return usageError(err, error);
+    return save(controller, err);
+}
+
+int StylesCommand::remove(const QStringList& words, MainController& controller, bool folder, QTextStream& err)
+{
+    if (words.size() != 2)
+        return usageError(err, QStringLiteral("use: styles delete N"));
+    FNGenerators& collection = folder ? controller.folderNameGenerators() : controller.fileNameGenerators();
+    QString error;
+    if (!customStyle(collection, words.at(1), &error))
+        return usageError(err, error);
+    const int index = words.at(1).toInt();
+    const int selected = folder ? controller.downloadNamingStyle() : controller.namingStyle();
+    collection.selectGeneratorAtIndex(index);
+    collection.deleteCurrentGenerator();
+    // The stored selection is an index: it follows the styles that moved up,
+    // and falls back to the first style when its own style went.
+    const int now = selected == index ? 0 : (selected > index ? selected - 1 : selected);
+    if (folder)
+        controller.setDownloadNamingStyle(now);
+    else
+        controller.setNamingStyle(now);
+    return save(controller, err);
+}
+
+int StylesCommand::save(MainController& controller, QTextStream& err)
+{
+    QString error;
+    if (controller.savePreferences(&error))
+        return 0;
+    err << "lumenscribe styles: the settings could not be saved: " << error << '\n';
+    return 1;
 }
 
 } // namespace lumenscribe

@@ -1,0 +1,180 @@
+// The rename run and the settings commands of the lumenscribe tool, run as a
+// script would run them: no terminal on stdin.
+#include "CliRunner.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumenscribe::test;
+
+namespace {
+
+const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
+
+void copyData(const QString& name, const QString& target)
+{
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QVERIFY(QFile::copy(kData + u'/' + name, target));
+}
+
+QStringList tree(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(root).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class TestCliRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void dryRunPlansInJson();
+    void refusesToGuessWithoutATerminal();
+    void yesRenamesAndSavesOnlyTheCounters();
+    void clashThatCannotBeVariedIsLeft();
+    void moveToAndDatedFolder();
+    void missingPathIsReported();
+    void configSetAndList();
+    void managingCustomStyles();
+
+private:
+    CliResult run(const QStringList& arguments) { return runCli(arguments, m_config); }
+    QVariantMap stored() const
+    {
+        QFile file(m_config);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object().toVariantMap();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_config;
+    QString m_card;
+};
+
+void TestCliRun::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_config = m_dir->filePath(QStringLiteral("settings.json"));
+    m_card = m_dir->filePath(QStringLiteral("card"));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_card + QStringLiteral("/IMG_1.JPG"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_card + QStringLiteral("/sub/DSC_2.JPG"));
+}
+
+void TestCliRun::dryRunPlansInJson()
+{
+    const CliResult result = run({"--dry-run", "--json", m_card});
+    QCOMPARE(result.exitCode, 0);
+    const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject first = QJsonDocument::fromJson(lines.first().toUtf8()).object();
+    QCOMPARE(first.value("source").toString(), m_card + QStringLiteral("/IMG_1.JPG"));
+    QCOMPARE(first.value("target").toString(), m_card + QStringLiteral("/2007-02-22_17-02-42.jpg"));
+    QCOMPARE(first.value("date").toString(), QStringLiteral("2007-02-22 17:02:42"));
+    QCOMPARE(first.value("date_source").toString(), QStringLiteral("file"));
+    QCOMPARE(first.value("action").toString(), QStringLiteral("renamed"));
+    QVERIFY(first.contains("message"));
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "sub/DSC_2.JPG"}));
+    QVERIFY(!QFile::exists(m_config)); // a plan saves nothing
+}
+
+void TestCliRun::refusesToGuessWithoutATerminal()
+{
+    const CliResult result = run({m_card});
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.err.contains(QStringLiteral("--yes")));
+    QVERIFY(result.err.contains(QStringLiteral("--dry-run")));
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "sub/DSC_2.JPG"}));
+}
+
+void TestCliRun::yesRenamesAndSavesOnlyTheCounters()
+{
+    const CliResult result = run({"--yes", "--prefix", "Trip ", "--format", "%P%Q %Y%F", m_card});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(tree(m_card), (QStringList{"Trip 0 2007.jpg", "sub/Trip 1 2004.jpg"}));
+    QVERIFY(result.err.contains(QStringLiteral("renamed 2, deleted 0, skipped 0, failed 0")));
+    const QVariantMap settings = stored();
+    QCOMPARE(settings.value("fileSeqCounter").toInt(), 2);
+    QCOMPARE(settings.value("folderSeqCounter").toInt(), 1);
+    QCOMPARE(settings.value("prefixString").toString(), QString()); // this run's option only
+    QVERIFY(settings.value("fileNameGenerators").toMap().isEmpty());
+}
+
+void TestCliRun::clashThatCannotBeVariedIsLeft()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_card + QStringLiteral("/IMG_3.JPG"));
+    const CliResult result = run({"--yes", "--json", "--format", "same%F", m_card});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.out.contains(QStringLiteral("\"action\":\"needs-confirmation\"")));
+    QCOMPARE(tree(m_card), (QStringList{"IMG_3.JPG", "same.jpg", "sub/same.jpg"}));
+    // Nothing changes when the same folder is run again: the file carrying
+    // the name is a clash with itself, reported rather than touched.
+    QCOMPARE(run({"--yes", "--format", "same%F", m_card + QStringLiteral("/same.jpg")}).exitCode, 1);
+    QCOMPARE(tree(m_card), (QStringList{"IMG_3.JPG", "same.jpg", "sub/same.jpg"}));
+}
+
+void TestCliRun::moveToAndDatedFolder()
+{
+    const QString photos = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(photos);
+    QCOMPARE(run({"--yes", "--dated-folder", photos, "--folder-style", "3", m_card}).exitCode, 0);
+    QCOMPARE(tree(photos), (QStringList{"Download 0000/2004-03-30_10-43-46.jpg",
+                                        "Download 0000/2007-02-22_17-02-42.jpg"}));
+    const CliResult again = run({"--yes", "--move-to", m_dir->filePath(QStringLiteral("nowhere")), m_card});
+    QCOMPARE(again.exitCode, 2);
+    QVERIFY(again.err.contains(QStringLiteral("is not a folder")));
+}
+
+void TestCliRun::missingPathIsReported()
+{
+    const CliResult result = run({"--yes", m_dir->filePath(QStringLiteral("missing.jpg")), m_card});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.err.contains(QStringLiteral("missing.jpg: no such file")));
+    QCOMPARE(tree(m_card).size(), 2);
+}
+
+void TestCliRun::configSetAndList()
+{
+    QCOMPARE(run({"config", "set", "downloadOptions", "3"}).exitCode, 2);
+    QCOMPARE(run({"config", "set", "colour", "red"}).exitCode, 2);
+    QCOMPARE(run({"config", "set", "confirmEachFile", "maybe"}).exitCode, 2);
+    QCOMPARE(run({"config", "set", "downloadDestionationFolder", "2024"}).exitCode, 0);
+    QCOMPARE(run({"config", "set", "confirmEachFile", "false"}).exitCode, 0);
+    QCOMPARE(run({"config", "set", "deleteFilesPatterns", "*.tmp,*.db"}).exitCode, 0);
+    const CliResult listed = run({"config"});
+    QVERIFY(listed.out.contains(QStringLiteral("confirmEachFile = false\n")));
+    QVERIFY(listed.out.contains(QStringLiteral("downloadDestionationFolder = 2024\n")));
+    QVERIFY(listed.out.contains(QStringLiteral("deleteFilesPatterns = [\"*.tmp\",\"*.db\"]\n")));
+    // Without confirming each file, a plain run needs no --yes.
+    QCOMPARE(run({m_card}).exitCode, 0);
+}
+
+void TestCliRun::managingCustomStyles()
+{
+    QCOMPARE(run({"styles", "add", "--from", "6", "--set", "counterDigits=2"}).exitCode, 0);
+    QCOMPARE(run({"styles", "add", "--format", "%Y%F"}).exitCode, 0);
+    QCOMPARE(run({"styles", "set", "7", "counterPrefix=n"}).exitCode, 0);
+    QCOMPARE(run({"styles", "set", "6", "counterDigits=2"}).exitCode, 2); // built in
+    QCOMPARE(run({"name", "--popup", "--style", "7"}).out, QStringLiteral("Picn01.jpg\n"));
+    QCOMPARE(run({"config", "set", "namingStyle", "8"}).exitCode, 0);
+    QCOMPARE(run({"styles", "delete", "7"}).exitCode, 0);
+    QCOMPARE(run({"styles", "delete", "2"}).exitCode, 2);
+    const QVariantMap settings = stored();
+    QCOMPARE(settings.value("namingStyle").toInt(), 7); // followed its style
+    QCOMPARE(settings.value("fileNameGenerators").toMap().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestCliRun)
+#include "tst_clirun.moc"
