@@ -1,5 +1,6 @@
 #include "cli/RunReporter.h"
 
+#include "app/PathNames.h"
 #include "cli/LocalDateText.h"
 #include "cli/TerminalOutput.h"
 
@@ -71,10 +72,15 @@ QString RunReporter::plainLine(const FileReport& report) const
     const QString date = report.date ? LocalDateText::format(*report.date) : QStringLiteral("no date");
     const QString source = report.dateSource.isEmpty() ? QString() : QStringLiteral(", ") + report.dateSource;
     switch (report.action) {
-    case FileReport::Action::Renamed:
+    case FileReport::Action::Renamed: {
+        // A rename in place shows the new name alone, a move the whole path.
+        const QString target = PathNames::folderOf(report.target) == PathNames::folderOf(report.source)
+                                   ? PathNames::lastComponent(report.target)
+                                   : report.target;
         if (m_dryRun)
-            return QStringLiteral("%1 -> %2  (%3%4)").arg(report.source, report.target, date, source);
-        return QStringLiteral("%1 -> %2").arg(report.source, report.target);
+            return QStringLiteral("%1 -> %2  (%3%4)").arg(report.source, target, date, source);
+        return QStringLiteral("%1 -> %2").arg(report.source, target);
+    }
     case FileReport::Action::Deleted:
         return QStringLiteral("%1 %2").arg(m_dryRun ? QStringLiteral("would delete") : QStringLiteral("deleted"),
                                            report.source);
