@@ -86,6 +86,9 @@ public:
     virtual int rmdir(const QString& path) = 0;
     // Names in the folder, without "." and "..", in no particular order.
     virtual int listFolder(const QString& path, QStringList& names) = 0;
+    // Moves the file to the user's trash and tells where it went; ENOTSUP
+    // when the platform has no trash for that volume.
+    virtual int moveToTrash(const QString& path, QString& trashedPath) = 0;
 
     // True when anything, even a dangling link, lies at the path.
     bool exists(const QString& path);

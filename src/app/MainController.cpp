@@ -1,6 +1,7 @@
 #include "app/MainController.h"
 
 #include "app/FileMover.h"
+#include "app/JournalStore.h"
 #include "app/RenameRun.h"
 #include "app/StatusBridge.h"
 #include "app/StatusProxy.h"
@@ -13,7 +14,8 @@
 namespace lumenscribe {
 
 MainController::MainController(PreferencesStore store)
-    : m_store(std::move(store)), m_fileSystem(&FileSystem::real()), m_downloadDestinationFolder(QDir::homePath() + QStringLiteral("/Desktop"))
+    : m_store(std::move(store)), m_fileSystem(&FileSystem::real()), m_journalFolder(JournalStore::defaultFolder()),
+      m_downloadDestinationFolder(QDir::homePath() + QStringLiteral("/Desktop"))
 {
 }
 

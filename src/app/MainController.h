@@ -46,6 +46,9 @@ public:
     // The file system the run works on; tests put a failing one here.
     void setFileSystem(FileSystem* fileSystem) { m_fileSystem = fileSystem; }
     FileSystem& fileSystem() const { return *m_fileSystem; }
+    // Where the journals of the runs are kept.
+    void setJournalFolder(const QString& folder) { m_journalFolder = folder; }
+    const QString& journalFolder() const { return m_journalFolder; }
     // Plan only: dates and names as the run would make them, nothing touched.
     void setDryRun(bool value) { m_dryRun = value; }
     bool dryRun() const { return m_dryRun; }
@@ -91,6 +94,8 @@ public:
     // The application's own keys only (the style collections stay as they
     // are), each through its setter.
     void applySettings(const QVariantMap& values);
+    // The two windows' own persisted choices.
+    void loadWindowPreferences(const QVariantMap& values);
     // Loads from the store; a problem with the file is kept for the front end.
     void loadPreferences();
     bool savePreferences(QString* error = nullptr) const;
@@ -152,7 +157,6 @@ public:
 
 private:
     void notifyWindows();
-    void loadWindowPreferences(const QVariantMap& values);
 
     PreferencesStore m_store;
     QString m_preferencesProblem;
@@ -160,6 +164,7 @@ private:
     StatusBridge* m_statusBridge = nullptr;
     RunObserver* m_runObserver = nullptr;
     FileSystem* m_fileSystem;
+    QString m_journalFolder;
     bool m_dryRun = false;
     bool m_renameAllAtStart = false;
 

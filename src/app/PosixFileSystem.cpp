@@ -1,5 +1,7 @@
 #include "app/PosixFileSystem.h"
 
+#include "app/TrashCan.h"
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -239,6 +241,11 @@ int PosixFileSystem::listFolder(const QString& path, QStringList& names)
     }
     ::closedir(folder);
     return error;
+}
+
+int PosixFileSystem::moveToTrash(const QString& path, QString& trashedPath)
+{
+    return TrashCan(*this).moveToTrash(path, trashedPath);
 }
 
 } // namespace lumenscribe

@@ -26,6 +26,7 @@ public:
     int mkdir(const QString& path, quint32 mode) override;
     int rmdir(const QString& path) override;
     int listFolder(const QString& path, QStringList& names) override;
+    int moveToTrash(const QString& path, QString& trashedPath) override;
 };
 
 } // namespace lumenscribe

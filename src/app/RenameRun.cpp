@@ -16,6 +16,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace lumenscribe {
 
@@ -68,7 +69,8 @@ private:
 
 RenameRun::RenameRun(MainController& controller, StatusProxy& proxy)
     : m_controller(controller), m_proxy(proxy), m_observer(controller.runObserver()),
-      m_dryRun(controller.dryRun())
+      m_dryRun(controller.dryRun()), m_journalStore(controller.journalFolder()),
+      m_journal(controller.fileSystem(), m_journalStore)
 {
 }
 
@@ -122,6 +124,11 @@ bool RenameRun::decideDatedFolder()
     m_targetFolder = folder;
     if (m_controller.abortOperation.load() || m_dryRun)
         return !m_controller.abortOperation.load();
+    JournalEntry made;
+    made.kind = JournalEntry::Kind::MakeFolder;
+    made.to = folder;
+    if (!journalStep(made))
+        return false;
     if (m_controller.fileSystem().mkdir(folder, 0777) != 0) {
         m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
         m_controller.abortOperation.store(true);
@@ -134,10 +141,12 @@ bool RenameRun::decideDatedFolder()
 QStringList RenameRun::buildBatch()
 {
     QStringList batch;
+    QStringList dropped;
     for (qsizetype n = m_controller.toOpenCount(); n > 0; --n) {
         const std::optional<QString> entry = m_controller.takeFirstToOpen();
         if (!entry)
             break;
+        dropped.append(*entry);
         const QFileInfo info(*entry);
         if (info.isDir()) {
             // Links are not followed into folders: a link back up would loop.
@@ -154,6 +163,7 @@ QStringList RenameRun::buildBatch()
         }
     }
     std::sort(batch.begin(), batch.end());
+    m_journal.setDroppedPaths(dropped);
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
     m_proxy.setNIWMaxValue(static_cast<double>(batch.size()));
@@ -211,14 +221,55 @@ bool RenameRun::applyDeleteRules(const QString& path)
         report(work, FileReport::Action::Deleted);
         return true;
     }
-    if (m_controller.fileSystem().unlink(path) == 0) {
+    QString alert;
+    if (deleteFile(path, &alert))
         report(work, FileReport::Action::Deleted);
+    else
+        report(work, FileReport::Action::Failed, alert);
+    return true;
+}
+
+// A rule that matches more than the person meant must not cost a photo:
+// deleted files go to the trash, and only where a volume has no trash are
+// they removed outright.
+bool RenameRun::deleteFile(const QString& path, QString* alert)
+{
+    FileSystem& fileSystem = m_controller.fileSystem();
+    JournalEntry entry;
+    entry.kind = JournalEntry::Kind::Trash;
+    entry.from = path;
+    if (!journalStep(entry))
+        return false;
+    QString trashed;
+    int error = fileSystem.moveToTrash(path, trashed);
+    if (error == 0) {
+        entry.kind = JournalEntry::Kind::Trashed;
+        entry.to = trashed;
+        journalStep(entry);
         return true;
     }
-    const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path});
-    m_proxy.showAlertPanel(alert);
-    report(work, FileReport::Action::Failed, alert);
-    return true;
+    if (error == ENOTSUP) {
+        error = fileSystem.unlink(path);
+        if (error == 0) {
+            entry.kind = JournalEntry::Kind::Removed;
+            journalStep(entry);
+            return true;
+        }
+    }
+    *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path});
+    m_proxy.showAlertPanel(*alert);
+    return false;
+}
+
+bool RenameRun::journalStep(const JournalEntry& entry)
+{
+    if (m_dryRun || m_journal.record(entry))
+        return true;
+    if (!m_controller.abortOperation.exchange(true)) {
+        m_proxy.showAlertPanel(
+            LocalizedStrings::shared().format(QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
+    }
+    return false;
 }
 
 void RenameRun::findDate(FileWork& work, NameGenerator& style)
@@ -318,6 +369,15 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
         m_processed.append(target);
         return true;
     }
+    JournalEntry entry;
+    entry.kind = JournalEntry::Kind::Move;
+    entry.from = source;
+    entry.to = target;
+    FileStatus status;
+    if (m_controller.fileSystem().status(source, status) == 0)
+        entry.size = status.size;
+    if (!journalStep(entry))
+        return false;
     AlertCapture capture(m_proxy);
     const bool moved = m_controller.moveFile(source, target, capture, m_processed, creationDate);
     if (!capture.alerts.isEmpty())
@@ -379,6 +439,7 @@ void RenameRun::endRun()
     }
     if (!m_createdFolder.isEmpty() && m_processed.isEmpty())
         m_controller.fileSystem().rmdir(m_createdFolder);
+    m_journal.finish();
     if (m_observer)
         m_observer->runEnded(aborted);
     m_controller.renameAll.store(false);

@@ -4,6 +4,8 @@
 // it with its companion files. A dry run does all of it on paper.
 #pragma once
 
+#include "app/Journal.h"
+#include "app/JournalStore.h"
 #include "app/RunObserver.h"
 #include "naming/FileProbe.h"
 #include "naming/Instant.h"
@@ -47,6 +49,10 @@ private:
     void moveWithCompanions(FileWork& work);
     bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert);
     void moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate);
+    bool deleteFile(const QString& path, QString* alert);
+    // Writes the step down before it is taken; when that fails the run
+    // stops, so that no step is ever taken that cannot be taken back.
+    bool journalStep(const JournalEntry& entry);
     void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
     void endRun();
 
@@ -59,6 +65,8 @@ private:
     QString m_createdFolder;
     QStringList m_processed;
     FileProbe::PlannedChanges m_plan;
+    JournalStore m_journalStore;
+    Journal m_journal;
 };
 
 } // namespace lumenscribe

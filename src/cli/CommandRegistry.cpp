@@ -3,6 +3,7 @@
 #include "cli/ConfigCommand.h"
 #include "cli/DateCommand.h"
 #include "cli/TagsCommand.h"
+#include "cli/UndoCommand.h"
 #include "cli/NameCommand.h"
 #include "cli/RunCommand.h"
 #include "cli/StylesCommand.h"
@@ -16,6 +17,7 @@ CommandRegistry::CommandRegistry()
     m_commands.push_back(std::make_unique<NameCommand>());
     m_commands.push_back(std::make_unique<DateCommand>());
     m_commands.push_back(std::make_unique<TagsCommand>());
+    m_commands.push_back(std::make_unique<UndoCommand>());
     m_commands.push_back(std::make_unique<ConfigCommand>());
 }
 

@@ -33,7 +33,8 @@ public:
         Chmod,
         Mkdir,
         Rmdir,
-        ListFolder
+        ListFolder,
+        MoveToTrash
     };
 
     struct Fault
@@ -126,6 +127,10 @@ public:
     int listFolder(const QString& path, QStringList& names) override
     {
         return run(ListFolder, path, [&] { return m_real.listFolder(path, names); });
+    }
+    int moveToTrash(const QString& path, QString& trashedPath) override
+    {
+        return run(MoveToTrash, path, [&] { return m_real.moveToTrash(path, trashedPath); });
     }
 
 private:

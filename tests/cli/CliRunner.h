@@ -20,6 +20,8 @@ inline CliResult runCli(const QStringList& arguments, const QString& configPath,
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), configPath);
+    // Each test's journals beside its settings.
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), configPath + QStringLiteral(".journal"));
     process.setProcessEnvironment(environment);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);

@@ -1,0 +1,76 @@
+#include "cli/UndoCommand.h"
+
+#include "app/FileSystem.h"
+#include "app/JournalStore.h"
+#include "app/UndoRun.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+
+namespace lumenscribe {
+
+int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Takes back a run: every file returns to its old name where that name is free and its new "
+        "name still holds it; deleted files come back from the trash. Nothing is overwritten; what "
+        "cannot be taken back is listed."));
+    parser.addHelpOption();
+    const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")},
+                                    QStringLiteral("Show what would be taken back."));
+    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the runs kept, newest first."));
+    parser.addOptions({dryRun, listOption});
+    parser.addPositionalArgument(QStringLiteral("RUN"), QStringLiteral("The run to take back (default: the last)."),
+                                 QStringLiteral("[RUN]"));
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        err << "lumenscribe undo: " << (parser.errorText().isEmpty() ? QStringLiteral("takes one run at most")
+                                                                     : parser.errorText())
+            << '\n';
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(listOption))
+        return list(out);
+
+    const JournalStore store;
+    const QString id = parser.positionalArguments().value(0);
+    const QString path = store.pathForId(id);
+    if (path.isEmpty()) {
+        err << "lumenscribe undo: " << (id.isEmpty() ? QStringLiteral("no run to take back")
+                                                     : QStringLiteral("no run '%1' (see lumenscribe undo --list)").arg(id))
+            << '\n';
+        return 2;
+    }
+    UndoRun undo(FileSystem::real());
+    const UndoRun::Result result = undo.undo(path, parser.isSet(dryRun));
+    if (result.alreadyUndone) {
+        err << "lumenscribe undo: run " << JournalStore::summarize(path).id << " was taken back already\n";
+        return 1;
+    }
+    for (const QString& line : result.restored)
+        out << line << '\n';
+    out.flush();
+    for (const QString& line : result.notRestored)
+        err << "not undone: " << line << '\n';
+    err << (parser.isSet(dryRun) ? "would restore " : "restored ") << result.restored.size() << ", not undone "
+        << result.notRestored.size() << '\n';
+    return result.notRestored.isEmpty() ? 0 : 1;
+}
+
+int UndoCommand::list(QTextStream& out)
+{
+    for (const JournalStore::RunSummary& run : JournalStore().runs()) {
+        const QString when = QDateTime::fromSecsSinceEpoch(run.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        QString state = run.undone ? QStringLiteral("  (undone)") : QString();
+        if (!run.finished && !run.undone)
+            state = QStringLiteral("  (stopped part way)");
+        out << run.id << "  " << when << "  " << run.files << " files  " << run.folder << state << '\n';
+    }
+    return 0;
+}
+
+} // namespace lumenscribe
