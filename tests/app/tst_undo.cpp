@@ -1,0 +1,248 @@
+// The safety net: the journal of a run, undo, and deletes through the trash.
+#include "FaultyFileSystem.h"
+#include "ScriptedFrontEnd.h"
+#include "app/FileSystem.h"
+#include "app/JournalStore.h"
+#include "app/MainController.h"
+#include "app/UndoRun.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+using namespace lumenscribe;
+using lumenscribe::test::ScriptedFrontEnd;
+
+namespace {
+
+const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QStringList tree(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(root).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void inPlaceRenamesComeBackOnce();
+    void movesCompanionsAndTheDatedFolder();
+    void deletedFilesComeBackFromTheTrash();
+    void filesChangedSinceAreListedNotTouched();
+    void volumeWithoutTrashDeletesOutright();
+    void journalThatCannotBeWrittenStopsTheRun();
+    void stepsThatNeverHappenedAreHarmless();
+    void dryRunChangesNothing();
+
+private:
+    void runOn(const QStringList& paths);
+    QString lastJournal() const { return JournalStore(m_journals).pathForId(QString()); }
+    UndoRun::Result undoLast(bool dryRun = false)
+    {
+        UndoRun undo(FileSystem::real());
+        return undo.undo(lastJournal(), dryRun);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_card;
+    QString m_journals;
+    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<ScriptedFrontEnd> m_frontEnd;
+};
+
+void TestUndo::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_card = m_dir->filePath(QStringLiteral("card"));
+    m_journals = m_dir->filePath(QStringLiteral("journals"));
+    m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
+    m_controller->initApplication();
+    m_controller->setConfirmEachFile(false);
+    m_controller->setJournalFolder(m_journals);
+    m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
+    QDir().mkpath(m_card);
+    QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"), m_card + QStringLiteral("/IMG_1.JPG")));
+    QVERIFY(QFile::copy(kData + QStringLiteral("/exiv2-nikon-d70.jpg"), m_card + QStringLiteral("/IMG_2.JPG")));
+}
+
+void TestUndo::cleanup()
+{
+    m_frontEnd.reset();
+    m_controller.reset();
+}
+
+void TestUndo::runOn(const QStringList& paths)
+{
+    m_controller->applicationOpenFiles(paths);
+    m_controller->waitForRun();
+}
+
+void TestUndo::inPlaceRenamesComeBackOnce()
+{
+    runOn({m_card});
+    QCOMPARE(tree(m_card), (QStringList{"2004-03-30_10-43-46.jpg", "2007-02-22_17-02-42.jpg"}));
+    const JournalStore::RunSummary summary = JournalStore::summarize(lastJournal());
+    QCOMPARE(summary.files, 2);
+    QVERIFY(summary.finished);
+    QCOMPARE(summary.folder, m_card);
+
+    const UndoRun::Result result = undoLast();
+    QCOMPARE(result.restored.size(), 2);
+    QVERIFY(result.notRestored.isEmpty());
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_2.JPG"}));
+    QVERIFY(undoLast().alreadyUndone);
+    QVERIFY(JournalStore::summarize(lastJournal()).undone);
+}
+
+void TestUndo::movesCompanionsAndTheDatedFolder()
+{
+    writeFile(m_card + QStringLiteral("/IMG_1.xmp"), "rating");
+    writeFile(m_card + QStringLiteral("/MVI_3.AVI"), QByteArray(2048, 'v'));
+    QVERIFY(QFile::copy(kData + QStringLiteral("/MVI_0314.THM"), m_card + QStringLiteral("/MVI_3.THM")));
+    const QString photos = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(photos);
+    m_controller->setDownloadOptions(2);
+    m_controller->setDownloadDestinationFolder(photos);
+    m_controller->setDownloadNamingStyle(3);
+    runOn({m_card});
+    QVERIFY(tree(m_card).isEmpty());
+    QCOMPARE(tree(photos).size(), 6); // the folder and five files
+
+    const UndoRun::Result result = undoLast();
+    QVERIFY2(result.notRestored.isEmpty(), qPrintable(result.notRestored.join(u'\n')));
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_1.xmp", "IMG_2.JPG", "MVI_3.AVI", "MVI_3.THM"}));
+    QVERIFY(tree(photos).isEmpty()); // the dated folder went too
+}
+
+void TestUndo::deletedFilesComeBackFromTheTrash()
+{
+    writeFile(m_card + QStringLiteral("/index.html"), "<html>");
+    m_controller->setDeleteFilesOptions(1);
+    runOn({m_card});
+    QVERIFY(!QFile::exists(m_card + QStringLiteral("/index.html")));
+    QCOMPARE(m_frontEnd->reports.last().action, FileReport::Action::Deleted); // sorted last
+    const QList<JournalEntry> entries = JournalStore::read(lastJournal());
+    const auto trashed = std::find_if(entries.begin(), entries.end(),
+                                      [](const JournalEntry& e) { return e.kind == JournalEntry::Kind::Trashed; });
+    QVERIFY(trashed != entries.end());
+    QCOMPARE(contentOf(trashed->to), QByteArray("<html>"));
+    QVERIFY(QFile::exists(QFileInfo(trashed->to).path() + QStringLiteral("/../info/") +
+                          QFileInfo(trashed->to).fileName() + ".trashinfo"));
+
+    QVERIFY(undoLast().notRestored.isEmpty());
+    QCOMPARE(contentOf(m_card + QStringLiteral("/index.html")), QByteArray("<html>"));
+    QVERIFY(!QFile::exists(trashed->to));
+    const QString note =
+        QFileInfo(trashed->to).path() + QStringLiteral("/../info/") + QFileInfo(trashed->to).fileName() + ".trashinfo";
+    QVERIFY(!QFile::exists(note));
+}
+
+void TestUndo::filesChangedSinceAreListedNotTouched()
+{
+    runOn({m_card});
+    // One file renamed again by the person, the other's old name taken by a
+    // new file: neither may be touched.
+    QVERIFY(QFile::rename(m_card + QStringLiteral("/2004-03-30_10-43-46.jpg"), m_card + QStringLiteral("/best.jpg")));
+    writeFile(m_card + QStringLiteral("/IMG_1.JPG"), "a new photo");
+    const UndoRun::Result result = undoLast();
+    QCOMPARE(result.restored.size(), 0);
+    QCOMPARE(result.notRestored.size(), 2);
+    QCOMPARE(tree(m_card), (QStringList{"2007-02-22_17-02-42.jpg", "IMG_1.JPG", "best.jpg"}));
+    QCOMPARE(contentOf(m_card + QStringLiteral("/IMG_1.JPG")), QByteArray("a new photo"));
+}
+
+void TestUndo::volumeWithoutTrashDeletesOutright()
+{
+    FaultyFileSystem fileSystem;
+    fileSystem.fail(FaultyFileSystem::MoveToTrash, 1, ENOTSUP);
+    m_controller->setFileSystem(&fileSystem);
+    writeFile(m_card + QStringLiteral("/a.gif"), "gif");
+    m_controller->setDeleteFilesOptions(1);
+    runOn({m_card});
+    QVERIFY(!QFile::exists(m_card + QStringLiteral("/a.gif")));
+    const UndoRun::Result result = undoLast();
+    QCOMPARE(result.notRestored.size(), 1);
+    QVERIFY(result.notRestored.first().contains(QStringLiteral("deleted outright")));
+}
+
+void TestUndo::journalThatCannotBeWrittenStopsTheRun()
+{
+    FaultyFileSystem fileSystem;
+    // The begin line and the first move's line go through; the second
+    // move's line meets a full disk.
+    fileSystem.fail(FaultyFileSystem::Write, 3, ENOSPC);
+    m_controller->setFileSystem(&fileSystem);
+    runOn({m_card});
+    QCOMPARE(tree(m_card), (QStringList{"2007-02-22_17-02-42.jpg", "IMG_2.JPG"}));
+    QCOMPARE(m_frontEnd->alerts.size(), 1);
+    QVERIFY(m_frontEnd->endedAborted);
+    QVERIFY(undoLast().notRestored.isEmpty());
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_2.JPG"}));
+}
+
+void TestUndo::stepsThatNeverHappenedAreHarmless()
+{
+    // A run killed after writing its entry but before the rename, with its
+    // last line cut short.
+    QDir().mkpath(m_journals);
+    const QString journal = m_journals + QStringLiteral("/20200101-000000-0001.journal");
+    JournalEntry begin;
+    begin.paths = m_card;
+    JournalEntry done;
+    done.kind = JournalEntry::Kind::Move;
+    done.from = m_card + QStringLiteral("/IMG_1.JPG");
+    done.to = m_card + QStringLiteral("/first.jpg");
+    JournalEntry pending = done;
+    pending.from = m_card + QStringLiteral("/IMG_2.JPG");
+    pending.to = m_card + QStringLiteral("/second.jpg");
+    QVERIFY(QFile::rename(done.from, done.to));
+    writeFile(journal, begin.toLine() + done.toLine() + pending.toLine() + QByteArray("{\"op\":\"mo"));
+    QVERIFY(!JournalStore::summarize(journal).finished);
+
+    UndoRun undo(FileSystem::real());
+    const UndoRun::Result result = undo.undo(journal, false);
+    QCOMPARE(result.restored.size(), 1);
+    QVERIFY(result.notRestored.isEmpty());
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_2.JPG"}));
+}
+
+void TestUndo::dryRunChangesNothing()
+{
+    runOn({m_card});
+    const QStringList renamed = tree(m_card);
+    QCOMPARE(undoLast(true).restored.size(), 2);
+    QCOMPARE(tree(m_card), renamed);
+    QVERIFY(!JournalStore::summarize(lastJournal()).undone);
+}
+
+QTEST_GUILESS_MAIN(TestUndo)
+#include "tst_undo.moc"

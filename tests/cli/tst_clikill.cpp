@@ -1,0 +1,105 @@
+// A run killed part way loses nothing, and undo brings every file back.
+#include "CliRunner.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <utime.h>
+
+using namespace lumenscribe::test;
+
+class TestCliKill : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedRunLosesNothingAndUndoes();
+};
+
+namespace {
+
+constexpr int kFiles = 5000;
+
+int journalLines(const QString& folder)
+{
+    const QStringList journals = QDir(folder).entryList({QStringLiteral("*.journal")}, QDir::Files);
+    if (journals.isEmpty())
+        return 0;
+    QFile file(folder + u'/' + journals.first());
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+}
+
+// Content -> the names it is found under.
+QHash<QByteArray, QStringList> contents(const QString& folder)
+{
+    QHash<QByteArray, QStringList> found;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(folder + u'/' + name);
+        if (file.open(QIODevice::ReadOnly))
+            found[file.readAll()].append(name);
+    }
+    return found;
+}
+
+} // namespace
+
+void TestCliKill::killedRunLosesNothingAndUndoes()
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("card"));
+    const QString config = dir.filePath(QStringLiteral("settings.json"));
+    const QString journals = config + QStringLiteral(".journal");
+    QDir().mkpath(card);
+    for (int i = 0; i < kFiles; ++i) {
+        const QString path = card + QStringLiteral("/IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0'));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("photo " + QByteArray::number(i));
+        file.close();
+        // No metadata: each file is named after its own, distinct, time.
+        const time_t when = 1600000000 + i * 60;
+        struct utimbuf times{when, when};
+        QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
+    }
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), config);
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), journals);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH), {QStringLiteral("--yes"), card});
+    QVERIFY(process.waitForStarted());
+    QElapsedTimer timer;
+    timer.start();
+    while (journalLines(journals) < 500 && timer.elapsed() < 60000 && process.state() == QProcess::Running)
+        QThread::usleep(200);
+    QVERIFY2(process.state() == QProcess::Running, "the run ended before it could be killed");
+    process.kill();
+    process.waitForFinished();
+
+    QHash<QByteArray, QStringList> found = contents(card);
+    QCOMPARE(found.size(), kFiles);
+    int renamed = 0;
+    for (auto it = found.cbegin(); it != found.cend(); ++it) {
+        QCOMPARE(it.value().size(), 1); // exactly once, never copied, never lost
+        renamed += it.value().first().startsWith(QStringLiteral("IMG_")) ? 0 : 1;
+    }
+    QVERIFY(renamed > 0 && renamed < kFiles);
+
+    const CliResult undone = runCli({QStringLiteral("undo")}, config);
+    QCOMPARE(undone.exitCode, 0);
+    found = contents(card);
+    QCOMPARE(found.size(), kFiles);
+    for (int i = 0; i < kFiles; ++i) {
+        QCOMPARE(found.value("photo " + QByteArray::number(i)),
+                 QStringList{QStringLiteral("IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0'))});
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCliKill)
+#include "tst_clikill.moc"
