@@ -2,12 +2,11 @@
 
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/ExifDate.h"
+#include "cli/FileProblem.h"
+#include "cli/NativeText.h"
 #include "naming/FileProbe.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 
 namespace lumenscribe {
 
@@ -15,10 +14,17 @@ namespace {
 
 QString json(const QString& text)
 {
-    if (text.isNull())
-        return QStringLiteral("null");
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
+    return text.isNull() ? QStringLiteral("null") : NativeText::jsonString(text);
+}
+
+CaptureDateFinder::Result findDate(const QString& path)
+{
+    CaptureDateFinder::Result result = CaptureDateFinder::find(path);
+    if (!result.date) {
+        result.date = FileProbe::creationDate(path);
+        result.source = result.date ? QStringLiteral("creation-date") : QString();
+    }
+    return result;
 }
 
 } // namespace
@@ -35,7 +41,7 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addOption(jsonOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Files to read."),
                                  QStringLiteral("FILE..."));
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(NativeText::arguments(arguments))) {
         err << "lumenscribe date: " << parser.errorText() << '\n';
         return 2;
     }
@@ -51,15 +57,12 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     int status = 0;
     for (const QString& path : files) {
         CaptureDateFinder::Result result;
-        const QFileInfo info(path);
-        if (!info.isFile() || !info.isReadable()) {
-            err << "lumenscribe date: cannot read '" << path << "'\n";
+        if (const QString problem = FileProblem::forReading(path); !problem.isEmpty()) {
+            err << "lumenscribe date: cannot read '";
+            NativeText::write(err, path);
+            err << "': " << problem << '\n';
         } else {
-            result = CaptureDateFinder::find(path);
-            if (!result.date) {
-                result.date = FileProbe::creationDate(path);
-                result.source = result.date ? QStringLiteral("creation-date") : QString();
-            }
+            result = findDate(path);
         }
         if (!result.date)
             status = 1;
@@ -69,7 +72,8 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
                 << ",\"source\":" << json(result.source.isEmpty() ? QString() : result.source)
                 << ",\"key\":" << json(result.key.isEmpty() ? QString() : result.key) << "}\n";
         } else {
-            out << path << '\t' << (date.isNull() ? QStringLiteral("-") : date) << '\t'
+            NativeText::write(out, path);
+            out << '\t' << (date.isNull() ? QStringLiteral("-") : date) << '\t'
                 << (result.source.isEmpty() ? QStringLiteral("-") : result.source) << '\n';
         }
     }

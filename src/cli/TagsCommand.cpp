@@ -1,9 +1,10 @@
 #include "cli/TagsCommand.h"
 
+#include "cli/FileProblem.h"
+#include "cli/NativeText.h"
 #include "metadata/ExifAccess.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -20,7 +21,7 @@ int TagsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
                                         QStringLiteral("One JSON object of key and value."));
     parser.addOption(jsonOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(NativeText::arguments(arguments))) {
         err << "lumenscribe tags: " << parser.errorText() << '\n';
         return 2;
     }
@@ -33,8 +34,10 @@ int TagsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         return 2;
     }
     const QString path = parser.positionalArguments().first();
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
-        err << "lumenscribe tags: cannot read '" << path << "'\n";
+    if (const QString problem = FileProblem::forReading(path); !problem.isEmpty()) {
+        err << "lumenscribe tags: cannot read '";
+        NativeText::write(err, path);
+        err << "': " << problem << '\n';
         return 1;
     }
     ExifAccess reader;

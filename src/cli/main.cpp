@@ -1,6 +1,7 @@
 // lumenscribe: names photos and movies after the moment they were taken.
 // main() only dispatches: the work is in the core, the wording in the commands.
 #include "cli/CommandRegistry.h"
+#include "cli/NativeText.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -28,6 +29,7 @@ void printHelp(const CommandRegistry& registry, QTextStream& out)
 
 int main(int argc, char* argv[])
 {
+    NativeText::remember(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumenscribe"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));

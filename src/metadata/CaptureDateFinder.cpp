@@ -2,8 +2,9 @@
 
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
+#include "naming/NativePath.h"
 
-#include <QFileInfo>
+#include <sys/stat.h>
 
 namespace lumenscribe {
 
@@ -22,7 +23,7 @@ CaptureDateFinder::Result CaptureDateFinder::find(const QString& path)
                                      {path, QStringLiteral("file")}};
     ExifAccess reader;
     for (const auto& [candidate, source] : candidates) {
-        if (source != u"file" && (candidate == path || !QFileInfo(candidate).isFile()))
+        if (source != u"file" && (candidate == path || NativePath::fileType(candidate) != S_IFREG))
             continue;
         reader.readExifInformationFromFile(candidate);
         if (const ExifDate* date = reader.evaluateCreationDate())

@@ -1,20 +1,73 @@
 #include "metadata/FileSource.h"
 
+#include "naming/NativePath.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumenscribe {
 
 namespace {
+
 constexpr std::size_t MaxCachedBlocks = 256;
+
+// Fills the whole of `out` from `offset`, or fails: a short read means the
+// file lost bytes since it was opened, and a partial block would be read as
+// if zeros were real data.
+bool readFully(int fd, quint64 offset, std::vector<uint8_t>& out)
+{
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t got = ::pread(fd, out.data() + done, out.size() - done, off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        done += std::size_t(got);
+    }
+    return true;
 }
 
-FileSource::FileSource(const QString& path) : m_file(path)
+} // namespace
+
+FileSource::FileSource(const QString& path)
 {
-    if (m_file.open(QIODevice::ReadOnly) && !m_file.isSequential())
-        m_size = quint64(std::max<qint64>(m_file.size(), 0));
-    else
-        m_file.close();
+    int fd = -1;
+    m_openError = NativePath::openForReading(path, fd);
+    if (m_openError == 0)
+        adopt(fd);
+}
+
+FileSource::FileSource(int descriptor)
+{
+    adopt(descriptor);
+}
+
+FileSource::~FileSource()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void FileSource::adopt(int descriptor)
+{
+    struct stat info{};
+    if (::fstat(descriptor, &info) != 0) {
+        m_openError = errno;
+        ::close(descriptor);
+        return;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        m_openError = NativePath::NotRegularFile;
+        ::close(descriptor);
+        return;
+    }
+    m_fd = descriptor;
+    m_size = quint64(std::max<off_t>(info.st_size, 0));
 }
 
 const std::vector<uint8_t>* FileSource::block(quint64 index) const
@@ -22,11 +75,10 @@ const std::vector<uint8_t>* FileSource::block(quint64 index) const
     if (auto found = m_blocks.find(index); found != m_blocks.end())
         return &found->second;
     const quint64 start = index * BlockSize;
-    if (start >= m_size || !m_file.seek(qint64(start)))
+    if (start >= m_size)
         return nullptr;
     std::vector<uint8_t> data(std::min(BlockSize, m_size - start));
-    const qint64 got = m_file.read(reinterpret_cast<char*>(data.data()), qint64(data.size()));
-    if (got != qint64(data.size()))
+    if (!readFully(m_fd, start, data))
         return nullptr;
     m_bytesRead += data.size();
     if (m_blocks.size() >= MaxCachedBlocks)
@@ -36,7 +88,7 @@ const std::vector<uint8_t>* FileSource::block(quint64 index) const
 
 bool FileSource::read(quint64 offset, std::span<uint8_t> out) const
 {
-    if (!m_file.isOpen() || offset > m_size || out.size() > m_size - offset)
+    if (m_fd < 0 || offset > m_size || out.size() > m_size - offset)
         return false;
     std::size_t done = 0;
     while (done < out.size()) {

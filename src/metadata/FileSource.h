@@ -5,7 +5,6 @@
 
 #include "metadata/ByteSource.h"
 
-#include <QFile>
 #include <QString>
 
 #include <unordered_map>
@@ -16,9 +15,21 @@ namespace lumenscribe {
 class FileSource : public ByteSource
 {
 public:
+    // Only a regular file is opened (see NativePath::openForReading): a FIFO
+    // or device among the paths must not stop the reader.
     explicit FileSource(const QString& path);
+    // Takes over an open descriptor of a regular file.
+    explicit FileSource(int descriptor);
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
 
-    bool isOpen() const { return m_file.isOpen(); }
+    bool isOpen() const { return m_fd >= 0; }
+    // Why the file is not open: an errno value or NativePath::NotRegularFile.
+    int openError() const { return m_openError; }
+    // The size when the file was opened. A file that shrinks while it is
+    // read fails the reads past its new end; one that grows is read only up
+    // to this size, so every reader sees one consistent length.
     quint64 size() const override { return m_size; }
     bool read(quint64 offset, std::span<uint8_t> out) const override;
     quint64 bytesRead() const { return m_bytesRead; }
@@ -26,9 +37,11 @@ public:
     static constexpr quint64 BlockSize = 4096;
 
 private:
+    void adopt(int descriptor);
     const std::vector<uint8_t>* block(quint64 index) const;
 
-    mutable QFile m_file;
+    int m_fd = -1;
+    int m_openError = 0;
     quint64 m_size = 0;
     mutable quint64 m_bytesRead = 0;
     // Bounded: a scan through a large file drops old blocks instead of

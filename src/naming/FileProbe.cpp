@@ -1,9 +1,11 @@
 #include "naming/FileProbe.h"
 
+#include "naming/NativePath.h"
+
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace lumenscribe {
@@ -29,31 +31,39 @@ bool FileProbe::exists(const QString& path)
         if (t_plannedChanges->removed.contains(path))
             return false;
     }
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = NativePath::encode(path);
     struct stat info{};
-    return ::lstat(native.constData(), &info) == 0;
+    return !native.contains('\0') && ::lstat(native.constData(), &info) == 0;
 }
 
 OptionalInstant FileProbe::creationDate(const QString& path)
 {
     if (path.isEmpty())
         return std::nullopt;
+#if defined(Q_OS_LINUX)
+    // QFileInfo would turn bytes that are not UTF-8 into U+FFFD and look at
+    // another path; statx sees the name as it is on disk.
+    const QByteArray native = NativePath::encode(path);
+    if (native.contains('\0'))
+        return std::nullopt;
+    struct statx info{};
+    if (::statx(AT_FDCWD, native.constData(), 0, STATX_MTIME | STATX_BTIME, &info) != 0)
+        return std::nullopt;
+    const auto milliseconds = [](const statx_timestamp& t) {
+        return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    };
+    qint64 ms = milliseconds(info.stx_mtime);
+    if (info.stx_mask & STATX_BTIME)
+        ms = std::min(ms, milliseconds(info.stx_btime));
+    return ms / 1000.0;
+#else
     const QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
     const QDateTime birth = info.birthTime();
-#if defined(Q_OS_MACOS) || defined(Q_OS_WIN)
     if (birth.isValid())
         return birth.toMSecsSinceEpoch() / 1000.0;
     return std::nullopt;
-#else
-    const QDateTime modified = info.lastModified();
-    if (!modified.isValid())
-        return birth.isValid() ? std::optional(birth.toMSecsSinceEpoch() / 1000.0) : std::nullopt;
-    qint64 ms = modified.toMSecsSinceEpoch();
-    if (birth.isValid())
-        ms = std::min(ms, birth.toMSecsSinceEpoch());
-    return ms / 1000.0;
 #endif
 }
 

@@ -1,0 +1,202 @@
+#include "naming/NativePath.h"
+
+#include <cerrno>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumenscribe {
+
+namespace {
+
+// A byte that is not part of well-formed UTF-8 stands in the text as this
+// plus the byte (0x80..0xFF, so U+DC80..U+DCFF).
+constexpr char16_t kEscapeBase = 0xDC00;
+
+bool isContinuation(uchar byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 sequence at `bytes`, 0 when there is
+// none (overlong forms, surrogates and code points past U+10FFFF included:
+// they would not encode back to the same bytes).
+int decodeSequence(const uchar* bytes, qsizetype available, char32_t& codePoint)
+{
+    const uchar lead = bytes[0];
+    int length = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, minimum = 0x80, codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, minimum = 0x800, codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, minimum = 0x10000, codePoint = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (available < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if (!isContinuation(bytes[i]))
+            return 0;
+        codePoint = (codePoint << 6) | (bytes[i] & 0x3F);
+    }
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    if (codePoint < minimum || surrogate || codePoint > 0x10FFFF)
+        return 0;
+    return length;
+}
+
+void appendUtf8(QByteArray& out, char32_t codePoint)
+{
+    if (codePoint < 0x80) {
+        out.append(char(codePoint));
+    } else if (codePoint < 0x800) {
+        out.append(char(0xC0 | (codePoint >> 6)));
+        out.append(char(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out.append(char(0xE0 | (codePoint >> 12)));
+        out.append(char(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.append(char(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.append(char(0xF0 | (codePoint >> 18)));
+        out.append(char(0x80 | ((codePoint >> 12) & 0x3F)));
+        out.append(char(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.append(char(0x80 | (codePoint & 0x3F)));
+    }
+}
+
+// A path with a zero byte in it would reach the system cut short and name
+// another file; nothing on disk can have such a name.
+bool usable(const QByteArray& native)
+{
+    return !native.isEmpty() && !native.contains('\0');
+}
+
+int closeAndAnswer(int fd, int answer)
+{
+    ::close(fd);
+    return answer;
+}
+
+} // namespace
+
+QString NativePath::decode(const QByteArray& path)
+{
+    QString out;
+    out.reserve(path.size());
+    const auto* bytes = reinterpret_cast<const uchar*>(path.constData());
+    for (qsizetype i = 0; i < path.size();) {
+        char32_t codePoint = 0;
+        const int length = decodeSequence(bytes + i, path.size() - i, codePoint);
+        if (length == 0) {
+            out.append(QChar(char16_t(kEscapeBase + bytes[i])));
+            ++i;
+            continue;
+        }
+        if (QChar::requiresSurrogates(codePoint)) {
+            out.append(QChar(QChar::highSurrogate(codePoint)));
+            out.append(QChar(QChar::lowSurrogate(codePoint)));
+        } else {
+            out.append(QChar(char16_t(codePoint)));
+        }
+        i += length;
+    }
+    return out;
+}
+
+QByteArray NativePath::encode(const QString& path)
+{
+    QByteArray out;
+    out.reserve(path.size());
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t unit = path.at(i).unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < path.size() &&
+            QChar::isLowSurrogate(path.at(i + 1).unicode())) {
+            appendUtf8(out, QChar::surrogateToUcs4(unit, path.at(i + 1).unicode()));
+            ++i;
+        } else if (unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF) {
+            out.append(char(unit - kEscapeBase));
+        } else if (QChar::isSurrogate(unit)) {
+            appendUtf8(out, QChar::ReplacementCharacter);
+        } else {
+            appendUtf8(out, unit);
+        }
+    }
+    return out;
+}
+
+quint32 NativePath::fileType(const QString& path)
+{
+    const QByteArray native = encode(path);
+    struct stat info{};
+    if (!usable(native) || ::stat(native.constData(), &info) != 0)
+        return 0;
+    return quint32(info.st_mode & S_IFMT);
+}
+
+int NativePath::openForReading(const QString& path, int& fd)
+{
+    fd = -1;
+    const QByteArray native = encode(path);
+    if (!usable(native))
+        return ENOENT;
+    // Looking first keeps devices closed altogether: opening some of them
+    // has effects of its own (a tape rewinds, a watchdog starts).
+    struct stat info{};
+    if (::stat(native.constData(), &info) != 0)
+        return errno;
+    if (!S_ISREG(info.st_mode))
+        return NotRegularFile;
+    int opened = -1;
+    do
+        opened = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    while (opened < 0 && errno == EINTR);
+    if (opened < 0)
+        return errno;
+    if (::fstat(opened, &info) != 0)
+        return closeAndAnswer(opened, errno);
+    if (!S_ISREG(info.st_mode))
+        return closeAndAnswer(opened, NotRegularFile);
+    // The reads that follow must wait for the disk, not fail with EAGAIN.
+    const int flags = ::fcntl(opened, F_GETFL);
+    if (flags < 0 || ::fcntl(opened, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return closeAndAnswer(opened, errno);
+    fd = opened;
+    return 0;
+}
+
+int NativePath::listFolder(const QString& path, QStringList& names)
+{
+    names.clear();
+    const QByteArray native = encode(path);
+    if (!usable(native))
+        return ENOENT;
+    DIR* folder = ::opendir(native.constData());
+    if (!folder)
+        return errno;
+    int failure = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(folder);
+        if (!entry) {
+            failure = errno;
+            break;
+        }
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(decode(name));
+    }
+    ::closedir(folder);
+    if (failure != 0)
+        names.clear();
+    return failure;
+}
+
+} // namespace lumenscribe

@@ -1,0 +1,41 @@
+// The bytes behind a path. Paths travel as QString, but on Linux a file name
+// is bytes: a card written by an old camera or a Latin-1 share holds names
+// that are not UTF-8, and QFile::encodeName turns those bytes into U+FFFD
+// for good. Here each byte that is not part of well-formed UTF-8 becomes a
+// lone surrogate U+DC80..U+DCFF and goes back to the same byte, so every
+// name survives the round trip. The system calls that take such paths live
+// here too, so that no caller is tempted back to the lossy conversion.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace lumenscribe {
+
+class NativePath
+{
+public:
+    static QByteArray encode(const QString& path);
+    static QString decode(const QByteArray& path);
+
+    // Answered by openForReading for anything but a regular file (a folder,
+    // FIFO, device or socket). Not an errno value: those are positive.
+    static constexpr int NotRegularFile = -1;
+
+    // Opens a regular file for reading and answers 0 with the descriptor in
+    // fd, else an errno value or NotRegularFile. A FIFO or device is never
+    // opened in a way that can wait for a writer or a medium: the path is
+    // looked at first, opened without blocking, and looked at again through
+    // the descriptor in case it was swapped in between. Links are followed.
+    static int openForReading(const QString& path, int& fd);
+    // The file type bits (S_IFMT) of what lies at the path, links followed;
+    // 0 when nothing can be found there.
+    static quint32 fileType(const QString& path);
+
+    // Names in the folder as decode() gives them, without "." and "..", in
+    // no particular order. Answers 0 or the errno value of the failure.
+    static int listFolder(const QString& path, QStringList& names);
+};
+
+} // namespace lumenscribe

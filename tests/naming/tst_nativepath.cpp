@@ -1,0 +1,223 @@
+// File names as bytes: every name on disk comes back to the same bytes, and
+// the probes and the folder lister find files whose names are not UTF-8.
+// Opening for reading never blocks on a FIFO and refuses what is not a file.
+#include "naming/FileProbe.h"
+#include "naming/NativePath.h"
+#include "ScratchFolder.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace lumenscribe;
+
+namespace {
+
+// Makes a file under its raw name; answers false when the name was refused.
+bool makeFile(const QByteArray& path, const QByteArray& content = QByteArray())
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, content.constData(), size_t(content.size())) == content.size();
+    return ::close(fd) == 0 && written;
+}
+
+} // namespace
+
+class TestNativePath : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bytesSurviveTheRoundTrip_data();
+    void bytesSurviveTheRoundTrip();
+    void textThatIsNoNameEncodesSafely();
+    void probesSeeTheNameOnDisk();
+    void listerGivesNamesBack();
+    void listerReportsFailures();
+    void openForReading_data();
+    void openForReading();
+    void openedDescriptorBlocksAndCloses();
+    void unreadableFileAnswersEacces();
+};
+
+void TestNativePath::bytesSurviveTheRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("valid"); // well-formed UTF-8: decoded as Qt would
+    QTest::newRow("ascii") << QByteArray("IMG_0042.JPG") << true;
+    QTest::newRow("utf-8 e-acute") << QByteArray("caf\xc3\xa9.jpg") << true;
+    QTest::newRow("four-byte utf-8") << QByteArray("\xf0\x9f\x93\xb7.jpg") << true;
+    QTest::newRow("latin-1 e-acute") << QByteArray("caf\xe9.jpg") << false;
+    QTest::newRow("latin-1 at the end") << QByteArray("caf\xe9") << false;
+    QTest::newRow("lone continuation") << QByteArray("a\x80z") << false;
+    QTest::newRow("sequence cut short") << QByteArray("a\xe2\x82") << false;
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xafz") << false;
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false;
+    QTest::newRow("0xff") << QByteArray("\xff\xfe") << false;
+    QTest::newRow("escape look-alike in utf-8") << QByteArray("\xed\xb3\xa9") << false;
+}
+
+void TestNativePath::bytesSurviveTheRoundTrip()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, valid);
+    const QString decoded = NativePath::decode(name);
+    QCOMPARE(NativePath::encode(decoded), name);
+    QCOMPARE(decoded == QString::fromUtf8(name), valid);
+    QVERIFY(!decoded.contains(QChar::ReplacementCharacter));
+}
+
+void TestNativePath::textThatIsNoNameEncodesSafely()
+{
+    // A lone surrogate outside the escape range cannot stand for a byte;
+    // it must not turn into one either.
+    QCOMPARE(NativePath::encode(QString(QChar(0xD800)) + u'a'), QByteArray("\xef\xbf\xbd" "a"));
+}
+
+void TestNativePath::probesSeeTheNameOnDisk()
+{
+    test::ScratchFolder dir;
+    const QByteArray raw = dir.raw() + "/caf\xe9.jpg";
+    QVERIFY(makeFile(raw));
+    const struct timespec times[2] = {{978350400, 0}, {978350400, 0}}; // 2001-01-01 12:00 UTC
+    QVERIFY(::utimensat(AT_FDCWD, raw.constData(), times, 0) == 0);
+
+    const QString path = NativePath::decode(raw);
+    QVERIFY(FileProbe::exists(path));
+    QVERIFY(!FileProbe::exists(QFile::decodeName(raw))); // the lossy name is another file
+    QCOMPARE(FileProbe::creationDate(path), OptionalInstant(978350400.0));
+    QCOMPARE(NativePath::fileType(path), quint32(S_IFREG));
+    // A zero byte would cut the path short at "caf\xe9.jpg".
+    QVERIFY(!FileProbe::exists(path + QChar(0) + u'x'));
+    QVERIFY(!FileProbe::creationDate(path + QChar(0) + u'x'));
+}
+
+void TestNativePath::listerGivesNamesBack()
+{
+    test::ScratchFolder dir;
+    const QByteArray folder = dir.raw();
+    const QList<QByteArray> names{"plain.jpg", "caf\xe9.jpg", "caf\xc3\xa9.jpg", "line\nbreak.jpg",
+                                  "-leading-dash.jpg", QByteArray(255, 'n')};
+    for (const QByteArray& name : names)
+        QVERIFY2(makeFile(folder + '/' + name), name.constData());
+    QVERIFY(::mkdir(folder + "/sub\xe9", 0755) == 0);
+
+    QStringList listed;
+    QCOMPARE(NativePath::listFolder(dir.path(), listed), 0);
+    QList<QByteArray> back;
+    for (const QString& name : listed)
+        back.append(NativePath::encode(name));
+    std::sort(back.begin(), back.end());
+    QList<QByteArray> expected = names;
+    expected.append("sub\xe9");
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(back, expected);
+    for (const QString& name : listed)
+        QVERIFY(FileProbe::exists(dir.path() + u'/' + name));
+}
+
+void TestNativePath::listerReportsFailures()
+{
+    test::ScratchFolder dir;
+    QVERIFY(makeFile(QFile::encodeName(dir.filePath(QStringLiteral("file")))));
+    QStringList names{QStringLiteral("stale")};
+    QCOMPARE(NativePath::listFolder(dir.filePath(QStringLiteral("missing")), names), ENOENT);
+    QVERIFY(names.isEmpty());
+    QCOMPARE(NativePath::listFolder(dir.filePath(QStringLiteral("file")), names), ENOTDIR);
+    QCOMPARE(NativePath::listFolder(QString(), names), ENOENT);
+}
+
+void TestNativePath::openForReading_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("regular file") << "file" << 0;
+    QTest::newRow("link to a file") << "link" << 0;
+    QTest::newRow("latin-1 name") << "latin1" << 0;
+    QTest::newRow("empty file") << "empty" << 0;
+    QTest::newRow("folder") << "folder" << NativePath::NotRegularFile;
+    QTest::newRow("fifo without a writer") << "fifo" << NativePath::NotRegularFile;
+    QTest::newRow("character device") << "device" << NativePath::NotRegularFile;
+    QTest::newRow("socket") << "socket" << NativePath::NotRegularFile;
+    QTest::newRow("missing") << "missing" << ENOENT;
+    QTest::newRow("dangling link") << "dangling" << ENOENT;
+    QTest::newRow("zero byte in the path") << "nul" << ENOENT;
+    QTest::newRow("empty path") << "" << ENOENT;
+}
+
+void TestNativePath::openForReading()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, expected);
+    test::ScratchFolder dir;
+    const QByteArray base = dir.raw() + '/';
+    QVERIFY(makeFile(base + "file", "data"));
+    QVERIFY(makeFile(base + "caf\xe9", "data"));
+    QVERIFY(makeFile(base + "empty"));
+    QVERIFY(::symlink("file", base + "link") == 0);
+    QVERIFY(::symlink("nowhere", base + "dangling") == 0);
+    QVERIFY(::mkdir(base + "folder", 0755) == 0);
+    QVERIFY(::mkfifo(base + "fifo", 0644) == 0);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = base + "socket";
+    QVERIFY(size_t(socketPath.size()) < sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    QVERIFY(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+
+    QString path = kind.isEmpty() ? QString() : dir.filePath(kind);
+    if (kind == u"device")
+        path = QStringLiteral("/dev/null");
+    else if (kind == u"latin1")
+        path = NativePath::decode(base + "caf\xe9");
+    else if (kind == u"nul")
+        path = dir.filePath(QStringLiteral("file")) + QChar(0) + u'x';
+    int fd = -1;
+    QCOMPARE(NativePath::openForReading(path, fd), expected);
+    QCOMPARE(fd >= 0, expected == 0);
+    if (fd >= 0)
+        ::close(fd);
+    ::close(listening);
+}
+
+void TestNativePath::openedDescriptorBlocksAndCloses()
+{
+    // Reads wait for the disk instead of failing with EAGAIN, and a program
+    // the run starts does not inherit the descriptor.
+    test::ScratchFolder dir;
+    QVERIFY(makeFile(QFile::encodeName(dir.filePath(QStringLiteral("f"))), "x"));
+    int fd = -1;
+    QCOMPARE(NativePath::openForReading(dir.filePath(QStringLiteral("f")), fd), 0);
+    QCOMPARE(::fcntl(fd, F_GETFL) & (O_NONBLOCK | O_ACCMODE), O_RDONLY);
+    QVERIFY(::fcntl(fd, F_GETFD) & FD_CLOEXEC);
+    ::close(fd);
+}
+
+void TestNativePath::unreadableFileAnswersEacces()
+{
+    if (::geteuid() == 0)
+        QSKIP("root reads every file");
+    test::ScratchFolder dir;
+    const QByteArray raw = QFile::encodeName(dir.filePath(QStringLiteral("locked")));
+    QVERIFY(makeFile(raw, "data"));
+    QVERIFY(::chmod(raw.constData(), 0) == 0);
+    int fd = -1;
+    QCOMPARE(NativePath::openForReading(NativePath::decode(raw), fd), EACCES);
+    QCOMPARE(fd, -1);
+}
+
+QTEST_APPLESS_MAIN(TestNativePath)
+#include "tst_nativepath.moc"
