@@ -64,7 +64,7 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files or folders to rename."),
                                  QStringLiteral("PATH..."));
-    for (const QCommandLineOption& option : {m_dryRun, m_yes})
+    for (const QCommandLineOption& option : {m_dryRun, m_yes, m_ask})
         parser.addOption(option);
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
@@ -100,7 +100,7 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
     if (!applyOverrides(parser, controller, &error))
         return usageError(err, error);
 
-    const bool interactive = TerminalInput::isInteractive() && !yes && !dryRun;
+    const bool interactive = (TerminalInput::isInteractive() || parser.isSet(m_ask)) && !yes && !dryRun;
     if (!interactive && !yes && !dryRun && needsConfirmationOfEveryFile(controller))
         return usageError(err, QStringLiteral("the settings ask to confirm every file, and there is no terminal "
                                               "to ask on: use --yes to rename without asking, or --dry-run to "

@@ -33,6 +33,8 @@ private:
                                 QStringLiteral("Show the plan; touch no file.")};
     QCommandLineOption m_yes{{QStringLiteral("y"), QStringLiteral("yes")},
                              QStringLiteral("Rename without asking (files whose name fails the check are left).")};
+    QCommandLineOption m_ask{QStringLiteral("ask"),
+                             QStringLiteral("Ask on standard input even when it is not a terminal.")};
     QCommandLineOption m_folderStyle{QStringLiteral("folder-style"),
                                      QStringLiteral("Folder style N for --dated-folder."), QStringLiteral("N")};
     QCommandLineOption m_inPlace{QStringLiteral("in-place"), QStringLiteral("Rename files where they are.")};

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <csignal>
 #include <utime.h>
 
 using namespace lumenscribe::test;
@@ -19,6 +20,7 @@ class TestCliKill : public QObject
 
 private slots:
     void killedRunLosesNothingAndUndoes();
+    void ctrlCStopsBeforeTheNextFile();
 };
 
 namespace {
@@ -46,14 +48,8 @@ QHash<QByteArray, QStringList> contents(const QString& folder)
     return found;
 }
 
-} // namespace
-
-void TestCliKill::killedRunLosesNothingAndUndoes()
+void makeCard(const QString& card)
 {
-    QTemporaryDir dir;
-    const QString card = dir.filePath(QStringLiteral("card"));
-    const QString config = dir.filePath(QStringLiteral("settings.json"));
-    const QString journals = config + QStringLiteral(".journal");
     QDir().mkpath(card);
     for (int i = 0; i < kFiles; ++i) {
         const QString path = card + QStringLiteral("/IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0'));
@@ -66,8 +62,12 @@ void TestCliKill::killedRunLosesNothingAndUndoes()
         struct utimbuf times{when, when};
         QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
     }
+}
 
-    QProcess process;
+// Starts a run over the card and waits until it is well under way.
+void startRun(QProcess& process, const QString& card, const QString& config)
+{
+    const QString journals = config + QStringLiteral(".journal");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), config);
     environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), journals);
@@ -78,7 +78,19 @@ void TestCliKill::killedRunLosesNothingAndUndoes()
     timer.start();
     while (journalLines(journals) < 500 && timer.elapsed() < 60000 && process.state() == QProcess::Running)
         QThread::usleep(200);
-    QVERIFY2(process.state() == QProcess::Running, "the run ended before it could be killed");
+    QVERIFY2(process.state() == QProcess::Running, "the run ended before it could be stopped");
+}
+
+} // namespace
+
+void TestCliKill::killedRunLosesNothingAndUndoes()
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("card"));
+    const QString config = dir.filePath(QStringLiteral("settings.json"));
+    makeCard(card);
+    QProcess process;
+    startRun(process, card, config);
     process.kill();
     process.waitForFinished();
 
@@ -99,6 +111,30 @@ void TestCliKill::killedRunLosesNothingAndUndoes()
         QCOMPARE(found.value("photo " + QByteArray::number(i)),
                  QStringList{QStringLiteral("IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0'))});
     }
+}
+
+void TestCliKill::ctrlCStopsBeforeTheNextFile()
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("card"));
+    const QString config = dir.filePath(QStringLiteral("settings.json"));
+    makeCard(card);
+    QProcess process;
+    startRun(process, card, config);
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("(aborted)")));
+    const QHash<QByteArray, QStringList> found = contents(card);
+    QCOMPARE(found.size(), kFiles);
+    for (const QStringList& names : found)
+        QCOMPARE(names.size(), 1);
+    const QStringList runs = QDir(config + QStringLiteral(".journal")).entryList({QStringLiteral("*.journal")});
+    QCOMPARE(runs.size(), 1);
+    QFile journal(config + QStringLiteral(".journal/") + runs.first());
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    QVERIFY(journal.readAll().contains("\"op\":\"end\"")); // ended in order, not killed
 }
 
 QTEST_GUILESS_MAIN(TestCliKill)

@@ -46,6 +46,7 @@ private slots:
     void clashThatCannotBeVariedIsLeft();
     void moveToAndDatedFolder();
     void missingPathIsReported();
+    void answersAtThePrompt();
     void configSetAndList();
     void managingCustomStyles();
 
@@ -143,6 +144,25 @@ void TestCliRun::missingPathIsReported()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.contains(QStringLiteral("missing.jpg: no such file")));
     QCOMPARE(tree(m_card).size(), 2);
+}
+
+void TestCliRun::answersAtThePrompt()
+{
+    // Edit the first name, then rename; skip the second.
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), m_config);
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), m_config + QStringLiteral(".journal"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH), {QStringLiteral("--ask"), m_card});
+    process.write("e\nmy best.jpg\nx\nr\ns\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(err.contains(QStringLiteral("-> 2007-02-22_17-02-42.jpg")), qPrintable(err));
+    QVERIFY(err.contains(QStringLiteral("[r]ename, rename [a]ll, [s]kip")));
+    QCOMPARE(tree(m_card), (QStringList{"my best.jpg", "sub/DSC_2.JPG"}));
+    QCOMPARE(process.exitCode(), 0);
 }
 
 void TestCliRun::configSetAndList()
