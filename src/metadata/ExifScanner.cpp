@@ -68,7 +68,21 @@ void ExifScanner::walkHeader(ExifDictionary& dictionary, const ByteReader& buffe
 
 void ExifScanner::storeTimeDate(ExifDictionary& dictionary, const ByteReader& buffer, quint64 pos)
 {
-    const long seconds = DateText::readNumber(buffer.bytesUpTo(pos, 64), 0);
+    // A number that runs into the end of the bytes may have lost its last
+    // digits (a file cut short), and "TimeDate=" without digits is no time
+    // at all: either would name the photo after a made-up moment near 1970.
+    const QByteArray text = buffer.bytesUpTo(pos, 64);
+    qsizetype end = 0;
+    while (end < text.size() && QByteArrayView(" \t\n\v\f\r").contains(text[end]))
+        ++end;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-'))
+        ++end;
+    const qsizetype firstDigit = end;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    if (end == firstDigit || pos + quint64(end) >= buffer.size())
+        return;
+    const long seconds = DateText::readNumber(text, 0);
     if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
         date->setDate(double(seconds));
 }

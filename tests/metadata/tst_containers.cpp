@@ -128,6 +128,11 @@ void TestContainers::scan_data()
     QTest::newRow("TimeDate= is an instant")
         << padTo33("junk TimeDate=86400 " + jpeg(exifWithOriginal(Le, "2005:01:15 12:34:56")))
         << "DateTime=" + ExifDate::localText(86400);
+    QTest::newRow("TimeDate= with a sign") << padTo33("TimeDate= -86400 ") << "DateTime=" + ExifDate::localText(-86400);
+    // A file cut inside the number would otherwise be named after 1970.
+    QTest::newRow("TimeDate= cut inside its digits") << QByteArray(24, ' ') + "TimeDate=9096988" << "none";
+    QTest::newRow("TimeDate= at the very end") << QByteArray(24, ' ') + "TimeDate=" << "none";
+    QTest::newRow("TimeDate= without digits") << padTo33("TimeDate=unknown ") << "none";
     QTest::newRow("Exif signature without a byte order goes on")
         << padTo33(QByteArray("Exif\0\0xxx", 9) + "II" + QByteArray("*\0\x08\0\0\0", 6)) << "none";
     QTest::newRow("original before digitized")
