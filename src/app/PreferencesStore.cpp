@@ -1,5 +1,7 @@
 #include "app/PreferencesStore.h"
 
+#include "naming/NativePath.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,9 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
 
 namespace lumenscribe {
 
@@ -24,27 +29,53 @@ PreferencesStore::PreferencesStore(QString path) : m_path(std::move(path)) {}
 
 PreferencesStore::LoadResult PreferencesStore::load() const
 {
+    QByteArray bytes;
+    const QString reason = read(bytes);
+    if (reason.isNull())
+        return {};
     LoadResult result;
-    QFile file(m_path);
-    if (!file.exists())
-        return result;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.problem = QStringLiteral("cannot read %1: %2").arg(m_path, file.errorString());
-        return result;
+    if (reason.isEmpty()) {
+        QJsonParseError parseError{};
+        const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+        if (parseError.error == QJsonParseError::NoError && document.isObject()) {
+            result.values = document.object().toVariantMap();
+            return result;
+        }
+        result.problem = QStringLiteral("%1 is not a settings file (%2)")
+                             .arg(m_path, parseError.error != QJsonParseError::NoError
+                                              ? parseError.errorString()
+                                              : QStringLiteral("not a JSON object"));
+    } else {
+        result.problem = QStringLiteral("cannot read %1: %2").arg(m_path, reason);
     }
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    file.close();
-    if (parseError.error == QJsonParseError::NoError && document.isObject()) {
-        result.values = document.object().toVariantMap();
-        return result;
-    }
-    const QString reason = parseError.error != QJsonParseError::NoError
-                               ? parseError.errorString()
-                               : QStringLiteral("not a JSON object");
+    // Whatever is there is moved out of the way, readable or not: the save
+    // at the end would otherwise replace it, and with it settings that a
+    // change of permissions or a damaged disk only hid for a moment.
     result.keptAsidePath = keepAside();
-    result.problem = QStringLiteral("%1 is not a settings file (%2)").arg(m_path, reason);
     return result;
+}
+
+QString PreferencesStore::read(QByteArray& bytes) const
+{
+    int fd = -1;
+    // Opened without blocking: a FIFO at this path would otherwise stop the
+    // program before it shows anything.
+    const int error = NativePath::openForReading(m_path, fd);
+    if (error == ENOENT)
+        return QString();
+    if (error == NativePath::NotRegularFile)
+        return QStringLiteral("it is not a regular file");
+    if (error != 0)
+        return QString::fromLocal8Bit(std::strerror(error));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return file.errorString();
+    if (file.size() > MaxFileSize)
+        return QStringLiteral("larger than any settings file");
+    bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return QStringLiteral("");
 }
 
 QString PreferencesStore::keepAside() const

@@ -32,7 +32,14 @@ public:
     // is then left as it was.
     bool save(const QVariantMap& values, QString* error = nullptr) const;
 
+    // Far above what any settings file holds, so that a wrong file put at
+    // this path is not read into memory whole.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
 private:
+    // Null when there is no file, empty when `bytes` holds it, else why it
+    // could not be read.
+    QString read(QByteArray& bytes) const;
     QString keepAside() const;
 
     QString m_path;

@@ -26,6 +26,7 @@ private slots:
     void roundTripAndDonationInfo();
     void styleSelectionSurvivesLoading();
     void unreadableFileIsReportedAndKept();
+    void styleIndexPastTheStylesKeepsABuiltIn();
     void quittingDuringAQuestionAbortsAndSaves();
 
 private:
@@ -68,6 +69,9 @@ void TestMainController::storedValuesPassTheSetters_data()
     QTest::newRow("wrong type") << "confirmEachFile" << QVariant("no") << QVariant(true);
     QTest::newRow("patterns of the wrong type") << "deleteFilesPatterns" << QVariant(QVariantList{1, 2})
                                                 << QVariant(QStringList{"*.gif", "*.html"});
+    QTest::newRow("namingStyle as text") << "namingStyle" << QVariant("3") << QVariant(0);
+    QTest::newRow("counter past 32 bits") << "fileSeqCounter" << QVariant(1e12) << QVariant(0);
+    QTest::newRow("prefix of the wrong type") << "prefixString" << QVariant(QVariantList{1}) << QVariant("");
     QTest::newRow("creator code") << "fileCreatorID" << QVariant(1280136035.0) << QVariant(1280136035u);
 }
 
@@ -151,6 +155,18 @@ void TestMainController::unreadableFileIsReportedAndKept()
     QCOMPARE(controller.namingStyle(), 0);
     const QStringList aside = QDir(m_dir->path()).entryList({"settings.json.unreadable-*"});
     QCOMPARE(aside.size(), 1);
+}
+
+void TestMainController::styleIndexPastTheStylesKeepsABuiltIn()
+{
+    // The setters take any index, as stored; the collections refuse one
+    // they do not hold, so the run still names with a style that exists.
+    writeSettings({{"namingStyle", 99}, {"downloadNamingStyle", -3}});
+    MainController controller{PreferencesStore(path())};
+    controller.initApplication();
+    QCOMPARE(controller.fileNameGenerators().indexOfCurrentGenerator(), 0);
+    QCOMPARE(controller.folderNameGenerators().indexOfCurrentGenerator(), 0);
+    QVERIFY(controller.fileNameGenerator());
 }
 
 void TestMainController::quittingDuringAQuestionAbortsAndSaves()

@@ -4,9 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace lumenscribe;
@@ -20,6 +26,9 @@ private slots:
     void roundTrip();
     void unusableFileIsKeptAside_data();
     void unusableFileIsKeptAside();
+    void oddThingsAtThePathAreKeptAside_data();
+    void oddThingsAtThePathAreKeptAside();
+    void unreadableFileIsKeptAside();
     void saveMakesTheFolder();
     void unwritableFolderIsReported();
 };
@@ -76,6 +85,66 @@ void TestPreferencesStore::unusableFileIsKeptAside()
     QFile aside(loaded.keptAsidePath);
     QVERIFY(aside.open(QIODevice::ReadOnly));
     QCOMPARE(aside.readAll(), content);
+    // The save at the end leaves a good file for the next start.
+    const PreferencesStore store(path);
+    QVERIFY(store.save({{"namingStyle", 2}}));
+    const auto again = store.load();
+    QVERIFY(again.problem.isEmpty());
+    QCOMPARE(again.values.value("namingStyle").toInt(), 2);
+}
+
+void TestPreferencesStore::oddThingsAtThePathAreKeptAside_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo without a writer") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("larger than any settings file") << "large";
+}
+
+void TestPreferencesStore::oddThingsAtThePathAreKeptAside()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == u"fifo") {
+        QVERIFY(::mkfifo(native.constData(), 0644) == 0);
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{" + QByteArray(PreferencesStore::MaxFileSize, ' ') + "}");
+    }
+    auto loading = std::async(std::launch::async, [&] { return PreferencesStore(path).load(); });
+    if (loading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ::close(::open(native.constData(), O_WRONLY | O_NONBLOCK)); // let the reader go
+        QFAIL("loading waited for the FIFO");
+    }
+    const auto loaded = loading.get();
+    QVERIFY(loaded.values.isEmpty());
+    QVERIFY(!loaded.problem.isEmpty());
+    QVERIFY(!loaded.keptAsidePath.isEmpty());
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(PreferencesStore(path).save({{"namingStyle", 1}}));
+}
+
+void TestPreferencesStore::unreadableFileIsKeptAside()
+{
+    // Saving over a file that could not be read would lose the settings it
+    // holds for good.
+    if (::geteuid() == 0)
+        QSKIP("root reads every file");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    QVERIFY(PreferencesStore(path).save({{"namingStyle", 4}}));
+    QVERIFY(QFile::setPermissions(path, {}));
+    const auto loaded = PreferencesStore(path).load();
+    QVERIFY(loaded.problem.contains(QStringLiteral("cannot read")));
+    QVERIFY(!loaded.keptAsidePath.isEmpty());
+    QVERIFY(PreferencesStore(path).save({{"namingStyle", 0}}));
+    QVERIFY(QFile::setPermissions(loaded.keptAsidePath, QFile::ReadOwner));
+    QCOMPARE(PreferencesStore(loaded.keptAsidePath).load().values.value("namingStyle").toInt(), 4);
 }
 
 void TestPreferencesStore::saveMakesTheFolder()
