@@ -7,17 +7,14 @@
 
 #include <QDateTime>
 
-#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <limits>
-#include <thread>
 
 namespace lumenscribe {
 
 namespace {
 
-constexpr auto kPollInterval = std::chrono::milliseconds(100);
 // Longest name most file systems store, in bytes.
 constexpr int kMaxNameBytes = 255;
 
@@ -69,31 +66,9 @@ CIWController::CIWController(MainController& mainController)
 {
 }
 
-int CIWController::threadWaitForModal()
-{
-    for (;;) {
-        if (m_terminateNow.load()) {
-            m_modalcode.store(Abort);
-            return Abort;
-        }
-        const int code = m_modalcode.load(std::memory_order_acquire);
-        if (code != NoAnswer)
-            return m_terminateNow.load() ? Abort : code;
-        std::this_thread::sleep_for(kPollInterval);
-    }
-}
-
-void CIWController::answer(Answer code)
-{
-    // The path was stored by the last name check, under the same lock the
-    // run reads it with; the release makes it visible with the code.
-    m_modalcode.store(code, std::memory_order_release);
-}
-
 QString CIWController::newFileName() const
 {
-    const std::lock_guard lock(m_pathMutex);
-    return QString::fromUtf8(m_newFSRFileName);
+    return m_modal.path();
 }
 
 Instant CIWController::correctDate(Instant date) const
@@ -237,10 +212,7 @@ void CIWController::checkNewFileName()
 {
     const unsigned flags = m_mainController.alertOS9NameLength() ? 1u : 0u;
     m_lastCheck = checkFileName(m_newFileName, m_newPath, flags);
-    {
-        const std::lock_guard lock(m_pathMutex);
-        m_newFSRFileName = PathNames::join(m_newPath, m_newFileName).toUtf8().left(kMaxPathBytes);
-    }
+    m_modal.setPath(PathNames::join(m_newPath, m_newFileName));
     if (m_view) {
         m_view->showInfo(checkText(m_lastCheck));
         m_view->setRenameButtonsEnabled(m_lastCheck == NameOk);

@@ -10,14 +10,13 @@
 #pragma once
 
 #include "app/CIWView.h"
+#include "app/ModalAnswer.h"
 #include "naming/Instant.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <array>
 #include <atomic>
-#include <mutex>
 
 namespace lumenscribe {
 
@@ -29,7 +28,7 @@ public:
     enum Answer { NoAnswer = 0, Abort = 1, DontRename = 2, RenameAll = 3, Rename = 4 };
     enum CheckResult { NameOk = 0, NameEmpty = 1, NameTooLong = 2, NameExists = 3 };
     // Longest confirmed path handed to the run, in UTF-8 bytes.
-    static constexpr int kMaxPathBytes = 2047;
+    static constexpr int kMaxPathBytes = ModalAnswer::kMaxPathBytes;
 
     explicit CIWController(MainController& mainController);
 
@@ -38,8 +37,8 @@ public:
     // --- the run's side (worker thread) ---
     // Forgets any earlier answer; the run calls it before asking for a file,
     // so an answer given for this file can never be lost to the wait.
-    void prepareForAnswer() { m_modalcode.store(NoAnswer); }
-    int threadWaitForModal();
+    void prepareForAnswer() { m_modal.prepare(); }
+    int threadWaitForModal() { return m_modal.wait(); }
     // The confirmed full target path.
     QString newFileName() const;
     Instant correctDate(Instant date) const;
@@ -53,7 +52,7 @@ public:
     bool opened() const { return m_opened; }
 
     // --- from the application controller ---
-    void terminateNow() { m_terminateNow.store(true); }
+    void terminateNow() { m_modal.terminate(); }
     void mainControllerChangedSettings();
     bool showsPreview() const { return m_usePreview; }
     void setShowPreview(bool value) { m_usePreview = value; }
@@ -88,7 +87,7 @@ public:
     bool correctionEnabled() const { return m_correctionEnabled.load(); }
 
 private:
-    void answer(Answer code);
+    void answer(Answer code) { m_modal.give(code); }
     void makeNewFileName(bool focus);
     void checkNewFileName();
     void updatePrefixSuffixEnables();
@@ -108,13 +107,10 @@ private:
     Instant m_fileDate;
     OptionalInstant m_correctionDate;
     std::atomic<int> m_correctionInterval{0};
-    std::atomic<bool> m_terminateNow{false};
     bool m_usePreview = false;
     int m_prefixSuffixType = 1;
     int m_lastCheck = NameOk;
-    std::atomic<int> m_modalcode{NoAnswer};
-    mutable std::mutex m_pathMutex;
-    QByteArray m_newFSRFileName;
+    ModalAnswer m_modal;
 };
 
 } // namespace lumenscribe

@@ -7,8 +7,6 @@
 
 #include <QDateTime>
 
-#include <chrono>
-#include <thread>
 
 namespace lumenscribe {
 
@@ -35,24 +33,9 @@ FIWController::FIWController(MainController& mainController)
 {
 }
 
-int FIWController::threadWaitForModal()
-{
-    for (;;) {
-        if (m_terminateNow.load()) {
-            m_modalcode.store(Abort);
-            return Abort;
-        }
-        const int code = m_modalcode.load(std::memory_order_acquire);
-        if (code != NoAnswer)
-            return m_terminateNow.load() ? Abort : code;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-}
-
 QString FIWController::newFolderName() const
 {
-    const std::lock_guard lock(m_pathMutex);
-    return QString::fromUtf8(m_newFSRFolderName);
+    return m_modal.path();
 }
 
 void FIWController::makeFolderNameWithPath(const QString& path, Instant date)
@@ -146,11 +129,7 @@ void FIWController::checkNewFolderName()
 {
     const unsigned flags = m_mainController.alertOS9NameLength() ? 1u : 0u;
     m_lastCheck = CIWController::checkFileName(m_newFolderName, m_newPath, flags);
-    {
-        const std::lock_guard lock(m_pathMutex);
-        m_newFSRFolderName =
-            PathNames::join(m_newPath, m_newFolderName).toUtf8().left(CIWController::kMaxPathBytes);
-    }
+    m_modal.setPath(PathNames::join(m_newPath, m_newFolderName));
     if (m_view) {
         m_view->showInfo(checkText(m_lastCheck));
         m_view->setOkButtonEnabled(m_lastCheck == CIWController::NameOk);

@@ -4,13 +4,11 @@
 #pragma once
 
 #include "app/FIWView.h"
+#include "app/ModalAnswer.h"
 #include "naming/Instant.h"
 
-#include <QByteArray>
 #include <QString>
 
-#include <atomic>
-#include <mutex>
 
 namespace lumenscribe {
 
@@ -26,8 +24,8 @@ public:
     void setView(FIWView* view) { m_view = view; }
 
     // --- the run's side (worker thread) ---
-    void prepareForAnswer() { m_modalcode.store(NoAnswer); }
-    int threadWaitForModal();
+    void prepareForAnswer() { m_modal.prepare(); }
+    int threadWaitForModal() { return m_modal.wait(); }
     // The confirmed full path of the folder to create.
     QString newFolderName() const;
 
@@ -38,7 +36,7 @@ public:
     bool opened() const { return m_opened; }
 
     // --- from the application controller ---
-    void terminateNow() { m_terminateNow.store(true); }
+    void terminateNow() { m_modal.terminate(); }
     void mainControllerChangedSettings();
     int prefixSuffixType() const { return m_prefixSuffixType; }
     void setPrefixSuffixType(int value);
@@ -48,8 +46,8 @@ public:
     void setSuffix(const QString& value) { m_folderSuffix = value; }
 
     // --- the window's controls ---
-    void okButtonClick() { m_modalcode.store(Ok, std::memory_order_release); }
-    void abortButtonClick() { m_modalcode.store(Abort, std::memory_order_release); }
+    void okButtonClick() { m_modal.give(Ok); }
+    void abortButtonClick() { m_modal.give(Abort); }
     void resetNameButtonClick() { makeNewFolderName(); }
     void nameTextFieldChange(const QString& text);
     void prefixTextFieldChange(const QString& text);
@@ -73,12 +71,9 @@ private:
     Instant m_folderDate;
     QString m_newFolderName;
     bool m_opened = false;
-    std::atomic<bool> m_terminateNow{false};
     int m_prefixSuffixType = 1;
     int m_lastCheck = 0;
-    std::atomic<int> m_modalcode{NoAnswer};
-    mutable std::mutex m_pathMutex;
-    QByteArray m_newFSRFolderName;
+    ModalAnswer m_modal;
 };
 
 } // namespace lumenscribe

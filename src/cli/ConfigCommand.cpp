@@ -1,6 +1,7 @@
 #include "cli/ConfigCommand.h"
 
 #include "app/MainController.h"
+#include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
 
 #include <QCommandLineParser>
@@ -62,10 +63,8 @@ int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         out << parser.helpText();
         return 0;
     }
-    MainController controller(parser.isSet(config) ? PreferencesStore(parser.value(config)) : PreferencesStore());
-    controller.initApplication();
-    if (!controller.preferencesProblem().isEmpty())
-        err << "lumenscribe: " << controller.preferencesProblem() << '\n';
+    const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(config), err);
+    MainController& controller = *loaded;
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty())
         return list(controller, out);

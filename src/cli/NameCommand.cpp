@@ -1,7 +1,7 @@
 #include "cli/NameCommand.h"
 
 #include "cli/LocalDateText.h"
-#include "app/MainController.h"
+#include "cli/SettingsLoader.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -51,10 +51,8 @@ int NameCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
             return usageError(err, QStringLiteral("cannot read the date '%1' (use \"YYYY-MM-DD HH:MM:SS\")")
                                        .arg(parser.value(m_date)));
     }
-    MainController controller;
-    controller.initApplication();
-    if (!controller.preferencesProblem().isEmpty())
-        err << "lumenscribe: " << controller.preferencesProblem() << '\n';
+    const std::unique_ptr<MainController> loaded = SettingsLoader::load(QString(), err);
+    MainController& controller = *loaded;
     QString error;
     std::unique_ptr<NameGenerator> style = m_styleOptions.build(
         parser, parser.isSet(m_folder) ? controller.folderNameGenerators() : controller.fileNameGenerators(),

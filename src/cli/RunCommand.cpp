@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "cli/RunReporter.h"
+#include "cli/SettingsLoader.h"
 #include "cli/TerminalFileConfirm.h"
 #include "cli/TerminalFolderConfirm.h"
 #include "cli/TerminalInput.h"
@@ -88,11 +89,8 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
 
     const bool dryRun = parser.isSet(m_dryRun);
     const bool yes = parser.isSet(m_yes);
-    MainController controller(parser.isSet(m_config) ? PreferencesStore(parser.value(m_config))
-                                                     : PreferencesStore());
-    controller.initApplication();
-    if (!controller.preferencesProblem().isEmpty())
-        err << "lumenscribe: " << controller.preferencesProblem() << "; starting from the initial settings\n";
+    const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(m_config), err);
+    MainController& controller = *loaded;
     // What is saved at the end: the stored settings with the new counters,
     // never this run's options.
     QVariantMap stored = controller.preferencesDictionary();

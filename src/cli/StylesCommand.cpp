@@ -1,6 +1,7 @@
 #include "cli/StylesCommand.h"
 
 #include "app/MainController.h"
+#include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
 
 namespace lumenscribe {
@@ -52,10 +53,8 @@ int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         out << parser.helpText();
         return 0;
     }
-    MainController controller(parser.isSet(config) ? PreferencesStore(parser.value(config)) : PreferencesStore());
-    controller.initApplication();
-    if (!controller.preferencesProblem().isEmpty())
-        err << "lumenscribe: " << controller.preferencesProblem() << '\n';
+    const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(config), err);
+    MainController& controller = *loaded;
     const QStringList words = parser.positionalArguments();
     const QString verb = words.value(0);
     if (verb.isEmpty()) {

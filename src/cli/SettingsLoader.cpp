@@ -1,0 +1,15 @@
+#include "cli/SettingsLoader.h"
+
+namespace lumenscribe {
+
+std::unique_ptr<MainController> SettingsLoader::load(const QString& configPath, QTextStream& err)
+{
+    auto controller = std::make_unique<MainController>(configPath.isEmpty() ? PreferencesStore()
+                                                                            : PreferencesStore(configPath));
+    controller->initApplication();
+    if (!controller->preferencesProblem().isEmpty())
+        err << "lumenscribe: " << controller->preferencesProblem() << "; starting from the initial settings\n";
+    return controller;
+}
+
+} // namespace lumenscribe
