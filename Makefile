@@ -1,5 +1,5 @@
 # The two commands of the README: `make demo` and `make test`.
-.PHONY: all deps build demo test test-asan fuzz bench format clean
+.PHONY: all deps build demo test test-asan fuzz fuzz-ci bench format clean
 
 all: build
 
@@ -20,10 +20,25 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	$(MAKE) fuzz-ci
 
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
+
+# The metadata fuzzer for a short fixed time on its sanitizer build, starting
+# from the test data and every earlier finding. New inputs go to a scratch
+# corpus, never into tests/; a finding fails the target and is kept under
+# build/fuzz/findings/ (see tests/metadata/fuzz-regressions/README.md).
+FUZZ_SECONDS ?= 60
+fuzz-ci:
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target fuzz_metadata
+	mkdir -p build/fuzz/corpus build/fuzz/findings
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 build/fuzz/fuzz/fuzz_metadata \
+		-max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+		-artifact_prefix=build/fuzz/findings/ \
+		build/fuzz/corpus tests/data tests/metadata/fuzz-regressions
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,0 +1,79 @@
+// Every input the fuzzer once broke the reader with, fed again to the same
+// readers the fuzz target calls, so that the fault cannot come back quietly.
+#include "metadata/CrwReader.h"
+#include "metadata/ExifAccess.h"
+#include "metadata/FreeFormDate.h"
+#include "metadata/IsoBmffReader.h"
+#include "metadata/JpegMarkerReader.h"
+#include "metadata/MemorySource.h"
+#include "metadata/PngReader.h"
+#include "metadata/RiffReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace lumenscribe;
+
+namespace {
+
+const QString RegressionFolder = QStringLiteral(LUMENSCRIBE_TESTDATA "/../metadata/fuzz-regressions");
+
+// The fuzz target's calls, on one input.
+void readEveryWay(const QByteArray& bytes)
+{
+    const MemorySource source(bytes);
+    const ByteReader buffer(source);
+    ExifAccess reader;
+    reader.readExifInformationFromSource(source);
+    reader.readExifInformationFromBuffer(QByteArrayView(bytes));
+    for (const auto& [key, value] : reader.exifDict().entries())
+        (void)value->stringValue();
+    ExifDictionary dictionary;
+    CrwReader::read(dictionary, buffer);
+    RiffReader::readDate(dictionary, buffer);
+    RiffReader::readWebP(dictionary, buffer);
+    IsoBmffReader::readStillImage(dictionary, buffer);
+    IsoBmffReader::readMovieDate(dictionary, buffer);
+    PngReader::read(dictionary, buffer);
+    JpegMarkerReader::read(dictionary, buffer);
+    (void)FreeFormDate::parse(QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 64)));
+}
+
+} // namespace
+
+class TestFuzzRegressions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findingsStayFixed_data();
+    void findingsStayFixed();
+};
+
+void TestFuzzRegressions::findingsStayFixed_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir folder(RegressionFolder);
+    QVERIFY(folder.exists());
+    for (const QString& name : folder.entryList(QDir::Files))
+        if (!name.endsWith(u".md"))
+            QTest::newRow(qPrintable(name)) << folder.filePath(name);
+    // A sanity row: QtTest skips a test function whose table is empty.
+    QTest::newRow("empty input") << QString();
+}
+
+void TestFuzzRegressions::findingsStayFixed()
+{
+    QFETCH(QString, path);
+    QByteArray bytes;
+    if (!path.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        bytes = file.readAll();
+    }
+    readEveryWay(bytes); // a crash or a sanitizer report fails the test
+}
+
+QTEST_APPLESS_MAIN(TestFuzzRegressions)
+#include "tst_fuzzregressions.moc"
