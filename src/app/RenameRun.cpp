@@ -3,6 +3,7 @@
 #include "app/CIWController.h"
 #include "app/FIWController.h"
 #include "app/FileSystem.h"
+#include "app/FolderExpander.h"
 #include "app/LocalizedStrings.h"
 #include "app/MainController.h"
 #include "app/PathNames.h"
@@ -11,7 +12,6 @@
 #include "metadata/CaptureDateFinder.h"
 
 #include <QDateTime>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -30,11 +30,6 @@ Instant now()
 QString text(const char* key)
 {
     return LocalizedStrings::shared().text(QString::fromLatin1(key));
-}
-
-bool isHiddenName(const QString& path)
-{
-    return PathNames::lastComponent(path).startsWith(u'.');
 }
 
 // Collects an alert for the file's report while passing it on.
@@ -140,29 +135,18 @@ bool RenameRun::decideDatedFolder()
 
 QStringList RenameRun::buildBatch()
 {
-    QStringList batch;
+    FolderExpander expander(m_controller.fileSystem());
     QStringList dropped;
     for (qsizetype n = m_controller.toOpenCount(); n > 0; --n) {
         const std::optional<QString> entry = m_controller.takeFirstToOpen();
         if (!entry)
             break;
         dropped.append(*entry);
-        const QFileInfo info(*entry);
-        if (info.isDir()) {
-            // Links are not followed into folders: a link back up would loop.
-            QDirIterator it(*entry, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                            QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                const QFileInfo found = it.fileInfo();
-                if (!isHiddenName(path) && found.exists() && !found.isDir())
-                    batch.append(path);
-            }
-        } else if ((info.exists() || info.isSymLink()) && !isHiddenName(*entry)) {
-            batch.append(*entry);
-        }
+        expander.add(*entry);
     }
-    std::sort(batch.begin(), batch.end());
+    for (const QString& folder : expander.unreadableFolders())
+        m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
+    const QStringList batch = expander.sortedFiles();
     m_journal.setDroppedPaths(dropped);
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
@@ -185,6 +169,14 @@ void RenameRun::processFile(const QString& path, int index)
         return; // moved already, as a companion of an earlier file
     if (applyDeleteRules(path))
         return;
+    FileStatus status;
+    if (m_controller.fileSystem().status(path, status, FileSystem::Links::Follow) != 0 || !status.isRegularFile()) {
+        // Pipes and devices are never read: reading one could wait for ever.
+        FileWork work;
+        work.path = path;
+        report(work, FileReport::Action::Skipped, QStringLiteral("not a regular file"));
+        return;
+    }
     NameGenerator& style = *m_controller.fileNameGenerator();
     FileWork work;
     work.path = path;

@@ -1,0 +1,76 @@
+#include "app/FolderExpander.h"
+
+#include "app/FileSystem.h"
+#include "app/PathNames.h"
+
+#include <algorithm>
+
+namespace lumenscribe {
+
+namespace {
+
+bool isHiddenName(const QString& path)
+{
+    return PathNames::lastComponent(path).startsWith(u'.');
+}
+
+} // namespace
+
+void FolderExpander::add(const QString& path)
+{
+    FileStatus status;
+    if (m_fileSystem.status(path, status, FileSystem::Links::Follow) == 0 && status.isFolder()) {
+        walk(path);
+        return;
+    }
+    if (!isHiddenName(path) && m_fileSystem.exists(path))
+        m_files.append(path);
+}
+
+void FolderExpander::walk(const QString& top)
+{
+    QStringList folders{top};
+    while (!folders.isEmpty()) {
+        const QString folder = folders.takeLast();
+        FileStatus status;
+        if (m_fileSystem.status(folder, status, FileSystem::Links::Follow) != 0)
+            continue;
+        const std::pair<quint64, quint64> id{status.device, status.inode};
+        if (m_visited.contains(id))
+            continue;
+        m_visited.insert(id);
+        QStringList names;
+        if (m_fileSystem.listFolder(folder, names) != 0) {
+            m_unreadable.append(folder);
+            continue;
+        }
+        for (const QString& name : std::as_const(names))
+            addEntry(PathNames::join(folder, name), folders);
+    }
+}
+
+void FolderExpander::addEntry(const QString& path, QStringList& folders)
+{
+    FileStatus own;
+    if (m_fileSystem.status(path, own, FileSystem::Links::Keep) != 0)
+        return;
+    if (own.isFolder()) {
+        folders.append(path);
+        return;
+    }
+    // A link counts as what it leads to: a link to a folder is a folder (not
+    // entered), a link that leads nowhere is nothing.
+    FileStatus target;
+    if (m_fileSystem.status(path, target, FileSystem::Links::Follow) != 0 || target.isFolder())
+        return;
+    if (!isHiddenName(path))
+        m_files.append(path);
+}
+
+QStringList FolderExpander::sortedFiles()
+{
+    std::sort(m_files.begin(), m_files.end());
+    return std::exchange(m_files, {});
+}
+
+} // namespace lumenscribe

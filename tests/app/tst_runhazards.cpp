@@ -1,0 +1,229 @@
+// The run against hostile folders and races: odd names, links, loops,
+// unreadable folders, pipes, and a target that appears at the last moment.
+#include "FaultyFileSystem.h"
+#include "ScriptedFrontEnd.h"
+#include "app/FolderExpander.h"
+#include "app/MainController.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+using namespace lumenscribe;
+using lumenscribe::test::ScriptedFrontEnd;
+
+namespace {
+
+// Makes a file by its raw name bytes, with a distinct modification time so
+// that it is named after it.
+void makeFile(const QByteArray& path, const QByteArray& content, time_t when)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY2(fd >= 0, path.constData());
+    QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+    ::close(fd);
+    struct utimbuf times{when, when};
+    QVERIFY(::utime(path.constData(), &times) == 0);
+}
+
+// Every name in a folder, as raw bytes, with the content it holds.
+QMap<QByteArray, QByteArray> rawTree(const QByteArray& folder)
+{
+    QMap<QByteArray, QByteArray> found;
+    QStringList names;
+    FileSystem::real().listFolder(FileSystem::decodePath(folder), names);
+    for (const QString& name : std::as_const(names)) {
+        const QByteArray path = folder + '/' + FileSystem::encodePath(name);
+        QByteArray content;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            char buffer[256];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            content = QByteArray(buffer, n > 0 ? int(n) : 0);
+            ::close(fd);
+        }
+        found.insert(FileSystem::encodePath(name), content);
+    }
+    return found;
+}
+
+} // namespace
+
+class TestRunHazards : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void oddNamesAreRenamedOrReported();
+    void linksLoopsAndUnreadableFolders();
+    void pipesAreNeverOpened();
+    void targetAppearingAtTheLastMomentIsNotOverwritten();
+    void sourceVanishingDuringTheRunIsReported();
+    void hundredThousandFilesAreListedOnce();
+
+private:
+    void runOn(const QStringList& paths)
+    {
+        m_controller->applicationOpenFiles(paths);
+        m_controller->waitForRun();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_card;
+    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<ScriptedFrontEnd> m_frontEnd;
+};
+
+void TestRunHazards::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_card = QFile::encodeName(m_dir->filePath(QStringLiteral("card")));
+    QVERIFY(::mkdir(m_card.constData(), 0755) == 0);
+    m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
+    m_controller->initApplication();
+    m_controller->setConfirmEachFile(false);
+    m_controller->setJournalFolder(m_dir->filePath(QStringLiteral("journals")));
+    m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
+}
+
+void TestRunHazards::cleanup()
+{
+    m_frontEnd.reset();
+    m_controller.reset();
+}
+
+void TestRunHazards::oddNamesAreRenamedOrReported()
+{
+    // 2020-01-01 .. : one minute apart, so each has its own new name.
+    const time_t base = 1577880000;
+    makeFile(m_card + "/caf\xe9.jpg", "latin-1", base);
+    makeFile(m_card + "/new\nline.jpg", "newline", base + 60);
+    makeFile(m_card + "/-rf.jpg", "dash", base + 120);
+    makeFile(m_card + '/' + QByteArray(251, 'x') + ".jpg", "long", base + 180);
+    runOn({FileSystem::decodePath(m_card)});
+    const QMap<QByteArray, QByteArray> after = rawTree(m_card);
+    QCOMPARE(after.size(), 4);
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        QVERIFY2(it.key().startsWith("2020-01-0"), it.key().constData()); // every one renamed
+    QCOMPARE(QList<QByteArray>(after.values()).size(), 4);
+    QVERIFY(after.values().contains("latin-1"));
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+}
+
+void TestRunHazards::linksLoopsAndUnreadableFolders()
+{
+    const QString card = FileSystem::decodePath(m_card);
+    const QString outside = m_dir->filePath(QStringLiteral("outside"));
+    QDir().mkpath(outside + QStringLiteral("/deep"));
+    QDir().mkpath(card + QStringLiteral("/sub/locked"));
+    makeFile(QFile::encodeName(outside + QStringLiteral("/deep/o.jpg")), "outside", 1577880000);
+    makeFile(QFile::encodeName(card + QStringLiteral("/sub/a.jpg")), "a", 1577880060);
+    makeFile(QFile::encodeName(card + QStringLiteral("/sub/locked/b.jpg")), "b", 1577880120);
+    QVERIFY(QFile::link(card, card + QStringLiteral("/sub/loop")));
+    QVERIFY(QFile::link(outside, card + QStringLiteral("/sub/to-folder")));
+    QVERIFY(QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
+
+    FaultyFileSystem fileSystem;
+    fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
+        if (operation == FaultyFileSystem::ListFolder && path.endsWith(QStringLiteral("/locked")))
+            fileSystem.fail(FaultyFileSystem::ListFolder, fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1,
+                            EACCES);
+    };
+    m_controller->setFileSystem(&fileSystem);
+    runOn({card});
+    // The link to a file is renamed like a file; nothing behind the links
+    // to folders is touched; the unreadable folder is reported, not skipped
+    // in silence.
+    QCOMPARE(m_frontEnd->reports.size(), 2);
+    QVERIFY(QFileInfo(outside + QStringLiteral("/deep/o.jpg")).isFile());
+    QVERIFY(QFileInfo::exists(card + QStringLiteral("/sub/locked/b.jpg")));
+    QCOMPARE(m_frontEnd->alerts.size(), 1);
+    QVERIFY(m_frontEnd->alerts.first().contains(QStringLiteral("locked")));
+}
+
+void TestRunHazards::pipesAreNeverOpened()
+{
+    const QByteArray pipe = m_card + "/pipe.jpg";
+    QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
+    makeFile(m_card + "/real.jpg", "real", 1577880000);
+    runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
+    QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
+    QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
+    QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
+}
+
+void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()
+{
+    makeFile(m_card + "/IMG_1.JPG", "mine", 1577880000);
+    const QString card = FileSystem::decodePath(m_card);
+    const QString target = card + u'/' +
+                           QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+                           QStringLiteral(".jpg");
+    FaultyFileSystem fileSystem;
+    fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString&) {
+        // Another program writes a file of that very name just now, after
+        // every check and before the rename.
+        if (operation == FaultyFileSystem::RenameNoReplace && !QFile::exists(target)) {
+            QFile other(target);
+            if (other.open(QIODevice::WriteOnly))
+                other.write("theirs");
+        }
+    };
+    m_controller->setFileSystem(&fileSystem);
+    runOn({card});
+    QCOMPARE(m_frontEnd->reports.first().target, target);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
+    const QMap<QByteArray, QByteArray> after = rawTree(m_card);
+    QVERIFY(after.values().contains("mine"));
+    QVERIFY(after.values().contains("theirs"));
+    QCOMPARE(after.size(), 2);
+}
+
+void TestRunHazards::sourceVanishingDuringTheRunIsReported()
+{
+    makeFile(m_card + "/IMG_1.JPG", "one", 1577880000);
+    makeFile(m_card + "/IMG_2.JPG", "two", 1577880060);
+    const QString card = FileSystem::decodePath(m_card);
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {4, 4};
+    m_frontEnd->onShow = [&](const QString& file) {
+        if (file.endsWith(QStringLiteral("IMG_2.JPG")))
+            QFile::remove(file); // deleted by someone else while the question was up
+    };
+    runOn({card});
+    QCOMPARE(m_frontEnd->reports.size(), 2);
+    QCOMPARE(m_frontEnd->reports.last().action, FileReport::Action::Failed);
+    QCOMPARE(m_frontEnd->alerts.size(), 1);
+}
+
+void TestRunHazards::hundredThousandFilesAreListedOnce()
+{
+    const QByteArray folder = m_card + "/many";
+    QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+    for (int i = 0; i < 100000; ++i) {
+        const QByteArray path = folder + "/f" + QByteArray::number(i);
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    QVERIFY(QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
+    FolderExpander expander(FileSystem::real());
+    expander.add(FileSystem::decodePath(m_card));
+    const QStringList files = expander.sortedFiles();
+    QCOMPARE(files.size(), 100000);
+    QCOMPARE(QSet<QString>(files.begin(), files.end()).size(), 100000);
+    QVERIFY(std::is_sorted(files.begin(), files.end()));
+}
+
+QTEST_GUILESS_MAIN(TestRunHazards)
+#include "tst_runhazards.moc"
