@@ -61,9 +61,19 @@ OptionalInstant FileProbe::creationDate(const QString& path)
     if (!info.exists())
         return std::nullopt;
     const QDateTime birth = info.birthTime();
+#if defined(Q_OS_MACOS) || defined(Q_OS_WIN)
     if (birth.isValid())
         return birth.toMSecsSinceEpoch() / 1000.0;
     return std::nullopt;
+#else
+    const QDateTime modified = info.lastModified();
+    if (!modified.isValid())
+        return birth.isValid() ? std::optional(birth.toMSecsSinceEpoch() / 1000.0) : std::nullopt;
+    qint64 ms = modified.toMSecsSinceEpoch();
+    if (birth.isValid())
+        ms = std::min(ms, birth.toMSecsSinceEpoch());
+    return ms / 1000.0;
+#endif
 #endif
 }
 
