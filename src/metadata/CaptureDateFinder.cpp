@@ -22,6 +22,7 @@ CaptureDateFinder::Result CaptureDateFinder::find(const QString& path)
                                      {companionPath(path, QStringLiteral("THM")), QStringLiteral("THM")},
                                      {path, QStringLiteral("file")}};
     ExifAccess reader;
+    reader.setDatesOnly(true);
     for (const auto& [candidate, source] : candidates) {
         if (source != u"file" && (candidate == path || NativePath::fileType(candidate) != S_IFREG))
             continue;

@@ -67,6 +67,7 @@ void ExifAccess::readModernOrScan(const ByteReader& buffer, const ByteReader& wh
     readExifInformationFromBuffer(buffer);
     if (!evaluateCreationDate() && JpegMarkerReader::matches(buffer)) {
         ExifDictionary walked;
+        walked.setDatesOnly(exifDictionary.datesOnly());
         if (JpegMarkerReader::read(walked, buffer))
             exifDictionary = std::move(walked);
     }

@@ -25,6 +25,8 @@ public:
     static constexpr quint64 MinReadSize = 33;
 
     void clear() { exifDictionary.clear(); }
+    // See ExifDictionary::setDatesOnly: for readers that want the date alone.
+    void setDatesOnly(bool datesOnly) { exifDictionary.setDatesOnly(datesOnly); }
     const ExifDictionary& exifDict() const { return exifDictionary; }
     ExifDictionary& exifDict() { return exifDictionary; }
 

@@ -105,7 +105,7 @@ std::unique_ptr<ExifValue> plainEntry(const QString& key)
         entry->setMaxLength(4);
         return entry;
     }
-    if (isOneOf(key, {u"DateTime", u"DateTimeOriginal", u"DateTimeDigitized"}))
+    if (ExifDictionary::isDateKey(key))
         return std::make_unique<ExifDate>();
     if (isOneOf(key, {u"ExposureTime", u"CompressedBitsPerPixel", u"XResolution", u"YResolution",
                       u"FocalLength", u"FNumber", u"ShutterSpeedValue", u"ExposureBiasValue",
@@ -121,8 +121,15 @@ std::unique_ptr<ExifValue> plainEntry(const QString& key)
 
 } // namespace
 
+bool ExifDictionary::isDateKey(QStringView key)
+{
+    return key == u"DateTime" || key == u"DateTimeOriginal" || key == u"DateTimeDigitized";
+}
+
 ExifValue* ExifDictionary::createDictionaryEntry(const QString& key)
 {
+    if (m_datesOnly && !isDateKey(key))
+        return nullptr;
     std::unique_ptr<ExifValue> entry = optionEntry(key);
     if (!entry)
         entry = plainEntry(key);

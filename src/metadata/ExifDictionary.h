@@ -37,8 +37,17 @@ public:
     void clear() { m_entries.clear(); }
     const Map& entries() const { return m_entries; }
 
+    // Only the date keys are filed (the rest count as keys the catalogue does
+    // not hold). Finding a capture date needs nothing else, and the other
+    // entries, with their option tables, cost a run of many photos more than
+    // reading the photos does. clear() keeps the mode.
+    void setDatesOnly(bool datesOnly) { m_datesOnly = datesOnly; }
+    bool datesOnly() const { return m_datesOnly; }
+    static bool isDateKey(QStringView key);
+
 private:
     Map m_entries;
+    bool m_datesOnly = false;
 };
 
 } // namespace lumenscribe

@@ -121,7 +121,9 @@ void TiffWalker::searchIFD(ByteOrder order, quint64 base, quint64 position)
     m_order = order;
     m_base = base;
     m_visited.clear();
+    m_dates.clear();
     walk(position, 0);
+    fileWinningDate();
 }
 
 void TiffWalker::walk(quint64 position, int depth)
@@ -175,6 +177,8 @@ void TiffWalker::record(const Entry& entry, int depth)
 {
     const TagRule* rule = findRule(entry.tag);
     if (!rule)
+        return;
+    if (m_dictionary.datesOnly() && rule->rule != Rule::Date && rule->rule != Rule::ExifPointer)
         return;
     const QString key = rule->key ? QString::fromUtf16(rule->key) : QString();
     switch (rule->rule) {
@@ -239,11 +243,39 @@ void TiffWalker::recordDate(const QString& key, const Entry& entry)
     const quint64 at = m_base + entry.value;
     if (at >= m_buffer.size())
         return;
-    const auto instant = DateText::localInstant(m_buffer.bytesUpTo(at, DateTextBytes));
+    QByteArray text = m_buffer.bytesUpTo(at, DateTextBytes);
+    if (m_dictionary.datesOnly())
+        m_dates.emplace_back(key, std::move(text));
+    else
+        fileDate(key, text);
+}
+
+bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
+{
+    const auto instant = DateText::localInstant(text);
     if (!instant)
-        return; // an unset clock counts as no date at all
+        return false; // an unset clock counts as no date at all
     if (auto* value = m_dictionary.create<ExifDate>(key))
         value->setDate(*instant);
+    return true;
+}
+
+// A reader that wants the capture date alone needs only the date that
+// ExifAccess::evaluateCreationDate would pick: the last valid text of the
+// first key (in its order) that has one. Each conversion asks the C library
+// for the time zone, which looks at the zone file on every call; a photo
+// holds three dates, so converting one instead of three is worth it.
+void TiffWalker::fileWinningDate()
+{
+    for (const char16_t* key : {u"DateTimeOriginal", u"DateTimeDigitized", u"DateTime"}) {
+        for (auto it = m_dates.rbegin(); it != m_dates.rend(); ++it) {
+            if (it->first == QStringView(key) && fileDate(it->first, it->second)) {
+                m_dates.clear();
+                return;
+            }
+        }
+    }
+    m_dates.clear();
 }
 
 void TiffWalker::recordRational(const QString& key, const Entry& entry)

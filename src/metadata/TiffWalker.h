@@ -12,6 +12,8 @@
 
 #include <array>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace lumenscribe {
 
@@ -49,6 +51,8 @@ private:
     uint32_t lowIntegers(const Entry& entry) const;
     void recordText(const QString& key, const Entry& entry);
     void recordDate(const QString& key, const Entry& entry);
+    bool fileDate(const QString& key, QByteArrayView text);
+    void fileWinningDate();
     void recordRational(const QString& key, const Entry& entry);
 
     ExifDictionary& m_dictionary;
@@ -56,6 +60,8 @@ private:
     ByteOrder m_order = ByteOrder::Little;
     quint64 m_base = 0;
     std::set<quint64> m_visited;
+    // The date texts of a dates-only walk, in the order they were met.
+    std::vector<std::pair<QString, QByteArray>> m_dates;
 };
 
 } // namespace lumenscribe

@@ -60,6 +60,8 @@ private slots:
     void texts();
     void dates_data();
     void dates();
+    void datesOnlyFindsTheSameDate_data();
+    void datesOnlyFindsTheSameDate();
     void exifDirectoryAndOrder();
     void nextDirectoryIsNotFollowed();
     void hazards_data();
@@ -189,6 +191,66 @@ void TestTiffWalker::dates()
             TiffBuilder(order).exif(TiffBuilder(order).text(0x9003, text)).build();
         QTEST(dateText(file, "DateTimeOriginal"), "expected");
     }
+}
+
+void TestTiffWalker::datesOnlyFindsTheSameDate_data()
+{
+    const auto order = ByteOrder::Little;
+    const QByteArray blank("    :  :     :  :  ");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("all three") << TiffBuilder(order)
+                                      .text(0x0132, "2001:01:01 01:01:01")
+                                      .text(0x010F, "Canon")
+                                      .exif(TiffBuilder(order)
+                                                .text(0x9003, "2002:02:02 02:02:02")
+                                                .text(0x9004, "2003:03:03 03:03:03"))
+                                      .build()
+                               << "DateTimeOriginal";
+    QTest::newRow("original blank") << TiffBuilder(order)
+                                           .text(0x0132, "2001:01:01 01:01:01")
+                                           .exif(TiffBuilder(order)
+                                                     .text(0x9003, blank)
+                                                     .text(0x9004, "2003:03:03 03:03:03"))
+                                           .build()
+                                    << "DateTimeDigitized";
+    QTest::newRow("later original blank")
+        << TiffBuilder(order)
+               .exif(TiffBuilder(order).text(0x9003, "2002:02:02 02:02:02").text(0x9003, blank))
+               .build()
+        << "DateTimeOriginal";
+    QTest::newRow("two originals") << TiffBuilder(order)
+                                          .exif(TiffBuilder(order)
+                                                    .text(0x9003, "2002:02:02 02:02:02")
+                                                    .text(0x9003, "2004:04:04 04:04:04"))
+                                          .build()
+                                   << "DateTimeOriginal";
+    QTest::newRow("only the file's date") << TiffBuilder(order).text(0x0132, "2001:01:01 01:01:01").build()
+                                          << "DateTime";
+    QTest::newRow("no valid date") << TiffBuilder(order)
+                                          .text(0x0132, blank)
+                                          .exif(TiffBuilder(order).text(0x9003, blank))
+                                          .build()
+                                   << "";
+}
+
+// The rename run reads dates only; it must find the very date and key that
+// a full read finds, and file nothing else.
+void TestTiffWalker::datesOnlyFindsTheSameDate()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    ExifAccess full;
+    full.readExifInformationFromBuffer(file);
+    ExifAccess datesOnly;
+    datesOnly.setDatesOnly(true);
+    datesOnly.readExifInformationFromBuffer(file);
+    QCOMPARE(full.creationDateKey(), key);
+    QCOMPARE(datesOnly.creationDateKey(), key);
+    if (!key.isEmpty())
+        QCOMPARE(datesOnly.evaluateCreationDate()->date(), full.evaluateCreationDate()->date());
+    for (const auto& [name, value] : datesOnly.exifDict().entries())
+        QVERIFY2(ExifDictionary::isDateKey(name), qPrintable(name));
 }
 
 void TestTiffWalker::exifDirectoryAndOrder()
