@@ -69,8 +69,14 @@ QString RunReporter::summary() const
 
 QString RunReporter::plainLine(const FileReport& report) const
 {
-    const QString date = report.date ? LocalDateText::format(*report.date) : QStringLiteral("no date");
-    const QString source = report.dateSource.isEmpty() ? QString() : QStringLiteral(", ") + report.dateSource;
+    // Only the plan and the questions show the date: a real run does not
+    // spend a conversion on every file for lines that leave it out.
+    const auto date = [&report] {
+        return report.date ? LocalDateText::format(*report.date) : QStringLiteral("no date");
+    };
+    const auto source = [&report] {
+        return report.dateSource.isEmpty() ? QString() : QStringLiteral(", ") + report.dateSource;
+    };
     switch (report.action) {
     case FileReport::Action::Renamed: {
         // A rename in place shows the new name alone, a move the whole path.
@@ -78,7 +84,7 @@ QString RunReporter::plainLine(const FileReport& report) const
                                    ? PathNames::lastComponent(report.target)
                                    : report.target;
         if (m_dryRun)
-            return QStringLiteral("%1 -> %2  (%3%4)").arg(report.source, target, date, source);
+            return QStringLiteral("%1 -> %2  (%3%4)").arg(report.source, target, date(), source());
         return QStringLiteral("%1 -> %2").arg(report.source, target);
     }
     case FileReport::Action::Deleted:
@@ -87,7 +93,7 @@ QString RunReporter::plainLine(const FileReport& report) const
     case FileReport::Action::Skipped: return QStringLiteral("skipped %1").arg(report.source);
     case FileReport::Action::Failed: return QStringLiteral("failed %1: %2").arg(report.source, report.message);
     case FileReport::Action::NeedsConfirmation:
-        return QStringLiteral("needs confirmation %1 (%2%3)").arg(report.source, date, source);
+        return QStringLiteral("needs confirmation %1 (%2%3)").arg(report.source, date(), source());
     }
     return QString();
 }

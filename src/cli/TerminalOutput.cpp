@@ -11,7 +11,13 @@ void TerminalOutput::result(const QString& line)
 {
     clearProgress();
     m_out << line << '\n';
-    m_out.flush();
+    // The lines go out in bursts, at most ten a second: a write for every
+    // file would cost a run of many small files as much as its renames.
+    // Everything that writes to the other stream flushes them first.
+    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= 100) {
+        m_out.flush();
+        m_sinceFlush.start();
+    }
 }
 
 void TerminalOutput::message(const QString& line)
@@ -29,6 +35,7 @@ void TerminalOutput::progress(int index, int count, const QString& name)
     if (m_sinceDraw.isValid() && m_sinceDraw.elapsed() < 100 && index != count)
         return;
     m_sinceDraw.start();
+    m_out.flush();
     QString line = QStringLiteral("[%1/%2] %3").arg(index).arg(count).arg(name);
     if (line.size() > 78)
         line = line.left(75) + QStringLiteral("...");

@@ -27,6 +27,7 @@ private:
     bool m_progressOnTerminal;
     bool m_progressShown = false;
     QElapsedTimer m_sinceDraw;
+    QElapsedTimer m_sinceFlush;
 };
 
 } // namespace lumenscribe
