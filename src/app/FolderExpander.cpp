@@ -4,6 +4,7 @@
 #include "app/PathNames.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace lumenscribe {
 
@@ -19,11 +20,16 @@ bool isHiddenName(const QString& path)
 void FolderExpander::add(const QString& path)
 {
     FileStatus status;
-    if (m_fileSystem.status(path, status, FileSystem::Links::Follow) == 0 && status.isFolder()) {
+    const int error = m_fileSystem.status(path, status, FileSystem::Links::Follow);
+    if (error == 0 && status.isFolder()) {
         walk(path);
         return;
     }
-    if (!isHiddenName(path) && m_fileSystem.exists(path))
+    // Gone, or a link that leads nowhere: nothing to do. Anything else that
+    // cannot be looked at is said, not passed over.
+    if (error != 0 && error != ENOENT)
+        m_unreadable.append(path);
+    else if (error == 0 && !isHiddenName(path))
         m_files.append(path);
 }
 
@@ -33,8 +39,11 @@ void FolderExpander::walk(const QString& top)
     while (!folders.isEmpty()) {
         const QString folder = folders.takeLast();
         FileStatus status;
-        if (m_fileSystem.status(folder, status, FileSystem::Links::Follow) != 0)
+        if (const int error = m_fileSystem.status(folder, status, FileSystem::Links::Follow)) {
+            if (error != ENOENT)
+                m_unreadable.append(folder);
             continue;
+        }
         const std::pair<quint64, quint64> id{status.device, status.inode};
         if (m_visited.contains(id))
             continue;
@@ -52,8 +61,11 @@ void FolderExpander::walk(const QString& top)
 void FolderExpander::addEntry(const QString& path, QStringList& folders)
 {
     FileStatus own;
-    if (m_fileSystem.status(path, own, FileSystem::Links::Keep) != 0)
+    if (const int error = m_fileSystem.status(path, own, FileSystem::Links::Keep)) {
+        if (error != ENOENT)
+            m_unreadable.append(path);
         return;
+    }
     if (own.isFolder()) {
         folders.append(path);
         return;
@@ -61,7 +73,10 @@ void FolderExpander::addEntry(const QString& path, QStringList& folders)
     // A link counts as what it leads to: a link to a folder is a folder (not
     // entered), a link that leads nowhere is nothing.
     FileStatus target;
-    if (m_fileSystem.status(path, target, FileSystem::Links::Follow) != 0 || target.isFolder())
+    const int error = m_fileSystem.status(path, target, FileSystem::Links::Follow);
+    if (error != 0 && error != ENOENT)
+        m_unreadable.append(path);
+    if (error != 0 || target.isFolder())
         return;
     if (!isHiddenName(path))
         m_files.append(path);

@@ -25,8 +25,9 @@ public:
     // Adds one dropped path: a file as it is, a folder with everything below.
     void add(const QString& path);
     QStringList sortedFiles();
-    // Folders that could not be read, so their files are not in the batch.
-    const QStringList& unreadableFolders() const { return m_unreadable; }
+    // Folders and files that could not be looked at, so they are not in
+    // the batch.
+    const QStringList& unreadable() const { return m_unreadable; }
 
 private:
     void walk(const QString& folder);

@@ -144,7 +144,7 @@ QStringList RenameRun::buildBatch()
         dropped.append(*entry);
         expander.add(*entry);
     }
-    for (const QString& folder : expander.unreadableFolders())
+    for (const QString& folder : expander.unreadable())
         m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
     const QStringList batch = expander.sortedFiles();
     m_journal.setDroppedPaths(dropped);
@@ -170,7 +170,15 @@ void RenameRun::processFile(const QString& path, int index)
     if (applyDeleteRules(path))
         return;
     FileStatus status;
-    if (m_controller.fileSystem().status(path, status, FileSystem::Links::Follow) != 0 || !status.isRegularFile()) {
+    if (const int error = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow)) {
+        FileWork work;
+        work.path = path;
+        const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
+        m_proxy.showAlertPanel(alert);
+        report(work, FileReport::Action::Failed, alert);
+        return;
+    }
+    if (!status.isRegularFile()) {
         // Pipes and devices are never read: reading one could wait for ever.
         FileWork work;
         work.path = path;

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -103,6 +104,46 @@ int TrashCan::reserveName(const QString& trash, const QString& path, QString& na
         return writeError;
     }
     return EEXIST;
+}
+
+QString TrashCan::findTrashed(const QString& originalPath)
+{
+    const QString absolute = QFileInfo(originalPath).absoluteFilePath();
+    QString found = findIn(homeTrash(), absolute);
+    FileStatus folder;
+    if (found.isEmpty() && m_fileSystem.status(PathNames::folderOf(absolute), folder) == 0) {
+        const QString top = topDirectory(absolute, folder.device);
+        found = findIn(top + QStringLiteral("/.Trash-%1").arg(::getuid()), absolute);
+    }
+    return found;
+}
+
+QString TrashCan::findIn(const QString& trash, const QString& originalPath)
+{
+    QStringList notes;
+    if (m_fileSystem.listFolder(trash + QStringLiteral("/info"), notes) != 0)
+        return QString();
+    const QByteArray wanted = "Path=" + QUrl::toPercentEncoding(originalPath, "/");
+    QString best;
+    FileTime newest;
+    for (const QString& note : std::as_const(notes)) {
+        if (!note.endsWith(QStringLiteral(".trashinfo")))
+            continue;
+        const QString notePath = trash + QStringLiteral("/info/") + note;
+        QFile file(notePath);
+        if (!file.open(QIODevice::ReadOnly) || !file.read(64 * 1024).split('\n').contains(wanted))
+            continue;
+        const QString candidate = trash + QStringLiteral("/files/") + note.chopped(10);
+        FileStatus status;
+        if (m_fileSystem.status(notePath, status) == 0 && m_fileSystem.exists(candidate) &&
+            (best.isEmpty() || newest.seconds < status.modificationTime.seconds ||
+             (newest.seconds == status.modificationTime.seconds &&
+              newest.nanoseconds < status.modificationTime.nanoseconds))) {
+            best = candidate;
+            newest = status.modificationTime;
+        }
+    }
+    return best;
 }
 
 } // namespace lumenscribe

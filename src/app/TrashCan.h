@@ -24,12 +24,17 @@ public:
     int moveToTrash(const QString& path, QString& trashedPath);
 
     static QString homeTrash();
+    // Where a file that went to the trash from `originalPath` lies now, by
+    // the trash's own notes (the newest when there are several); empty if
+    // it is not there. For a run stopped before it wrote down where.
+    QString findTrashed(const QString& originalPath);
 
 private:
     QString trashFor(const QString& path, quint64 device);
     bool usableTrash(const QString& trash, quint64 device);
     QString topDirectory(const QString& path, quint64 device);
     int reserveName(const QString& trash, const QString& path, QString& name);
+    QString findIn(const QString& trash, const QString& originalPath);
 
     FileSystem& m_fileSystem;
 };

@@ -5,6 +5,7 @@
 #include "app/Journal.h"
 #include "app/JournalStore.h"
 #include "app/PathNames.h"
+#include "app/TrashCan.h"
 
 #include <QDateTime>
 
@@ -37,10 +38,15 @@ UndoRun::Result UndoRun::undo(const QString& journalPath, bool dryRun)
         case JournalEntry::Kind::Move: undoMove(it->from, it->to, it->size, result); break;
         case JournalEntry::Kind::Trashed: undoTrash(it->from, it->to, result); break;
         case JournalEntry::Kind::Trash:
-            if (!trashed.contains(it->from) && !exists(it->from))
-                result.notRestored.append(QStringLiteral("%1: the run stopped while moving it to the trash; "
-                                                         "look for it there")
-                                              .arg(it->from));
+            // The run stopped before it wrote down where the file went: the
+            // trash's own note of the file's origin tells.
+            if (!trashed.contains(it->from) && !exists(it->from)) {
+                const QString found = TrashCan(m_fileSystem).findTrashed(it->from);
+                if (found.isEmpty())
+                    result.notRestored.append(QStringLiteral("%1: not found in the trash").arg(it->from));
+                else
+                    undoTrash(it->from, found, result);
+            }
             break;
         case JournalEntry::Kind::Removed:
             result.notRestored.append(
