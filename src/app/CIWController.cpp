@@ -78,18 +78,23 @@ Instant CIWController::correctDate(Instant date) const
 
 // Beyond the classic checks, a name the file system cannot store and a path
 // too long to hand to the run count as too long, whatever the flags say.
-int CIWController::checkFileName(const QString& name, const QString& path, unsigned flags)
+int CIWController::checkFreeFileName(const QString& name, const QString& path, unsigned flags)
 {
     if (name.isEmpty())
         return NameEmpty;
     if ((flags & 1u) && name.size() > 31)
         return NameTooLong;
-    const QString full = PathNames::join(path, name);
-    if (name.toUtf8().size() > kMaxNameBytes || full.toUtf8().size() > kMaxPathBytes)
+    if (name.toUtf8().size() > kMaxNameBytes || PathNames::join(path, name).toUtf8().size() > kMaxPathBytes)
         return NameTooLong;
-    if (FileProbe::exists(full))
-        return NameExists;
     return NameOk;
+}
+
+int CIWController::checkFileName(const QString& name, const QString& path, unsigned flags)
+{
+    const int result = checkFreeFileName(name, path, flags);
+    if (result != NameOk)
+        return result;
+    return FileProbe::exists(PathNames::join(path, name)) ? NameExists : NameOk;
 }
 
 void CIWController::updatePrefixSuffix()

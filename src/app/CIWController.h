@@ -43,6 +43,8 @@ public:
     QString newFileName() const;
     Instant correctDate(Instant date) const;
     static int checkFileName(const QString& name, const QString& path, unsigned flags);
+    // The same check for a name just seen free at path.
+    static int checkFreeFileName(const QString& name, const QString& path, unsigned flags);
     void updatePrefixSuffix();
 
     // --- shown through the bridge ---

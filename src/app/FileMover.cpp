@@ -79,11 +79,15 @@ bool FileMover::moveFile(const QString& source, const QString& target, StatusPro
 
 int FileMover::move(const QString& source, const QString& target)
 {
-    FileStatus from;
-    if (const int error = m_fileSystem.status(source, from, FileSystem::Links::Keep))
-        return error;
+    // The rename answers for a missing source or a taken target itself; the
+    // source is looked at only when it has to be copied.
     const int error = placeWithoutReplacing(source, target);
-    return error == EXDEV ? copyAcross(source, target, from) : error;
+    if (error != EXDEV)
+        return error;
+    FileStatus from;
+    if (const int statusError = m_fileSystem.status(source, from, FileSystem::Links::Keep))
+        return statusError;
+    return copyAcross(source, target, from);
 }
 
 // No check before the rename: the rename itself refuses a taken target, so

@@ -70,6 +70,11 @@ void FolderExpander::addEntry(const QString& path, QStringList& folders)
         folders.append(path);
         return;
     }
+    if (own.isRegularFile()) {
+        if (!isHiddenName(path))
+            m_files.append(path);
+        return;
+    }
     // A link counts as what it leads to: a link to a folder is a folder (not
     // entered), a link that leads nowhere is nothing.
     FileStatus target;

@@ -165,12 +165,15 @@ void RenameRun::processFile(const QString& path, int index)
 {
     m_proxy.setNIWInfo(PathNames::lastComponent(path));
     m_proxy.setNIWDoubleValue(index + 1);
-    if (!FileProbe::exists(path))
+    if (m_movedAlong.contains(path) || (m_dryRun && !FileProbe::exists(path)))
         return; // moved already, as a companion of an earlier file
+    FileStatus status;
+    const int error = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow);
+    if (error == ENOENT && !m_controller.fileSystem().exists(path))
+        return; // gone since the folder was read
     if (applyDeleteRules(path))
         return;
-    FileStatus status;
-    if (const int error = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow)) {
+    if (error) {
         FileWork work;
         work.path = path;
         const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
@@ -275,7 +278,8 @@ bool RenameRun::journalStep(const JournalEntry& entry)
 void RenameRun::findDate(FileWork& work, NameGenerator& style)
 {
     if (style.dateSource() != 2) {
-        const CaptureDateFinder::Result found = CaptureDateFinder::find(work.path);
+        const CaptureDateFinder::Result found =
+            CaptureDateFinder::find(work.path, [this](const QString& candidate) { return mayExist(candidate); });
         if (found.date) {
             work.date = found.date;
             work.dateSource = found.source;
@@ -304,7 +308,8 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
     const QString name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
     work.target = PathNames::join(m_targetFolder, name);
     const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
-    work.checkResult = CIWController::checkFileName(name, m_targetFolder, flags);
+    work.checkResult = style.lastNameWasFree() ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
+                                               : CIWController::checkFileName(name, m_targetFolder, flags);
     work.needsConfirmation = work.checkResult != CIWController::NameOk;
 }
 
@@ -352,6 +357,7 @@ void RenameRun::moveWithCompanions(FileWork& work)
         const QString companionTarget =
             PathNames::withExtension(work.target, PathNames::extension(work.companion));
         move(work.companion, companionTarget, creationDate, &alert);
+        m_movedAlong.insert(work.companion);
     }
     if (moved)
         moveSidecars(work.path, work.target, creationDate);
@@ -398,11 +404,25 @@ void RenameRun::moveSidecars(const QString& source, const QString& target, Optio
         {sourceBase + QStringLiteral(".AAE"), targetBase + QStringLiteral(".AAE")},
     };
     for (const auto& [from, to] : sidecars) {
-        if (from != source && FileProbe::exists(from)) {
+        if (from != source && mayExist(from) && FileProbe::exists(from)) {
             QString ignored;
             move(from, to, creationDate, &ignored);
+            m_movedAlong.insert(from);
         }
     }
+}
+
+bool RenameRun::mayExist(const QString& path)
+{
+    const QString folder = PathNames::folderOf(path);
+    auto it = m_folderNames.find(folder);
+    if (it == m_folderNames.end()) {
+        QStringList names;
+        if (m_controller.fileSystem().listFolder(folder, names) != 0)
+            return true; // cannot tell: let the probe decide
+        it = m_folderNames.insert(folder, QSet<QString>(names.begin(), names.end()));
+    }
+    return it->contains(PathNames::lastComponent(path));
 }
 
 void RenameRun::report(const FileWork& work, FileReport::Action action, const QString& message)

@@ -10,6 +10,8 @@
 #include "naming/FileProbe.h"
 #include "naming/Instant.h"
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +52,10 @@ private:
     bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert);
     void moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate);
     bool deleteFile(const QString& path, QString* alert);
+    // Whether a name may be in its folder, by one listing of the folder per
+    // run: companions and sidecars are rare, and probing each of their
+    // names for every photo would cost most of the run.
+    bool mayExist(const QString& path);
     // Writes the step down before it is taken; when that fails the run
     // stops, so that no step is ever taken that cannot be taken back.
     bool journalStep(const JournalEntry& entry);
@@ -65,6 +71,10 @@ private:
     QString m_createdFolder;
     QStringList m_processed;
     FileProbe::PlannedChanges m_plan;
+    QHash<QString, QSet<QString>> m_folderNames;
+    // Files this run moved along with another (companions, sidecars): their
+    // own turn finds nothing to do.
+    QSet<QString> m_movedAlong;
     JournalStore m_journalStore;
     Journal m_journal;
 };

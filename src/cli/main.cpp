@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace lumenscribe;
 
@@ -29,6 +30,10 @@ void printHelp(const CommandRegistry& registry, QTextStream& out)
 
 int main(int argc, char* argv[])
 {
+    // With TZ unset the C library looks at /etc/localtime again on every
+    // date conversion; naming the same zone once spares that per file.
+    if (std::getenv("TZ") == nullptr)
+        ::setenv("TZ", ":/etc/localtime", 0);
     NativeText::remember(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumenscribe"));

@@ -16,7 +16,8 @@ QString CaptureDateFinder::companionPath(const QString& path, const QString& ext
     return stem + u'.' + extension;
 }
 
-CaptureDateFinder::Result CaptureDateFinder::find(const QString& path)
+CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
+                                                  const std::function<bool(const QString&)>& mayExist)
 {
     const QString candidates[][2] = {{companionPath(path, QStringLiteral("thm")), QStringLiteral("thm")},
                                      {companionPath(path, QStringLiteral("THM")), QStringLiteral("THM")},
@@ -24,7 +25,8 @@ CaptureDateFinder::Result CaptureDateFinder::find(const QString& path)
     ExifAccess reader;
     reader.setDatesOnly(true);
     for (const auto& [candidate, source] : candidates) {
-        if (source != u"file" && (candidate == path || NativePath::fileType(candidate) != S_IFREG))
+        if (source != u"file" && (candidate == path || (mayExist && !mayExist(candidate)) ||
+                                  NativePath::fileType(candidate) != S_IFREG))
             continue;
         reader.readExifInformationFromFile(candidate);
         if (const ExifDate* date = reader.evaluateCreationDate())

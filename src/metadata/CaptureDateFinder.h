@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace lumenscribe {
@@ -18,7 +19,9 @@ public:
         QString key;                // the date key it was filed under
     };
 
-    static Result find(const QString& path);
+    // mayExist, when given, answers cheaply whether a companion could be
+    // there at all (from a folder listing), sparing a failed probe per file.
+    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist = {});
     // The path with its extension replaced by `extension`.
     static QString companionPath(const QString& path, const QString& extension);
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +26,13 @@ bool readFully(int fd, quint64 offset, std::vector<uint8_t>& out)
         const ssize_t got = ::pread(fd, out.data() + done, out.size() - done, off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
+        // Regular files ignore O_NONBLOCK on local file systems; a network
+        // or FUSE file system may not, and then the read waits after all.
+        if (got < 0 && errno == EAGAIN) {
+            const int flags = ::fcntl(fd, F_GETFL);
+            if (flags >= 0 && (flags & O_NONBLOCK) && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0)
+                continue;
+        }
         if (got <= 0)
             return false;
         done += std::size_t(got);

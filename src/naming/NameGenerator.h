@@ -82,6 +82,9 @@ public:
 
     // --- working state of the last call ---
     const QString& fileName() const { return m_fileName; }
+    // The last makeNewFileNameForFile found nothing at its name (a caller
+    // need not look again; it must still never replace what appears since).
+    bool lastNameWasFree() const { return m_lastNameWasFree; }
     bool containsCounter() const { return m_containsCounter; }
     bool containsSecondsField() const { return m_containsSecondsField; }
     QString subString(int slot) const;
@@ -138,6 +141,7 @@ private:
     QString m_fileName;
     bool m_containsCounter = false;
     bool m_containsSecondsField = false;
+    bool m_lastNameWasFree = false;
     int m_counter = 0;
     int m_seqCounter = 1;
     int m_year = 2002;

@@ -47,9 +47,12 @@ QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString
     m_fileName = file;
     takeDate(date);
     m_counter = 0;
+    m_lastNameWasFree = false;
     const QString name = processFormatString(false);
-    if (!FileProbe::exists(joinPath(path, name)))
+    if (!FileProbe::exists(joinPath(path, name))) {
+        m_lastNameWasFree = true;
         return name;
+    }
     // Without a counter code, and with no seconds code to shift (or with
     // counters asked for), the style cannot vary the name: the caller's name
     // check reports the clash.
@@ -73,8 +76,10 @@ QString NameGenerator::searchFreeName(const QString& path, Instant date, const Q
             ++m_counter;
         }
         name = processFormatString(false);
-        if (!FileProbe::exists(joinPath(path, name)))
+        if (!FileProbe::exists(joinPath(path, name))) {
+            m_lastNameWasFree = true;
             return name;
+        }
     }
     // Every name the style could reach is taken: hand back its own first
     // name, with the working fields that made it, for the name check.

@@ -164,10 +164,8 @@ int NativePath::openForReading(const QString& path, int& fd)
         return closeAndAnswer(opened, errno);
     if (!S_ISREG(info.st_mode))
         return closeAndAnswer(opened, NotRegularFile);
-    // The reads that follow must wait for the disk, not fail with EAGAIN.
-    const int flags = ::fcntl(opened, F_GETFL);
-    if (flags < 0 || ::fcntl(opened, F_SETFL, flags & ~O_NONBLOCK) != 0)
-        return closeAndAnswer(opened, errno);
+    // O_NONBLOCK stays: a regular file ignores it, and where a file system
+    // does not, the reader clears it on its first EAGAIN.
     fd = opened;
     return 0;
 }
