@@ -1,6 +1,8 @@
 #include "cli/RunCommand.h"
 
 #include "app/MainController.h"
+#include "app/FileSystem.h"
+#include "cli/NativeText.h"
 #include "cli/RunReporter.h"
 #include "cli/SettingsLoader.h"
 #include "cli/TerminalFileConfirm.h"
@@ -9,6 +11,7 @@
 #include "cli/TerminalOutput.h"
 #include "cli/TerminalStatus.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <csignal>
@@ -77,7 +80,8 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
 {
     QCommandLineParser parser;
     addOptions(parser);
-    if (!parser.parse(arguments))
+    // Paths keep their exact bytes, even when they are not UTF-8.
+    if (!parser.parse(NativeText::arguments(arguments)))
         return usageError(err, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         out << parser.helpText();
@@ -119,13 +123,12 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
     bool missing = false;
     QStringList absolute;
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (!info.exists() && !info.isSymLink()) {
+        if (!FileSystem::real().exists(path)) {
             output.message(QStringLiteral("lumenscribe: %1: no such file or folder").arg(path));
             missing = true;
             continue;
         }
-        absolute.append(info.absoluteFilePath());
+        absolute.append(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
     }
     {
         const InterruptGuard guard(controller.abortOperation);

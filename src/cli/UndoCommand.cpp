@@ -3,6 +3,7 @@
 #include "app/FileSystem.h"
 #include "app/JournalStore.h"
 #include "app/UndoRun.h"
+#include "cli/NativeText.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -23,7 +24,7 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addOptions({dryRun, listOption});
     parser.addPositionalArgument(QStringLiteral("RUN"), QStringLiteral("The run to take back (default: the last)."),
                                  QStringLiteral("[RUN]"));
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+    if (!parser.parse(NativeText::arguments(arguments)) || parser.positionalArguments().size() > 1) {
         err << "lumenscribe undo: " << (parser.errorText().isEmpty() ? QStringLiteral("takes one run at most")
                                                                      : parser.errorText())
             << '\n';

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
 using namespace lumenscribe::test;
 
 namespace {
@@ -46,6 +48,7 @@ private slots:
     void clashThatCannotBeVariedIsLeft();
     void moveToAndDatedFolder();
     void missingPathIsReported();
+    void pathThatIsNotUtf8();
     void answersAtThePrompt();
     void configSetAndList();
     void managingCustomStyles();
@@ -163,6 +166,26 @@ void TestCliRun::answersAtThePrompt()
     QVERIFY(err.contains(QStringLiteral("[r]ename, rename [a]ll, [s]kip")));
     QCOMPARE(tree(m_card), (QStringList{"my best.jpg", "sub/DSC_2.JPG"}));
     QCOMPARE(process.exitCode(), 0);
+}
+
+void TestCliRun::pathThatIsNotUtf8()
+{
+    // A Latin-1 name given on the command line keeps its bytes (the shell
+    // makes it: QProcess would re-encode the argument).
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"), m_dir->filePath(QStringLiteral("x.jpg"))));
+    QVERIFY(::rename((folder + "/x.jpg").constData(), (folder + "/caf\xe9.jpg").constData()) == 0);
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), m_config);
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), m_config + QStringLiteral(".journal"));
+    environment.insert(QStringLiteral("TOOL"), QStringLiteral(LUMENSCRIBE_CLI_PATH));
+    environment.insert(QStringLiteral("DIR"), m_dir->path());
+    shell.setProcessEnvironment(environment);
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("\"$TOOL\" --yes \"$DIR/caf$(printf '\\351').jpg\"")});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 0);
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("2007-02-22_17-02-42.jpg"))));
 }
 
 void TestCliRun::configSetAndList()
