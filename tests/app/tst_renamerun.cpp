@@ -1,6 +1,7 @@
 // The rename run end to end, on real folders, through a scripted front end:
 // what lands on disk and what the person is told.
 #include "FaultyFileSystem.h"
+#include "TestFiles.h"
 #include "ScriptedFrontEnd.h"
 #include "app/CIWController.h"
 #include "app/LocalizedStrings.h"
@@ -17,6 +18,9 @@
 
 using namespace lumenscribe;
 using lumenscribe::test::ScriptedFrontEnd;
+using lumenscribe::test::contentOf;
+using lumenscribe::test::tree;
+using lumenscribe::test::writeFile;
 
 namespace {
 
@@ -25,34 +29,9 @@ const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
 const QString kCanon = QStringLiteral("2007-02-22_17-02-42.jpg");
 const QString kNikon = QStringLiteral("2004-03-30_10-43-46.jpg");
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(content);
-}
-
 void copyData(const QString& name, const QString& target)
 {
     writeFile(target, contentOf(kData + u'/' + name));
-}
-
-// Every file below root, as paths relative to it, sorted.
-QStringList tree(const QString& root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The safety net: the journal of a run, undo, and deletes through the trash.
 #include "FaultyFileSystem.h"
+#include "TestFiles.h"
 #include "ScriptedFrontEnd.h"
 #include "app/FileSystem.h"
 #include "app/JournalStore.h"
@@ -16,34 +17,13 @@
 
 using namespace lumenscribe;
 using lumenscribe::test::ScriptedFrontEnd;
+using lumenscribe::test::contentOf;
+using lumenscribe::test::tree;
+using lumenscribe::test::writeFile;
 
 namespace {
 
 const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QStringList tree(const QString& root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
 
 } // namespace
 
@@ -135,12 +115,12 @@ void TestUndo::movesCompanionsAndTheDatedFolder()
     m_controller->setDownloadNamingStyle(3);
     runOn({m_card});
     QVERIFY(tree(m_card).isEmpty());
-    QCOMPARE(tree(photos).size(), 6); // the folder and five files
+    QCOMPARE(tree(photos, true).size(), 6); // the folder and five files
 
     const UndoRun::Result result = undoLast();
     QVERIFY2(result.notRestored.isEmpty(), qPrintable(result.notRestored.join(u'\n')));
     QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_1.xmp", "IMG_2.JPG", "MVI_3.AVI", "MVI_3.THM"}));
-    QVERIFY(tree(photos).isEmpty()); // the dated folder went too
+    QVERIFY(tree(photos, true).isEmpty()); // the dated folder went too
 }
 
 void TestUndo::deletedFilesComeBackFromTheTrash()

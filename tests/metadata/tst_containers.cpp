@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include "TestDates.h"
+
 using namespace lumenscribe;
 using namespace lumenscribe::test;
 
@@ -18,18 +20,7 @@ namespace {
 const auto Le = ByteOrder::Little;
 const auto Be = ByteOrder::Big;
 
-double localInstant(int year, int month, int day, int hour, int minute, int second)
-{
-    struct tm broken = {};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_sec = second;
-    broken.tm_isdst = -1;
-    return double(mktime(&broken));
-}
+using lumenscribe::test::localInstant;
 
 // What the reader makes of a whole file: "KEY=local date" or "none".
 QString captureDate(const QByteArray& file)

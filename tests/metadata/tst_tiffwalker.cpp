@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include "TestDates.h"
+
 using namespace lumenscribe;
 using namespace lumenscribe::test;
 
@@ -26,15 +28,7 @@ QString tagText(const QByteArray& file, const QString& key)
 
 QString localText(int year, int month, int day, int hour, int minute, int second)
 {
-    struct tm broken = {};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_sec = second;
-    broken.tm_isdst = -1;
-    return ExifDate::localText(double(mktime(&broken)));
+    return ExifDate::localText(lumenscribe::test::localInstant(year, month, day, hour, minute, second));
 }
 
 QString dateText(const QByteArray& file, const QString& key)
