@@ -176,6 +176,7 @@ void TestMainController::quittingDuringAQuestionAbortsAndSaves()
     QFile(card.filePath(QStringLiteral("b.jpg"))).open(QIODevice::WriteOnly);
     MainController controller{PreferencesStore(path())};
     controller.initApplication();
+    controller.setJournalFolder(m_dir->filePath(QStringLiteral("journals")));
     // A front end that never answers: the person walked away.
     class SilentFrontEnd : public test::ScriptedFrontEnd
     {

@@ -81,6 +81,9 @@ void TestRenameRun::init()
     m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
     m_controller->initApplication();
     m_controller->setConfirmEachFile(false);
+    m_controller->setJournalFolder(m_dir->filePath(QStringLiteral("journals")));
+    // A trash of this test's own: the suite runs each test twice at once.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("share"))));
     m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
 }
 
