@@ -13,14 +13,15 @@ build: deps
 demo: build
 	./scripts/demo build/default/src/cli/lumenscribe
 
+# The fuzzer goes first so that the suites' summaries close the output.
 test: deps
+	$(MAKE) fuzz-ci
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
-	$(MAKE) fuzz-ci
 
 fuzz: deps
 	cmake --preset fuzz
