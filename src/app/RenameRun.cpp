@@ -12,7 +12,6 @@
 #include "metadata/CaptureDateFinder.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QProcess>
 
 #include <algorithm>

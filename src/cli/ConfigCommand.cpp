@@ -57,12 +57,8 @@ int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use this settings file."),
                               QStringLiteral("FILE"));
     parser.addOption(config);
-    if (!parser.parse(arguments))
-        return usageError(err, parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
-        return 0;
-    }
+    if (const auto done = parseArguments(parser, arguments, out, err))
+        return *done;
     const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(config), err);
     MainController& controller = *loaded;
     const QStringList words = parser.positionalArguments();

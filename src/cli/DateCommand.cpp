@@ -41,14 +41,8 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addOption(jsonOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Files to read."),
                                  QStringLiteral("FILE..."));
-    if (!parser.parse(NativeText::arguments(arguments))) {
-        err << "lumenscribe date: " << parser.errorText() << '\n';
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
-        return 0;
-    }
+    if (const auto done = parseArguments(parser, arguments, out, err))
+        return *done;
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         err << "lumenscribe date: no file given (see lumenscribe date --help)\n";

@@ -33,12 +33,8 @@ int NameCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
 {
     QCommandLineParser parser;
     addOptions(parser);
-    if (!parser.parse(arguments))
-        return usageError(err, parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
-        return 0;
-    }
+    if (const auto done = parseArguments(parser, arguments, out, err))
+        return *done;
     if (!parser.positionalArguments().isEmpty())
         return usageError(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet(m_example) && parser.isSet(m_popup))

@@ -47,12 +47,8 @@ int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     StyleOptions styleOptions;
     styleOptions.addTo(parser);
     parser.addOptions({folder, from, config});
-    if (!parser.parse(arguments))
-        return usageError(err, parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
-        return 0;
-    }
+    if (const auto done = parseArguments(parser, arguments, out, err))
+        return *done;
     const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(config), err);
     MainController& controller = *loaded;
     const QStringList words = parser.positionalArguments();

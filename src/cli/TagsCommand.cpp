@@ -21,14 +21,8 @@ int TagsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
                                         QStringLiteral("One JSON object of key and value."));
     parser.addOption(jsonOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
-    if (!parser.parse(NativeText::arguments(arguments))) {
-        err << "lumenscribe tags: " << parser.errorText() << '\n';
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
-        return 0;
-    }
+    if (const auto done = parseArguments(parser, arguments, out, err))
+        return *done;
     if (parser.positionalArguments().size() != 1) {
         err << "lumenscribe tags: give exactly one file (see lumenscribe tags --help)\n";
         return 2;
