@@ -133,8 +133,6 @@ private slots:
     void init();
     void cleanup();
 
-    void pathsRoundTrip_data();
-    void pathsRoundTrip();
     void movesTheFile_data();
     void movesTheFile();
     void refusesATakenTarget_data();
@@ -197,30 +195,6 @@ bool TestFileMover::move(FileSystem& fileSystem, const QString& target, Optional
                          MoveOptions options)
 {
     return FileMover(fileSystem).moveFile(m_source, target, m_proxy, m_processed, date, options);
-}
-
-void TestFileMover::pathsRoundTrip_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("utf8");
-    QTest::newRow("ASCII") << QByteArray("/photos/IMG_0001.JPG") << true;
-    QTest::newRow("UTF-8") << QByteArray("/fotos/caf\xc3\xa9 \xf0\x9f\x93\xb7.jpg") << true;
-    QTest::newRow("Latin-1 byte") << QByteArray("/fotos/caf\xe9.jpg") << false;
-    QTest::newRow("stray continuation") << QByteArray("a\x80z") << false;
-    QTest::newRow("overlong slash") << QByteArray("a\xc0\xafz") << false;
-    QTest::newRow("encoded surrogate") << QByteArray("a\xed\xa0\x80z") << false;
-    QTest::newRow("cut short at the end") << QByteArray("a\xe2\x82") << false;
-    QTest::newRow("past U+10FFFF") << QByteArray("a\xf4\x90\x80\x80") << false;
-}
-
-void TestFileMover::pathsRoundTrip()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, utf8);
-    const QString text = FileSystem::decodePath(bytes);
-    QCOMPARE(FileSystem::encodePath(text), bytes);
-    if (utf8)
-        QCOMPARE(text, QString::fromUtf8(bytes));
 }
 
 void TestFileMover::movesTheFile_data()

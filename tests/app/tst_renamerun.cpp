@@ -61,7 +61,6 @@ private slots:
     void pathsDroppedDuringARunJoinIt();
     void countersAdvanceAsFilesAreSeen();
     void crossDeviceMove();
-    void failedMoveLeavesTheSource();
     void dryRunTouchesNothingAndVariesClashingNames();
 
 private:
@@ -353,24 +352,6 @@ void TestRenameRun::crossDeviceMove()
     QCOMPARE(contentOf(download + u'/' + kCanon), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
     QVERIFY(tree(m_root).isEmpty());
     QVERIFY(m_frontEnd->alerts.isEmpty());
-}
-
-void TestRenameRun::failedMoveLeavesTheSource()
-{
-    FaultyFileSystem fileSystem;
-    fileSystem.fail(FaultyFileSystem::RenameNoReplace, 1, EXDEV);
-    fileSystem.fail(FaultyFileSystem::Write, 1, ENOSPC);
-    m_controller->setFileSystem(&fileSystem);
-    const QString download = m_dir->filePath(QStringLiteral("photos"));
-    QDir().mkpath(download);
-    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
-    m_controller->setDownloadOptions(1);
-    m_controller->setDownloadDestinationFolder(download);
-    runOn({m_root});
-    QVERIFY(tree(download).isEmpty());
-    QCOMPARE(contentOf(m_root + QStringLiteral("/1.jpg")), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
-    QCOMPARE(m_frontEnd->alerts.size(), 1);
-    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
 }
 
 void TestRenameRun::dryRunTouchesNothingAndVariesClashingNames()

@@ -19,8 +19,16 @@ class TestCliKill : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void killedRunLosesNothingAndUndoes();
     void ctrlCStopsBeforeTheNextFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_card;
+    QString m_config;
+    QProcess m_process;
 };
 
 namespace {
@@ -83,16 +91,28 @@ void startRun(QProcess& process, const QString& card, const QString& config)
 
 } // namespace
 
+// Each test starts with a run over 5,000 files well under way.
+void TestCliKill::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_card = m_dir->filePath(QStringLiteral("card"));
+    m_config = m_dir->filePath(QStringLiteral("settings.json"));
+    makeCard(m_card);
+    startRun(m_process, m_card, m_config);
+}
+
+void TestCliKill::cleanup()
+{
+    m_process.kill();
+    m_process.waitForFinished();
+}
+
 void TestCliKill::killedRunLosesNothingAndUndoes()
 {
-    QTemporaryDir dir;
-    const QString card = dir.filePath(QStringLiteral("card"));
-    const QString config = dir.filePath(QStringLiteral("settings.json"));
-    makeCard(card);
-    QProcess process;
-    startRun(process, card, config);
-    process.kill();
-    process.waitForFinished();
+    const QString& card = m_card;
+    const QString& config = m_config;
+    m_process.kill();
+    m_process.waitForFinished();
 
     QHash<QByteArray, QStringList> found = contents(card);
     QCOMPARE(found.size(), kFiles);
@@ -115,12 +135,9 @@ void TestCliKill::killedRunLosesNothingAndUndoes()
 
 void TestCliKill::ctrlCStopsBeforeTheNextFile()
 {
-    QTemporaryDir dir;
-    const QString card = dir.filePath(QStringLiteral("card"));
-    const QString config = dir.filePath(QStringLiteral("settings.json"));
-    makeCard(card);
-    QProcess process;
-    startRun(process, card, config);
+    const QString& card = m_card;
+    const QString& config = m_config;
+    QProcess& process = m_process;
     ::kill(static_cast<pid_t>(process.processId()), SIGINT);
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);

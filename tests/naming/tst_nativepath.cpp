@@ -47,7 +47,6 @@ private slots:
     void listerReportsFailures();
     void openForReading_data();
     void openForReading();
-    void openedDescriptorBlocksAndCloses();
     void unreadableFileAnswersEacces();
 };
 
@@ -191,19 +190,6 @@ void TestNativePath::openForReading()
     if (fd >= 0)
         ::close(fd);
     ::close(listening);
-}
-
-void TestNativePath::openedDescriptorBlocksAndCloses()
-{
-    // Read-only, and a program the run starts does not inherit the
-    // descriptor. (O_NONBLOCK stays set: the reader clears it on EAGAIN.)
-    test::ScratchFolder dir;
-    QVERIFY(makeFile(QFile::encodeName(dir.filePath(QStringLiteral("f"))), "x"));
-    int fd = -1;
-    QCOMPARE(NativePath::openForReading(dir.filePath(QStringLiteral("f")), fd), 0);
-    QCOMPARE(::fcntl(fd, F_GETFL) & O_ACCMODE, O_RDONLY);
-    QVERIFY(::fcntl(fd, F_GETFD) & FD_CLOEXEC);
-    ::close(fd);
 }
 
 void TestNativePath::unreadableFileAnswersEacces()
