@@ -181,6 +181,7 @@ TestFaultSweep::Outcome TestFaultSweep::runWith(const QList<FaultyFileSystem::Fa
         QVERIFY(QDir(photos).entryList({QStringLiteral(".lumenscribe-*")}, QDir::Files | QDir::Hidden).isEmpty());
     }();
     outcome.leftBehind = !QDir(card).entryList(QDir::Files).isEmpty();
+    [&] { QVERIFY(fileSystem.openDescriptors.isEmpty()); }();
 
     // Undo puts the card back as it was.
     const QString journal = JournalStore(root + QStringLiteral("/journals")).pathForId(QString());
