@@ -26,6 +26,17 @@ QByteArray FileSystem::encodePath(const QString& path)
     return NativePath::encode(path);
 }
 
+int FileSystem::listFolder(const QString& path, QStringList& names)
+{
+    QList<FolderEntry> entries;
+    const int error = listFolder(path, entries);
+    names.clear();
+    names.reserve(entries.size());
+    for (FolderEntry& entry : entries)
+        names.append(std::move(entry.name));
+    return error;
+}
+
 bool FileSystem::exists(const QString& path)
 {
     FileStatus ignored;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -31,6 +32,14 @@ struct FileStatus
     bool isRegularFile() const;
     bool isFolder() const;
     quint32 permissions() const { return mode & 07777u; }
+};
+
+struct FolderEntry
+{
+    QString name;
+    // The type bits (S_IFMT) the listing gave, or 0 where the file system
+    // leaves them out and only a status call can tell.
+    quint32 type = 0;
 };
 
 class FileSystem
@@ -84,8 +93,11 @@ public:
     virtual int chmod(const QString& path, quint32 mode) = 0;
     virtual int mkdir(const QString& path, quint32 mode) = 0;
     virtual int rmdir(const QString& path) = 0;
-    // Names in the folder, without "." and "..", in no particular order.
-    virtual int listFolder(const QString& path, QStringList& names) = 0;
+    // Entries of the folder, without "." and "..", in no particular order.
+    // The types come with the listing, so a walk need not look at each file.
+    virtual int listFolder(const QString& path, QList<FolderEntry>& entries) = 0;
+    // The names alone.
+    int listFolder(const QString& path, QStringList& names);
     // Moves the file to the user's trash and tells where it went; ENOTSUP
     // when the platform has no trash for that volume.
     virtual int moveToTrash(const QString& path, QString& trashedPath) = 0;

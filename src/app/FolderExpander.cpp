@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace lumenscribe {
 
@@ -48,23 +49,28 @@ void FolderExpander::walk(const QString& top)
         if (m_visited.contains(id))
             continue;
         m_visited.insert(id);
-        QStringList names;
-        if (m_fileSystem.listFolder(folder, names) != 0) {
+        QList<FolderEntry> entries;
+        if (m_fileSystem.listFolder(folder, entries) != 0) {
             m_unreadable.append(folder);
             continue;
         }
-        for (const QString& name : std::as_const(names))
-            addEntry(PathNames::join(folder, name), folders);
+        for (const FolderEntry& entry : std::as_const(entries))
+            addEntry(PathNames::join(folder, entry.name), entry.type, folders);
     }
 }
 
-void FolderExpander::addEntry(const QString& path, QStringList& folders)
+void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringList& folders)
 {
+    // The listing's type spares a look at each file of a card; links and
+    // listings without types are looked at.
     FileStatus own;
-    if (const int error = m_fileSystem.status(path, own, FileSystem::Links::Keep)) {
-        if (error != ENOENT)
-            m_unreadable.append(path);
-        return;
+    own.mode = listedType;
+    if (listedType != S_IFREG && listedType != S_IFDIR) {
+        if (const int error = m_fileSystem.status(path, own, FileSystem::Links::Keep)) {
+            if (error != ENOENT)
+                m_unreadable.append(path);
+            return;
+        }
     }
     if (own.isFolder()) {
         folders.append(path);

@@ -31,7 +31,7 @@ public:
 
 private:
     void walk(const QString& folder);
-    void addEntry(const QString& path, QStringList& folders);
+    void addEntry(const QString& path, quint32 listedType, QStringList& folders);
 
     FileSystem& m_fileSystem;
     QStringList m_files;

@@ -53,6 +53,21 @@ timespec toTimespec(std::optional<FileTime> time)
     return out;
 }
 
+// The listing's type as st_mode bits; 0 where the file system left it out.
+quint32 typeOf(unsigned char type)
+{
+    switch (type) {
+    case DT_REG: return S_IFREG;
+    case DT_DIR: return S_IFDIR;
+    case DT_LNK: return S_IFLNK;
+    case DT_FIFO: return S_IFIFO;
+    case DT_CHR: return S_IFCHR;
+    case DT_BLK: return S_IFBLK;
+    case DT_SOCK: return S_IFSOCK;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 FileSystem& FileSystem::real()
@@ -218,7 +233,7 @@ int PosixFileSystem::rmdir(const QString& path)
     return retrying([&] { return ::rmdir(name.constData()); });
 }
 
-int PosixFileSystem::listFolder(const QString& path, QStringList& names)
+int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)
 {
     QByteArray name;
     if (!encode(path, name))
@@ -226,7 +241,7 @@ int PosixFileSystem::listFolder(const QString& path, QStringList& names)
     DIR* folder = ::opendir(name.constData());
     if (!folder)
         return errno;
-    names.clear();
+    entries.clear();
     int error = 0;
     for (;;) {
         errno = 0;
@@ -237,7 +252,7 @@ int PosixFileSystem::listFolder(const QString& path, QStringList& names)
         }
         const QByteArray entryName(entry->d_name);
         if (entryName != "." && entryName != "..")
-            names.append(FileSystem::decodePath(entryName));
+            entries.append({FileSystem::decodePath(entryName), typeOf(entry->d_type)});
     }
     ::closedir(folder);
     return error;

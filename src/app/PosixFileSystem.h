@@ -25,7 +25,8 @@ public:
     int chmod(const QString& path, quint32 mode) override;
     int mkdir(const QString& path, quint32 mode) override;
     int rmdir(const QString& path) override;
-    int listFolder(const QString& path, QStringList& names) override;
+    using FileSystem::listFolder;
+    int listFolder(const QString& path, QList<FolderEntry>& entries) override;
     int moveToTrash(const QString& path, QString& trashedPath) override;
 };
 

@@ -170,7 +170,7 @@ void RenameRun::processFile(const QString& path, int index)
     const int error = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow);
     if (error == ENOENT && !m_controller.fileSystem().exists(path))
         return; // gone since the folder was read
-    if (applyDeleteRules(path))
+    if (applyDeleteRules(path, error == 0 ? &status : nullptr))
         return;
     if (error) {
         FileWork work;
@@ -190,6 +190,7 @@ void RenameRun::processFile(const QString& path, int index)
     NameGenerator& style = *m_controller.fileNameGenerator();
     FileWork work;
     work.path = path;
+    work.size = status.size;
     if (m_downloadOptions == 0)
         m_targetFolder = PathNames::folderOf(path);
     findDate(work, style);
@@ -201,17 +202,15 @@ void RenameRun::processFile(const QString& path, int index)
     moveWithCompanions(work);
 }
 
-bool RenameRun::applyDeleteRules(const QString& path)
+bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status)
 {
     const int option = m_controller.deleteFilesOptions();
     if (option == 0)
         return false;
     const bool match = WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path),
                                                             m_controller.deleteFilesPatterns());
-    FileStatus status;
     const quint64 limit = static_cast<quint64>(m_controller.deleteFilesSmallerThankB()) * 1024u;
-    const bool small = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow) == 0 &&
-                       static_cast<quint64>(status.size) < limit;
+    const bool small = status && static_cast<quint64>(status->size) < limit;
     const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
                         (option == 4 && (match || small));
     if (!remove)
@@ -277,8 +276,9 @@ bool RenameRun::journalStep(const JournalEntry& entry)
 void RenameRun::findDate(FileWork& work, NameGenerator& style)
 {
     if (style.dateSource() != 2) {
-        const CaptureDateFinder::Result found =
-            CaptureDateFinder::find(work.path, [this](const QString& candidate) { return mayExist(candidate); });
+        // processFile has just found a regular file at the path.
+        const CaptureDateFinder::Result found = CaptureDateFinder::find(
+            work.path, [this](const QString& candidate) { return mayExist(candidate); }, NativePath::Look::AlreadyDone);
         if (found.date) {
             work.date = found.date;
             work.dateSource = found.source;
@@ -351,7 +351,7 @@ void RenameRun::moveWithCompanions(FileWork& work)
     if (m_controller.changeCreationDate() && work.date)
         creationDate = m_controller.ciwController().correctDate(*work.date);
     QString alert;
-    const bool moved = move(work.path, work.target, creationDate, &alert);
+    const bool moved = move(work.path, work.target, creationDate, &alert, work.size);
     if (!work.companion.isEmpty()) {
         const QString companionTarget =
             PathNames::withExtension(work.target, PathNames::extension(work.companion));
@@ -364,7 +364,7 @@ void RenameRun::moveWithCompanions(FileWork& work)
 }
 
 bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate,
-                     QString* alert)
+                     QString* alert, qint64 size)
 {
     if (m_dryRun) {
         if (!FileProbe::exists(source) || FileProbe::exists(target))
@@ -378,8 +378,9 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     entry.kind = JournalEntry::Kind::Move;
     entry.from = source;
     entry.to = target;
+    entry.size = size;
     FileStatus status;
-    if (m_controller.fileSystem().status(source, status) == 0)
+    if (size < 0 && m_controller.fileSystem().status(source, status) == 0)
         entry.size = status.size;
     if (!journalStep(entry))
         return false;
@@ -395,33 +396,76 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
 void RenameRun::moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate)
 {
     const QString sourceBase = PathNames::withoutExtension(source);
-    const QString targetBase = PathNames::withoutExtension(target);
-    const QList<std::pair<QString, QString>> sidecars{
-        {sourceBase + QStringLiteral(".xmp"), targetBase + QStringLiteral(".xmp")},
-        {sourceBase + QStringLiteral(".XMP"), targetBase + QStringLiteral(".XMP")},
-        {source + QStringLiteral(".xmp"), target + QStringLiteral(".xmp")},
-        {sourceBase + QStringLiteral(".AAE"), targetBase + QStringLiteral(".AAE")},
+    struct Sidecar
+    {
+        QString from;
+        bool keepsExtension; // NAME.EXT.xmp: the photo's whole name, then ".xmp"
+        QString suffix;
     };
-    for (const auto& [from, to] : sidecars) {
-        if (from != source && mayExist(from) && FileProbe::exists(from)) {
-            QString ignored;
-            move(from, to, creationDate, &ignored);
-            m_movedAlong.insert(from);
-        }
+    const QString xmp = QStringLiteral(".xmp");
+    const QString upperXmp = QStringLiteral(".XMP");
+    const QString aae = QStringLiteral(".AAE");
+    const Sidecar sidecars[] = {
+        {sourceBase + xmp, false, xmp},
+        {sourceBase + upperXmp, false, upperXmp},
+        {source + xmp, true, xmp},
+        {sourceBase + aae, false, aae},
+    };
+    for (const Sidecar& sidecar : sidecars) {
+        if (sidecar.from == source || !mayExist(sidecar.from) || !FileProbe::exists(sidecar.from))
+            continue;
+        const QString to =
+            (sidecar.keepsExtension ? target : PathNames::withoutExtension(target)) + sidecar.suffix;
+        QString ignored;
+        move(sidecar.from, to, creationDate, &ignored);
+        m_movedAlong.insert(sidecar.from);
     }
 }
 
+namespace {
+
+// The extensions of the names mayExist is asked about: thumbnails and sidecars.
+bool isCompanionName(QStringView name)
+{
+    for (const char16_t* extension : {u".thm", u".THM", u".xmp", u".XMP", u".AAE"}) {
+        if (name.endsWith(QStringView(extension)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool RenameRun::mayExist(const QString& path)
 {
-    const QString folder = PathNames::folderOf(path);
+    const QString name = PathNames::lastComponent(path);
+    if (!isCompanionName(name))
+        return true; // not collected: let the probe decide
+    const QSet<QString>* names = companionNamesIn(PathNames::folderOf(path));
+    return !names || names->contains(name); // a folder that cannot be listed: let the probe decide
+}
+
+// A run goes through its files folder by folder, so the last folder's names
+// answer nearly every question.
+const QSet<QString>* RenameRun::companionNamesIn(const QString& folder)
+{
+    if (m_lastFolderNames && folder == m_lastFolder)
+        return m_lastFolderNames;
     auto it = m_folderNames.find(folder);
     if (it == m_folderNames.end()) {
+        QSet<QString> companions;
         QStringList names;
         if (m_controller.fileSystem().listFolder(folder, names) != 0)
-            return true; // cannot tell: let the probe decide
-        it = m_folderNames.insert(folder, QSet<QString>(names.begin(), names.end()));
+            return nullptr;
+        for (const QString& name : std::as_const(names)) {
+            if (isCompanionName(name))
+                companions.insert(name);
+        }
+        it = m_folderNames.insert(folder, companions);
     }
-    return it->contains(PathNames::lastComponent(path));
+    m_lastFolder = folder;
+    m_lastFolderNames = &*it;
+    return m_lastFolderNames;
 }
 
 void RenameRun::report(const FileWork& work, FileReport::Action action, const QString& message)

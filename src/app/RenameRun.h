@@ -4,6 +4,7 @@
 // it with its companion files. A dry run does all of it on paper.
 #pragma once
 
+#include "app/FileSystem.h"
 #include "app/Journal.h"
 #include "app/JournalStore.h"
 #include "app/RunObserver.h"
@@ -31,6 +32,7 @@ private:
     struct FileWork
     {
         QString path;
+        qint64 size = -1; // as the run found the file, for the journal
         OptionalInstant date;
         QString dateSource;
         QString companion;
@@ -44,18 +46,22 @@ private:
     QStringList buildBatch();
     void processBatch(const QStringList& batch);
     void processFile(const QString& path, int index);
-    bool applyDeleteRules(const QString& path);
+    bool applyDeleteRules(const QString& path, const FileStatus* status);
     void findDate(FileWork& work, NameGenerator& style);
     void makeTarget(FileWork& work, NameGenerator& style);
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
-    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert);
+    // `size`: the source's size when the caller has just looked, else -1.
+    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
+              qint64 size = -1);
     void moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate);
     bool deleteFile(const QString& path, QString* alert);
-    // Whether a name may be in its folder, by one listing of the folder per
-    // run: companions and sidecars are rare, and probing each of their
-    // names for every photo would cost most of the run.
+    // Whether a companion or sidecar may be in its folder, by one listing
+    // of the folder per run: they are rare, and probing each of their names
+    // for every photo would cost most of the run.
     bool mayExist(const QString& path);
+    // Null when the folder cannot be listed.
+    const QSet<QString>* companionNamesIn(const QString& folder);
     // Writes the step down before it is taken; when that fails the run
     // stops, so that no step is ever taken that cannot be taken back.
     bool journalStep(const JournalEntry& entry);
@@ -71,7 +77,10 @@ private:
     QString m_createdFolder;
     QStringList m_processed;
     FileProbe::PlannedChanges m_plan;
+    // Per folder, the names that could be companions or sidecars.
     QHash<QString, QSet<QString>> m_folderNames;
+    QString m_lastFolder;
+    const QSet<QString>* m_lastFolderNames = nullptr;
     // Files this run moved along with another (companions, sidecars): their
     // own turn finds nothing to do.
     QSet<QString> m_movedAlong;

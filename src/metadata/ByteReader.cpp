@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace lumenscribe {
 
@@ -91,6 +92,13 @@ QByteArray ByteReader::bytesUpTo(quint64 pos, quint64 count) const
 
 bool ByteReader::matchesAt(quint64 pos, QByteArrayView text) const
 {
+    // Signatures are short: compared on the stack, as every file is asked
+    // for several of them.
+    std::array<uint8_t, 32> small{};
+    if (std::size_t(text.size()) <= small.size()) {
+        const std::span<uint8_t> bytes(small.data(), std::size_t(text.size()));
+        return readAt(pos, bytes) && std::memcmp(bytes.data(), text.data(), bytes.size()) == 0;
+    }
     const auto bytes = bytesAt(pos, quint64(text.size()));
     return bytes && QByteArrayView(*bytes) == text;
 }

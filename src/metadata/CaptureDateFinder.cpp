@@ -17,7 +17,8 @@ QString CaptureDateFinder::companionPath(const QString& path, const QString& ext
 }
 
 CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
-                                                  const std::function<bool(const QString&)>& mayExist)
+                                                  const std::function<bool(const QString&)>& mayExist,
+                                                  NativePath::Look look)
 {
     const QString candidates[][2] = {{companionPath(path, QStringLiteral("thm")), QStringLiteral("thm")},
                                      {companionPath(path, QStringLiteral("THM")), QStringLiteral("THM")},
@@ -28,7 +29,8 @@ CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
         if (source != u"file" && (candidate == path || (mayExist && !mayExist(candidate)) ||
                                   NativePath::fileType(candidate) != S_IFREG))
             continue;
-        reader.readExifInformationFromFile(candidate);
+        // A companion was looked at just now, by its type.
+        reader.readExifInformationFromFile(candidate, source == u"file" ? look : NativePath::Look::AlreadyDone);
         if (const ExifDate* date = reader.evaluateCreationDate())
             return {date->date(), source, reader.creationDateKey()};
     }

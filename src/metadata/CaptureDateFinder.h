@@ -2,6 +2,8 @@
 // then "THM"), then the file itself, as the rename run asks them.
 #pragma once
 
+#include "naming/NativePath.h"
+
 #include <QString>
 
 #include <functional>
@@ -21,7 +23,9 @@ public:
 
     // mayExist, when given, answers cheaply whether a companion could be
     // there at all (from a folder listing), sparing a failed probe per file.
-    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist = {});
+    // `look` is for the file itself (see NativePath::openForReading).
+    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist = {},
+                       NativePath::Look look = NativePath::Look::First);
     // The path with its extension replaced by `extension`.
     static QString companionPath(const QString& path, const QString& extension);
 };

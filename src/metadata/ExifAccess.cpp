@@ -21,11 +21,11 @@ const QString DateKeys[] = {QStringLiteral("DateTimeOriginal"),
                             QStringLiteral("DateTimeDigitized"), QStringLiteral("DateTime")};
 }
 
-void ExifAccess::readExifInformationFromFile(const QString& path)
+void ExifAccess::readExifInformationFromFile(const QString& path, NativePath::Look look)
 {
     clear();
     m_lastBytesRead = 0;
-    const FileSource source(path);
+    const FileSource source(path, look);
     if (!source.isOpen())
         return;
     readExifInformationFromSource(source);

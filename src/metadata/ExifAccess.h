@@ -5,6 +5,7 @@
 
 #include "metadata/ByteReader.h"
 #include "metadata/ExifDictionary.h"
+#include "naming/NativePath.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -30,7 +31,8 @@ public:
     const ExifDictionary& exifDict() const { return exifDictionary; }
     ExifDictionary& exifDict() { return exifDictionary; }
 
-    void readExifInformationFromFile(const QString& path);
+    // `look`: see NativePath::openForReading.
+    void readExifInformationFromFile(const QString& path, NativePath::Look look = NativePath::Look::First);
     // The container choice over any byte source (the file reader's, or a
     // buffer's in tests and the fuzzer).
     void readExifInformationFromSource(const ByteSource& source);

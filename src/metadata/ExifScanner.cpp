@@ -31,12 +31,12 @@ void ExifScanner::scan(ExifDictionary& dictionary, const ByteReader& buffer)
     while (p < length) {
         if (p >= end) {
             start = p;
-            window = buffer.bytesUpTo(p, nextWindow + Lookahead);
-            if (window.isEmpty())
-                return; // the bytes could not be fetched
-            end = start + std::min(nextWindow, quint64(window.size()));
+            const quint64 count = std::min(nextWindow + Lookahead, length - p);
             // Past the end the bytes read as zero, like the byte after a buffer.
-            window.append(QByteArray(Lookahead, '\0'));
+            window = QByteArray(qsizetype(count + Lookahead), '\0');
+            if (!buffer.readAt(p, std::span(reinterpret_cast<uint8_t*>(window.data()), std::size_t(count))))
+                return; // the bytes could not be fetched
+            end = start + std::min(nextWindow, count);
             nextWindow = std::min(nextWindow * 2, LargestWindow);
         }
         const QByteArrayView here = QByteArrayView(window).sliced(qsizetype(p - start));

@@ -42,12 +42,9 @@ bool readFully(int fd, quint64 offset, std::vector<uint8_t>& out)
 
 } // namespace
 
-FileSource::FileSource(const QString& path)
+FileSource::FileSource(const QString& path, NativePath::Look look)
 {
-    int fd = -1;
-    m_openError = NativePath::openForReading(path, fd);
-    if (m_openError == 0)
-        adopt(fd);
+    m_openError = NativePath::openForReading(path, m_fd, look, &m_size);
 }
 
 FileSource::FileSource(int descriptor)
@@ -78,37 +75,56 @@ void FileSource::adopt(int descriptor)
     m_size = quint64(std::max<off_t>(info.st_size, 0));
 }
 
-const std::vector<uint8_t>* FileSource::block(quint64 index) const
+// A file that lost bytes since it was opened has no head: its blocks are
+// then read one by one, as far as they still go.
+bool FileSource::readHead() const
 {
-    if (auto found = m_blocks.find(index); found != m_blocks.end())
-        return &found->second;
+    if (!m_headTried) {
+        m_headTried = true;
+        std::vector<uint8_t> head(std::min(HeadSize, m_size));
+        if (readFully(m_fd, 0, head)) {
+            m_bytesRead += head.size();
+            m_head = std::move(head);
+        }
+    }
+    return !m_head.empty();
+}
+
+std::span<const uint8_t> FileSource::block(quint64 index) const
+{
     const quint64 start = index * BlockSize;
     if (start >= m_size)
-        return nullptr;
+        return {};
+    if (start < HeadSize && readHead())
+        return std::span<const uint8_t>(m_head).subspan(start, std::min<std::size_t>(BlockSize, m_head.size() - start));
+    if (auto found = m_blocks.find(index); found != m_blocks.end())
+        return found->second;
     std::vector<uint8_t> data(std::min(BlockSize, m_size - start));
     if (!readFully(m_fd, start, data))
-        return nullptr;
+        return {};
     m_bytesRead += data.size();
     if (m_blocks.size() >= MaxCachedBlocks)
         m_blocks.clear();
-    return &m_blocks.emplace(index, std::move(data)).first->second;
+    return m_blocks.emplace(index, std::move(data)).first->second;
 }
 
 bool FileSource::read(quint64 offset, std::span<uint8_t> out) const
 {
     if (m_fd < 0 || offset > m_size || out.size() > m_size - offset)
         return false;
+    if (offset + out.size() <= HeadSize && readHead() && offset + out.size() <= m_head.size()) {
+        std::memcpy(out.data(), m_head.data() + offset, out.size());
+        return true;
+    }
     std::size_t done = 0;
     while (done < out.size()) {
         const quint64 at = offset + done;
-        const std::vector<uint8_t>* data = block(at / BlockSize);
-        if (!data)
-            return false;
+        const std::span<const uint8_t> data = block(at / BlockSize);
         const std::size_t inBlock = std::size_t(at % BlockSize);
-        if (inBlock >= data->size())
+        if (inBlock >= data.size())
             return false;
-        const std::size_t count = std::min(out.size() - done, data->size() - inBlock);
-        std::memcpy(out.data() + done, data->data() + inBlock, count);
+        const std::size_t count = std::min(out.size() - done, data.size() - inBlock);
+        std::memcpy(out.data() + done, data.data() + inBlock, count);
         done += count;
     }
     return true;

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "metadata/ByteSource.h"
+#include "naming/NativePath.h"
 
 #include <QString>
+
+#include <span>
 
 #include <unordered_map>
 #include <vector>
@@ -17,7 +20,7 @@ class FileSource : public ByteSource
 public:
     // Only a regular file is opened (see NativePath::openForReading): a FIFO
     // or device among the paths must not stop the reader.
-    explicit FileSource(const QString& path);
+    explicit FileSource(const QString& path, NativePath::Look look = NativePath::Look::First);
     // Takes over an open descriptor of a regular file.
     explicit FileSource(int descriptor);
     ~FileSource() override;
@@ -35,15 +38,21 @@ public:
     quint64 bytesRead() const { return m_bytesRead; }
 
     static constexpr quint64 BlockSize = 4096;
+    // The opening bytes are read at once, in one call: a camera keeps its
+    // EXIF directories there, and every reader looks at them first.
+    static constexpr quint64 HeadSize = 4 * BlockSize;
 
 private:
     void adopt(int descriptor);
-    const std::vector<uint8_t>* block(quint64 index) const;
+    std::span<const uint8_t> block(quint64 index) const;
+    bool readHead() const;
 
     int m_fd = -1;
     int m_openError = 0;
     quint64 m_size = 0;
     mutable quint64 m_bytesRead = 0;
+    mutable std::vector<uint8_t> m_head;
+    mutable bool m_headTried = false;
     // Bounded: a scan through a large file drops old blocks instead of
     // growing towards the file's size.
     mutable std::unordered_map<quint64, std::vector<uint8_t>> m_blocks;

@@ -9,6 +9,9 @@
 #include "metadata/ExifString.h"
 #include "metadata/TextBytes.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lumenscribe {
 
 namespace {
@@ -80,12 +83,20 @@ constexpr TagRule Tags[] = {
 
 const TagRule* findRule(uint16_t tag)
 {
-    for (const TagRule& rule : Tags) {
-        if (rule.tag == tag)
-            return &rule;
-    }
-    return nullptr;
+    const auto* found = std::lower_bound(std::begin(Tags), std::end(Tags), tag,
+                                         [](const TagRule& rule, uint16_t wanted) { return rule.tag < wanted; });
+    return found != std::end(Tags) && found->tag == tag ? found : nullptr;
 }
+
+constexpr bool sortedByTag()
+{
+    for (std::size_t i = 1; i < std::size(Tags); ++i) {
+        if (Tags[i - 1].tag >= Tags[i].tag)
+            return false;
+    }
+    return true;
+}
+static_assert(sortedByTag(), "findRule searches the table by halves");
 
 } // namespace
 

@@ -12,10 +12,18 @@ namespace {
 constexpr int kYearWidth = 4;
 constexpr int kFieldWidth = 2;
 
-// Pads like printf's "%0*d": the sign counts toward the width.
+// Pads like printf's "%0*d": the sign counts toward the width. A name is
+// made for every photo of a run, so this avoids the printf machinery.
 QString padded(int number, int width)
 {
-    return QString::asprintf("%0*d", width, number);
+    QString digits = QString::number(number < 0 ? -qint64(number) : qint64(number));
+    const qsizetype sign = number < 0 ? 1 : 0;
+    const qsizetype zeros = std::max<qsizetype>(0, width - sign - digits.size());
+    if (zeros > 0)
+        digits.prepend(QString(zeros, u'0'));
+    if (sign)
+        digits.prepend(u'-');
+    return digits;
 }
 
 bool isDigit(char16_t c)

@@ -1,5 +1,6 @@
 #include "naming/NativePath.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <dirent.h>
@@ -141,7 +142,7 @@ quint32 NativePath::fileType(const QString& path)
     return quint32(info.st_mode & S_IFMT);
 }
 
-int NativePath::openForReading(const QString& path, int& fd)
+int NativePath::openForReading(const QString& path, int& fd, Look look, quint64* size)
 {
     fd = -1;
     const QByteArray native = encode(path);
@@ -150,10 +151,12 @@ int NativePath::openForReading(const QString& path, int& fd)
     // Looking first keeps devices closed altogether: opening some of them
     // has effects of its own (a tape rewinds, a watchdog starts).
     struct stat info{};
-    if (::stat(native.constData(), &info) != 0)
-        return errno;
-    if (!S_ISREG(info.st_mode))
-        return NotRegularFile;
+    if (look == Look::First) {
+        if (::stat(native.constData(), &info) != 0)
+            return errno;
+        if (!S_ISREG(info.st_mode))
+            return NotRegularFile;
+    }
     int opened = -1;
     do
         opened = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -167,6 +170,8 @@ int NativePath::openForReading(const QString& path, int& fd)
     // O_NONBLOCK stays: a regular file ignores it, and where a file system
     // does not, the reader clears it on its first EAGAIN.
     fd = opened;
+    if (size)
+        *size = quint64(std::max<off_t>(info.st_size, 0));
     return 0;
 }
 

@@ -23,12 +23,23 @@ public:
     // FIFO, device or socket). Not an errno value: those are positive.
     static constexpr int NotRegularFile = -1;
 
+    // Whether openForReading looks at the path before it opens it. A caller
+    // that has just looked (and found a regular file) may spare the look:
+    // the descriptor is still checked, so a swap in between is caught.
+    enum class Look
+    {
+        First,
+        AlreadyDone
+    };
+
     // Opens a regular file for reading and answers 0 with the descriptor in
-    // fd, else an errno value or NotRegularFile. A FIFO or device is never
-    // opened in a way that can wait for a writer or a medium: the path is
-    // looked at first, opened without blocking, and looked at again through
-    // the descriptor in case it was swapped in between. Links are followed.
-    static int openForReading(const QString& path, int& fd);
+    // fd (and its size in *size, when asked), else an errno value or
+    // NotRegularFile. A FIFO or device is never opened in a way that can
+    // wait for a writer or a medium: the path is looked at first, opened
+    // without blocking, and looked at again through the descriptor in case
+    // it was swapped in between. Links are followed.
+    static int openForReading(const QString& path, int& fd, Look look = Look::First,
+                              quint64* size = nullptr);
     // The file type bits (S_IFMT) of what lies at the path, links followed;
     // 0 when nothing can be found there.
     static quint32 fileType(const QString& path);

@@ -124,9 +124,10 @@ public:
     {
         return run(Rmdir, path, [&] { return m_real.rmdir(path); });
     }
-    int listFolder(const QString& path, QStringList& names) override
+    using FileSystem::listFolder;
+    int listFolder(const QString& path, QList<FolderEntry>& entries) override
     {
-        return run(ListFolder, path, [&] { return m_real.listFolder(path, names); });
+        return run(ListFolder, path, [&] { return m_real.listFolder(path, entries); });
     }
     int moveToTrash(const QString& path, QString& trashedPath) override
     {

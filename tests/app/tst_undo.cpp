@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,8 @@ private slots:
     void journalThatCannotBeWrittenStopsTheRun();
     void stepsThatNeverHappenedAreHarmless();
     void dryRunChangesNothing();
+    void journalLinesKeepEveryPath_data();
+    void journalLinesKeepEveryPath();
 
 private:
     void runOn(const QStringList& paths);
@@ -224,6 +227,42 @@ void TestUndo::dryRunChangesNothing()
     QCOMPARE(undoLast(true).restored.size(), 2);
     QCOMPARE(tree(m_card), renamed);
     QVERIFY(!JournalStore::summarize(lastJournal()).undone);
+}
+
+void TestUndo::journalLinesKeepEveryPath_data()
+{
+    QTest::addColumn<QByteArray>("name"); // as the file system has it
+    QTest::newRow("plain") << QByteArray("IMG_0001.JPG");
+    QTest::newRow("quote and backslash") << QByteArray("a\"b\\c.jpg");
+    QTest::newRow("control characters") << QByteArray("line\nbreak\ttab\x01\x1f.jpg");
+    QTest::newRow("utf-8") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e \xf0\x9f\x93\xb7.jpg");
+    QTest::newRow("latin-1") << QByteArray("Gr\xfc\xdf" "e.jpg");
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80.jpg");
+}
+
+void TestUndo::journalLinesKeepEveryPath()
+{
+    QFETCH(QByteArray, name);
+    JournalEntry entry;
+    entry.kind = JournalEntry::Kind::Move;
+    entry.from = FileSystem::decodePath("/card/" + name);
+    entry.to = FileSystem::decodePath("/card/" + name + ".new");
+    entry.size = 8337;
+    entry.time = 1700000000;
+    entry.paths = QStringLiteral("/card\n/other");
+    const QByteArray line = entry.toLine();
+    QVERIFY(line.endsWith('\n'));
+    QCOMPARE(line.count('\n'), 1);
+    QJsonParseError error;
+    QVERIFY(QJsonDocument::fromJson(line, &error).isObject());
+    const std::optional<JournalEntry> read = JournalEntry::fromLine(line);
+    QVERIFY(read);
+    QCOMPARE(read->kind, entry.kind);
+    QCOMPARE(FileSystem::encodePath(read->from), "/card/" + name);
+    QCOMPARE(FileSystem::encodePath(read->to), "/card/" + name + ".new");
+    QCOMPARE(read->size, entry.size);
+    QCOMPARE(read->time, entry.time);
+    QCOMPARE(read->paths, entry.paths);
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
