@@ -30,8 +30,8 @@ void FolderExpander::add(const QString& path)
     // cannot be looked at is said, not passed over.
     if (error != 0 && error != ENOENT)
         m_unreadable.append(path);
-    else if (error == 0 && !isHiddenName(path))
-        m_files.append(path);
+    else if (error == 0)
+        addFile(path, false);
 }
 
 void FolderExpander::walk(const QString& top)
@@ -77,8 +77,7 @@ void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringLi
         return;
     }
     if (own.isRegularFile()) {
-        if (!isHiddenName(path))
-            m_files.append(path);
+        addFile(path, true);
         return;
     }
     // A link counts as what it leads to: a link to a folder is a folder (not
@@ -89,11 +88,16 @@ void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringLi
         m_unreadable.append(path);
     if (error != 0 || target.isFolder())
         return;
-    if (!isHiddenName(path))
-        m_files.append(path);
+    addFile(path, false);
 }
 
-QStringList FolderExpander::sortedFiles()
+void FolderExpander::addFile(const QString& path, bool plain)
+{
+    if (!isHiddenName(path))
+        m_files.append({path, plain});
+}
+
+QList<ListedFile> FolderExpander::sortedFiles()
 {
     std::sort(m_files.begin(), m_files.end());
     return std::exchange(m_files, {});

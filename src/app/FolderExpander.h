@@ -7,6 +7,7 @@
 // come from the file system as bytes, so names that are not UTF-8 survive.
 #pragma once
 
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,16 @@ namespace lumenscribe {
 
 class FileSystem;
 
+struct ListedFile
+{
+    QString path;
+    // The walk saw a regular file itself at the path, not a link: the run
+    // may open it without looking first (see RenameRun::lookAt).
+    bool plain = false;
+
+    friend bool operator<(const ListedFile& a, const ListedFile& b) { return a.path < b.path; }
+};
+
 class FolderExpander
 {
 public:
@@ -24,7 +35,7 @@ public:
 
     // Adds one dropped path: a file as it is, a folder with everything below.
     void add(const QString& path);
-    QStringList sortedFiles();
+    QList<ListedFile> sortedFiles();
     // Folders and files that could not be looked at, so they are not in
     // the batch.
     const QStringList& unreadable() const { return m_unreadable; }
@@ -34,7 +45,9 @@ private:
     void addEntry(const QString& path, quint32 listedType, QStringList& folders);
 
     FileSystem& m_fileSystem;
-    QStringList m_files;
+    void addFile(const QString& path, bool plain);
+
+    QList<ListedFile> m_files;
     QStringList m_unreadable;
     QSet<std::pair<quint64, quint64>> m_visited;
 };

@@ -10,12 +10,14 @@
 #include "app/StatusProxy.h"
 #include "app/WildcardMatcher.h"
 #include "metadata/CaptureDateFinder.h"
+#include "metadata/FileSource.h"
 
 #include <QDateTime>
 #include <QProcess>
 
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace lumenscribe {
 
@@ -132,7 +134,7 @@ bool RenameRun::decideDatedFolder()
     return true;
 }
 
-QStringList RenameRun::buildBatch()
+QList<ListedFile> RenameRun::buildBatch()
 {
     FolderExpander expander(m_controller.fileSystem());
     QStringList dropped;
@@ -145,7 +147,7 @@ QStringList RenameRun::buildBatch()
     }
     for (const QString& folder : expander.unreadable())
         m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
-    const QStringList batch = expander.sortedFiles();
+    const QList<ListedFile> batch = expander.sortedFiles();
     m_journal.setDroppedPaths(dropped);
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
@@ -153,21 +155,44 @@ QStringList RenameRun::buildBatch()
     return batch;
 }
 
-void RenameRun::processBatch(const QStringList& batch)
+void RenameRun::processBatch(const QList<ListedFile>& batch)
 {
     for (int i = 0; i < batch.size() && !m_controller.abortOperation.load(); ++i)
         processFile(batch.at(i), i);
     m_proxy.closeCIW();
 }
 
-void RenameRun::processFile(const QString& path, int index)
+// A file the walk saw as a plain regular file is opened straight away: the
+// descriptor tells what it is now, and the file is read through it, so one
+// open stands for a look by path and another open. Anything else (a link,
+// a path dropped as it is, a file that could not be opened) is looked at by
+// path first, so that a device is never opened.
+int RenameRun::lookAt(const ListedFile& file, FileStatus& status, std::optional<FileSource>& opened)
 {
+    if (file.plain) {
+        int fd = -1;
+        quint64 size = 0;
+        if (NativePath::openPlainFile(file.path, fd, size) == 0) {
+            status = FileStatus();
+            status.mode = S_IFREG;
+            status.size = qint64(size);
+            opened.emplace(fd, size);
+            return 0;
+        }
+    }
+    return m_controller.fileSystem().status(file.path, status, FileSystem::Links::Follow);
+}
+
+void RenameRun::processFile(const ListedFile& file, int index)
+{
+    const QString& path = file.path;
     m_proxy.setNIWInfo(PathNames::lastComponent(path));
     m_proxy.setNIWDoubleValue(index + 1);
     if (m_movedAlong.contains(path) || (m_dryRun && !FileProbe::exists(path)))
         return; // moved already, as a companion of an earlier file
     FileStatus status;
-    const int error = m_controller.fileSystem().status(path, status, FileSystem::Links::Follow);
+    std::optional<FileSource> opened;
+    const int error = lookAt(file, status, opened);
     if (error == ENOENT && !m_controller.fileSystem().exists(path))
         return; // gone since the folder was read
     if (applyDeleteRules(path, error == 0 ? &status : nullptr))
@@ -193,7 +218,8 @@ void RenameRun::processFile(const QString& path, int index)
     work.size = status.size;
     if (m_downloadOptions == 0)
         m_targetFolder = PathNames::folderOf(path);
-    findDate(work, style);
+    findDate(work, style, opened ? &*opened : nullptr);
+    opened.reset();
     makeTarget(work, style);
     if (!confirm(work))
         return;
@@ -273,12 +299,14 @@ bool RenameRun::journalStep(const JournalEntry& entry)
     return false;
 }
 
-void RenameRun::findDate(FileWork& work, NameGenerator& style)
+void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource* opened)
 {
     if (style.dateSource() != 2) {
         // processFile has just found a regular file at the path.
-        const CaptureDateFinder::Result found = CaptureDateFinder::find(
-            work.path, [this](const QString& candidate) { return mayExist(candidate); }, NativePath::Look::AlreadyDone);
+        const auto mayExistHere = [this](const QString& candidate) { return mayExist(candidate); };
+        const CaptureDateFinder::Result found =
+            opened ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
+                   : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
             work.date = found.date;
             work.dateSource = found.source;
@@ -395,6 +423,8 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
 // name, so that edits and ratings stay with their photo.
 void RenameRun::moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate)
 {
+    if (const QSet<QString>* names = companionNamesBeside(source); names && names->isEmpty())
+        return;
     const QString sourceBase = PathNames::withoutExtension(source);
     struct Sidecar
     {
@@ -438,15 +468,24 @@ bool isCompanionName(QStringView name)
 
 bool RenameRun::mayExist(const QString& path)
 {
-    const QString name = PathNames::lastComponent(path);
+    const QStringView name = QStringView(path).sliced(path.lastIndexOf(u'/') + 1);
     if (!isCompanionName(name))
         return true; // not collected: let the probe decide
-    const QSet<QString>* names = companionNamesIn(PathNames::folderOf(path));
-    return !names || names->contains(name); // a folder that cannot be listed: let the probe decide
+    const QSet<QString>* names = companionNamesBeside(path);
+    // A folder that cannot be listed: let the probe decide.
+    return !names || (!names->isEmpty() && names->contains(name.toString()));
 }
 
-// A run goes through its files folder by folder, so the last folder's names
-// answer nearly every question.
+// Asked several times for every photo, so the usual answer (the folder of
+// the last question) costs no string of its own.
+const QSet<QString>* RenameRun::companionNamesBeside(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (m_lastFolderNames && slash > 0 && QStringView(path).first(slash) == m_lastFolder)
+        return m_lastFolderNames;
+    return companionNamesIn(PathNames::folderOf(path));
+}
+
 const QSet<QString>* RenameRun::companionNamesIn(const QString& folder)
 {
     if (m_lastFolderNames && folder == m_lastFolder)

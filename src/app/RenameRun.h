@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/FileSystem.h"
+#include "app/FolderExpander.h"
 #include "app/Journal.h"
 #include "app/JournalStore.h"
 #include "app/RunObserver.h"
@@ -16,8 +17,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace lumenscribe {
 
+class FileSource;
 class MainController;
 class NameGenerator;
 class StatusProxy;
@@ -43,11 +47,13 @@ private:
 
     void startRun();
     bool decideDatedFolder();
-    QStringList buildBatch();
-    void processBatch(const QStringList& batch);
-    void processFile(const QString& path, int index);
+    QList<ListedFile> buildBatch();
+    void processBatch(const QList<ListedFile>& batch);
+    int lookAt(const ListedFile& file, FileStatus& status, std::optional<FileSource>& opened);
+    void processFile(const ListedFile& file, int index);
     bool applyDeleteRules(const QString& path, const FileStatus* status);
-    void findDate(FileWork& work, NameGenerator& style);
+    // `opened`: the file itself, open, when processFile opened it.
+    void findDate(FileWork& work, NameGenerator& style, const FileSource* opened);
     void makeTarget(FileWork& work, NameGenerator& style);
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
@@ -62,6 +68,7 @@ private:
     bool mayExist(const QString& path);
     // Null when the folder cannot be listed.
     const QSet<QString>* companionNamesIn(const QString& folder);
+    const QSet<QString>* companionNamesBeside(const QString& path);
     // Writes the step down before it is taken; when that fails the run
     // stops, so that no step is ever taken that cannot be taken back.
     bool journalStep(const JournalEntry& entry);

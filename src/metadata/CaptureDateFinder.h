@@ -11,6 +11,8 @@
 
 namespace lumenscribe {
 
+class FileSource;
+
 class CaptureDateFinder
 {
 public:
@@ -26,8 +28,15 @@ public:
     // `look` is for the file itself (see NativePath::openForReading).
     static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist = {},
                        NativePath::Look look = NativePath::Look::First);
+    // The same, with the file itself already open as `file`.
+    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist,
+                       const FileSource& file);
     // The path with its extension replaced by `extension`.
     static QString companionPath(const QString& path, const QString& extension);
+
+private:
+    static Result search(const QString& path, const std::function<bool(const QString&)>& mayExist,
+                         NativePath::Look look, const FileSource* file);
 };
 
 } // namespace lumenscribe

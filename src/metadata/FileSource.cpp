@@ -52,6 +52,10 @@ FileSource::FileSource(int descriptor)
     adopt(descriptor);
 }
 
+FileSource::FileSource(int descriptor, quint64 size) : m_fd(descriptor), m_size(size)
+{
+}
+
 FileSource::~FileSource()
 {
     if (m_fd >= 0)

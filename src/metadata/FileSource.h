@@ -23,6 +23,9 @@ public:
     explicit FileSource(const QString& path, NativePath::Look look = NativePath::Look::First);
     // Takes over an open descriptor of a regular file.
     explicit FileSource(int descriptor);
+    // Takes over a descriptor whose regular file of `size` bytes the caller
+    // has just checked.
+    FileSource(int descriptor, quint64 size);
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
@@ -40,7 +43,7 @@ public:
     static constexpr quint64 BlockSize = 4096;
     // The opening bytes are read at once, in one call: a camera keeps its
     // EXIF directories there, and every reader looks at them first.
-    static constexpr quint64 HeadSize = 4 * BlockSize;
+    static constexpr quint64 HeadSize = 2 * BlockSize;
 
 private:
     void adopt(int descriptor);

@@ -90,6 +90,8 @@ int closeAndAnswer(int fd, int answer)
 
 QString NativePath::decode(const QByteArray& path)
 {
+    if (QtPrivate::isAscii(QLatin1StringView(path)))
+        return QString::fromLatin1(path);
     QString out;
     out.reserve(path.size());
     const auto* bytes = reinterpret_cast<const uchar*>(path.constData());
@@ -114,6 +116,9 @@ QString NativePath::decode(const QByteArray& path)
 
 QByteArray NativePath::encode(const QString& path)
 {
+    // Camera names are ASCII, and every call of a run encodes its paths.
+    if (QtPrivate::isAscii(QStringView(path)))
+        return path.toLatin1();
     QByteArray out;
     out.reserve(path.size());
     for (qsizetype i = 0; i < path.size(); ++i) {
@@ -131,6 +136,28 @@ QByteArray NativePath::encode(const QString& path)
         }
     }
     return out;
+}
+
+int NativePath::openPlainFile(const QString& path, int& fd, quint64& size)
+{
+    fd = -1;
+    const QByteArray native = encode(path);
+    if (!usable(native))
+        return ENOENT;
+    int opened = -1;
+    do
+        opened = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+    while (opened < 0 && errno == EINTR);
+    if (opened < 0)
+        return errno;
+    struct stat info{};
+    if (::fstat(opened, &info) != 0)
+        return closeAndAnswer(opened, errno);
+    if (!S_ISREG(info.st_mode))
+        return closeAndAnswer(opened, NotRegularFile);
+    fd = opened;
+    size = quint64(std::max<off_t>(info.st_size, 0));
+    return 0;
 }
 
 quint32 NativePath::fileType(const QString& path)

@@ -40,6 +40,11 @@ public:
     // it was swapped in between. Links are followed.
     static int openForReading(const QString& path, int& fd, Look look = Look::First,
                               quint64* size = nullptr);
+    // Opens a file that a folder listing showed as a regular file, without
+    // looking first: links are not followed (a name that became a link
+    // answers ELOOP), and the descriptor is checked, so anything that is
+    // no longer a plain regular file answers NotRegularFile, closed.
+    static int openPlainFile(const QString& path, int& fd, quint64& size);
     // The file type bits (S_IFMT) of what lies at the path, links followed;
     // 0 when nothing can be found there.
     static quint32 fileType(const QString& path);
