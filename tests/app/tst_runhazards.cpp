@@ -67,6 +67,7 @@ private slots:
     void oddNamesAreRenamedOrReported();
     void linksLoopsAndUnreadableFolders();
     void pipesAreNeverOpened();
+    void filesSwappedAfterTheListingAreLookedAtAgain();
     void targetAppearingAtTheLastMomentIsNotOverwritten();
     void sourceVanishingDuringTheRunIsReported();
     void hundredThousandFilesAreListedOnce();
@@ -160,6 +161,36 @@ void TestRunHazards::pipesAreNeverOpened()
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
+}
+
+void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
+{
+    // The walk saw three regular files; while the first one's question is
+    // up, the second becomes a FIFO and the third a link to a photo
+    // elsewhere. The FIFO must not stop the run, and the link is renamed as
+    // the links a walk finds are.
+    makeFile(m_card + "/IMG_1.JPG", "one", 1577880000);
+    makeFile(m_card + "/IMG_2.JPG", "two", 1577880060);
+    makeFile(m_card + "/IMG_3.JPG", "three", 1577880120);
+    QVERIFY(::mkdir(m_card + "/elsewhere", 0755) == 0);
+    makeFile(m_card + "/elsewhere/.photo", "photo", 1577880180);
+    const QString card = FileSystem::decodePath(m_card);
+    m_controller->setConfirmEachFile(true);
+    m_frontEnd->ciwAnswers = {4, 4, 4};
+    m_frontEnd->onShow = [&](const QString& file) {
+        if (!file.endsWith(QStringLiteral("IMG_1.JPG")))
+            return;
+        QVERIFY(::unlink(m_card + "/IMG_2.JPG") == 0 && ::mkfifo(m_card + "/IMG_2.JPG", 0644) == 0);
+        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 && ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
+    };
+    runOn({card}); // would hang if the FIFO were read
+    QCOMPARE(m_frontEnd->reports.size(), 3);
+    QCOMPARE(m_frontEnd->reports.at(0).action, FileReport::Action::Renamed);
+    QCOMPARE(m_frontEnd->reports.at(1).action, FileReport::Action::Skipped);
+    QCOMPARE(m_frontEnd->reports.at(1).message, QStringLiteral("not a regular file"));
+    QCOMPARE(m_frontEnd->reports.at(2).action, FileReport::Action::Renamed);
+    QVERIFY(QFileInfo(QFile::decodeName(m_card + "/IMG_2.JPG")).exists());
+    QVERIFY(QFileInfo(m_frontEnd->reports.at(2).target).isSymLink());
 }
 
 void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()

@@ -138,28 +138,34 @@ void TestNativePath::listerReportsFailures()
     QCOMPARE(NativePath::listFolder(QString(), names), ENOENT);
 }
 
+// openPlainFile is for names a listing showed as regular files: it opens
+// without looking first, so it must not follow a link, and whatever it
+// finds that is not a regular file comes back closed, without waiting.
 void TestNativePath::openForReading_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("expected");
-    QTest::newRow("regular file") << "file" << 0;
-    QTest::newRow("link to a file") << "link" << 0;
-    QTest::newRow("latin-1 name") << "latin1" << 0;
-    QTest::newRow("empty file") << "empty" << 0;
-    QTest::newRow("folder") << "folder" << NativePath::NotRegularFile;
-    QTest::newRow("fifo without a writer") << "fifo" << NativePath::NotRegularFile;
-    QTest::newRow("character device") << "device" << NativePath::NotRegularFile;
-    QTest::newRow("socket") << "socket" << NativePath::NotRegularFile;
-    QTest::newRow("missing") << "missing" << ENOENT;
-    QTest::newRow("dangling link") << "dangling" << ENOENT;
-    QTest::newRow("zero byte in the path") << "nul" << ENOENT;
-    QTest::newRow("empty path") << "" << ENOENT;
+    QTest::addColumn<int>("expectedPlain");
+    const int notRegular = NativePath::NotRegularFile;
+    QTest::newRow("regular file") << "file" << 0 << 0;
+    QTest::newRow("link to a file") << "link" << 0 << ELOOP;
+    QTest::newRow("latin-1 name") << "latin1" << 0 << 0;
+    QTest::newRow("empty file") << "empty" << 0 << 0;
+    QTest::newRow("folder") << "folder" << notRegular << notRegular;
+    QTest::newRow("fifo without a writer") << "fifo" << notRegular << notRegular;
+    QTest::newRow("character device") << "device" << notRegular << notRegular;
+    QTest::newRow("socket") << "socket" << notRegular << ENXIO;
+    QTest::newRow("missing") << "missing" << ENOENT << ENOENT;
+    QTest::newRow("dangling link") << "dangling" << ENOENT << ELOOP;
+    QTest::newRow("zero byte in the path") << "nul" << ENOENT << ENOENT;
+    QTest::newRow("empty path") << "" << ENOENT << ENOENT;
 }
 
 void TestNativePath::openForReading()
 {
     QFETCH(QString, kind);
     QFETCH(int, expected);
+    QFETCH(int, expectedPlain);
     test::ScratchFolder dir;
     const QByteArray base = dir.raw() + '/';
     QVERIFY(makeFile(base + "file", "data"));
@@ -189,6 +195,13 @@ void TestNativePath::openForReading()
     QCOMPARE(fd >= 0, expected == 0);
     if (fd >= 0)
         ::close(fd);
+    quint64 size = 0;
+    QCOMPARE(NativePath::openPlainFile(path, fd, size), expectedPlain);
+    QCOMPARE(fd >= 0, expectedPlain == 0);
+    if (fd >= 0) {
+        QCOMPARE(size, quint64(kind == u"empty" ? 0 : 4));
+        ::close(fd);
+    }
     ::close(listening);
 }
 
