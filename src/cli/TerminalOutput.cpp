@@ -9,21 +9,21 @@ TerminalOutput::TerminalOutput(QTextStream& out, QTextStream& err, bool progress
 
 void TerminalOutput::result(const QString& line)
 {
-    clearProgress();
     m_out << line << '\n';
     // The lines go out in bursts, at most ten a second: a write for every
     // file would cost a run of many small files as much as its renames.
     // Everything that writes to the other stream flushes them first.
     if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= 100) {
-        m_out.flush();
-        m_sinceFlush.start();
+        const bool shown = m_progressShown;
+        flushResults();
+        if (shown)
+            drawProgress();
     }
 }
 
 void TerminalOutput::message(const QString& line)
 {
-    clearProgress();
-    m_out.flush();
+    flushResults();
     m_err << line << '\n';
     m_err.flush();
 }
@@ -34,12 +34,24 @@ void TerminalOutput::progress(int index, int count, const QString& name)
         return;
     if (m_sinceDraw.isValid() && m_sinceDraw.elapsed() < 100 && index != count)
         return;
-    m_sinceDraw.start();
+    m_progressLine = QStringLiteral("[%1/%2] %3").arg(index).arg(count).arg(name);
+    if (m_progressLine.size() > 78)
+        m_progressLine = m_progressLine.left(75) + QStringLiteral("...");
+    flushResults();
+    drawProgress();
+}
+
+void TerminalOutput::flushResults()
+{
+    clearProgress();
     m_out.flush();
-    QString line = QStringLiteral("[%1/%2] %3").arg(index).arg(count).arg(name);
-    if (line.size() > 78)
-        line = line.left(75) + QStringLiteral("...");
-    m_err << "\r\x1b[K" << line;
+    m_sinceFlush.start();
+}
+
+void TerminalOutput::drawProgress()
+{
+    m_sinceDraw.start();
+    m_err << "\r\x1b[K" << m_progressLine;
     m_err.flush();
     m_progressShown = true;
 }

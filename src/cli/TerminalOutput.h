@@ -1,6 +1,9 @@
 // The terminal's two streams and the one progress line that redraws on
 // stderr. Every line written goes through here, so that the progress line is
-// wiped first and never mixes with results or alerts.
+// wiped before anything reaches the terminal and never mixes with results or
+// alerts. Result lines are held and written in bursts; the progress line is
+// wiped and drawn again around each burst, so on a terminal that shows both
+// streams it stays in sight for the whole run.
 #pragma once
 
 #include <QElapsedTimer>
@@ -22,10 +25,14 @@ public:
     void clearProgress();
 
 private:
+    void flushResults();
+    void drawProgress();
+
     QTextStream& m_out;
     QTextStream& m_err;
     bool m_progressOnTerminal;
     bool m_progressShown = false;
+    QString m_progressLine;
     QElapsedTimer m_sinceDraw;
     QElapsedTimer m_sinceFlush;
 };
