@@ -4,6 +4,8 @@
 
 #include <QJsonDocument>
 
+#include <string>
+
 namespace lumenscribe {
 
 namespace {
@@ -27,33 +29,42 @@ bool isUtf8(const QByteArray& bytes)
 }
 
 // A JSON string of UTF-8 bytes: quotes, backslashes and control characters
-// escaped, everything else as it is.
-void appendString(QByteArray& line, const QByteArray& utf8)
+// escaped, everything else as it is, in runs.
+void appendString(std::string& line, QByteArrayView utf8)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    line.append('"');
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            line.append('\\').append(c);
-        } else if (byte < 0x20) {
-            line.append("\\u00").append(kHex[byte >> 4]).append(kHex[byte & 15]);
+    line += '"';
+    const char* run = utf8.data();
+    const char* const end = run + utf8.size();
+    for (const char* c = run; c != end; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte >= 0x20 && *c != '"' && *c != '\\')
+            continue;
+        line.append(run, c);
+        run = c + 1;
+        if (byte < 0x20) {
+            const char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 15]};
+            line.append(escape, sizeof escape);
         } else {
-            line.append(c);
+            const char escape[] = {'\\', *c};
+            line.append(escape, sizeof escape);
         }
     }
-    line.append('"');
+    line.append(run, end);
+    line += '"';
 }
 
 // A path whose bytes are not UTF-8 cannot be a JSON string: it goes as base64.
-void appendPath(QByteArray& line, const QString& path)
+void appendPath(std::string& line, const QString& path)
 {
     const QByteArray bytes = FileSystem::encodePath(path);
     if (isUtf8(bytes)) {
         appendString(line, bytes);
         return;
     }
-    line.append("{\"base64\":\"").append(bytes.toBase64()).append("\"}");
+    line += "{\"base64\":\"";
+    line += bytes.toBase64().toStdString();
+    line += "\"}";
 }
 
 } // namespace
@@ -83,13 +94,15 @@ std::optional<QString> JournalEntry::pathFrom(const QJsonValue& value)
 // The keys come in the order QJsonObject sorts them, as older journals have.
 QByteArray JournalEntry::toLine() const
 {
-    QByteArray line;
-    line.reserve(64 + 3 * (from.size() + to.size()) + paths.size());
+    std::string line;
+    line.reserve(64 + 3 * std::size_t(from.size() + to.size()) + std::size_t(paths.size()));
     char separator = '{';
     auto key = [&](const char* name) {
-        line.append(separator);
+        line += separator;
         separator = ',';
-        line.append('"').append(name).append("\":");
+        line += '"';
+        line += name;
+        line += "\":";
     };
     if (!from.isNull()) {
         key("from");
@@ -98,7 +111,9 @@ QByteArray JournalEntry::toLine() const
     for (const KindName& k : kKinds) {
         if (k.kind == kind) {
             key("op");
-            line.append('"').append(k.name).append('"');
+            line += '"';
+            line += k.name;
+            line += '"';
         }
     }
     if (!paths.isNull()) {
@@ -107,19 +122,20 @@ QByteArray JournalEntry::toLine() const
     }
     if (size >= 0) {
         key("size");
-        line.append(QByteArray::number(size));
+        line += std::to_string(size);
     }
     if (time != 0) {
         key("time");
-        line.append(QByteArray::number(time));
+        line += std::to_string(time);
     }
     if (!to.isNull()) {
         key("to");
         appendPath(line, to);
     }
     if (separator == '{')
-        line.append('{');
-    return line.append("}\n");
+        line += '{';
+    line += "}\n";
+    return QByteArray(line.data(), qsizetype(line.size()));
 }
 
 std::optional<JournalEntry> JournalEntry::fromLine(const QByteArray& line)

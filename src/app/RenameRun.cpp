@@ -167,7 +167,7 @@ void RenameRun::processBatch(const QList<ListedFile>& batch)
 // open stands for a look by path and another open. Anything else (a link,
 // a path dropped as it is, a file that could not be opened) is looked at by
 // path first, so that a device is never opened.
-int RenameRun::lookAt(const ListedFile& file, FileStatus& status, std::optional<FileSource>& opened)
+int RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& opened)
 {
     if (file.plain) {
         int fd = -1;
@@ -176,7 +176,7 @@ int RenameRun::lookAt(const ListedFile& file, FileStatus& status, std::optional<
             status = FileStatus();
             status.mode = S_IFREG;
             status.size = qint64(size);
-            opened.emplace(fd, size);
+            opened.take(fd, size);
             return 0;
         }
     }
@@ -191,7 +191,7 @@ void RenameRun::processFile(const ListedFile& file, int index)
     if (m_movedAlong.contains(path) || (m_dryRun && !FileProbe::exists(path)))
         return; // moved already, as a companion of an earlier file
     FileStatus status;
-    std::optional<FileSource> opened;
+    FileSource opened; // not a std::optional: GCC clears an optional's whole storage
     const int error = lookAt(file, status, opened);
     if (error == ENOENT && !m_controller.fileSystem().exists(path))
         return; // gone since the folder was read
@@ -218,8 +218,8 @@ void RenameRun::processFile(const ListedFile& file, int index)
     work.size = status.size;
     if (m_downloadOptions == 0)
         m_targetFolder = PathNames::folderOf(path);
-    findDate(work, style, opened ? &*opened : nullptr);
-    opened.reset();
+    findDate(work, style, opened.isOpen() ? &opened : nullptr);
+    opened.close();
     makeTarget(work, style);
     if (!confirm(work))
         return;

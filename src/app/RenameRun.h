@@ -49,7 +49,7 @@ private:
     bool decideDatedFolder();
     QList<ListedFile> buildBatch();
     void processBatch(const QList<ListedFile>& batch);
-    int lookAt(const ListedFile& file, FileStatus& status, std::optional<FileSource>& opened);
+    int lookAt(const ListedFile& file, FileStatus& status, FileSource& opened);
     void processFile(const ListedFile& file, int index);
     bool applyDeleteRules(const QString& path, const FileStatus* status);
     // `opened`: the file itself, open, when processFile opened it.

@@ -11,9 +11,10 @@ namespace lumenscribe {
 
 namespace {
 
-// The scan reads growing windows so that a JPEG costs a few kilobytes while
-// a long search through a large file still reads in large pieces.
-constexpr quint64 FirstWindow = 4096;
+// The scan reads growing windows so that a JPEG, whose mark stands in its
+// first bytes, costs a small copy while a long search through a large file
+// still reads in large pieces.
+constexpr quint64 FirstWindow = 256;
 constexpr quint64 LargestWindow = 1024 * 1024;
 // Enough to test "TimeDate=" and "Exif\0" at the window's last position.
 constexpr qsizetype Lookahead = 16;
@@ -32,10 +33,11 @@ void ExifScanner::scan(ExifDictionary& dictionary, const ByteReader& buffer)
         if (p >= end) {
             start = p;
             const quint64 count = std::min(nextWindow + Lookahead, length - p);
-            // Past the end the bytes read as zero, like the byte after a buffer.
-            window = QByteArray(qsizetype(count + Lookahead), '\0');
+            window = QByteArray(qsizetype(count + Lookahead), Qt::Uninitialized);
             if (!buffer.readAt(p, std::span(reinterpret_cast<uint8_t*>(window.data()), std::size_t(count))))
                 return; // the bytes could not be fetched
+            // Past the end the bytes read as zero, like the byte after a buffer.
+            std::fill(window.begin() + qsizetype(count), window.end(), '\0');
             end = start + std::min(nextWindow, count);
             nextWindow = std::min(nextWindow * 2, LargestWindow);
         }

@@ -19,7 +19,7 @@ constexpr std::size_t MaxCachedBlocks = 256;
 // Fills the whole of `out` from `offset`, or fails: a short read means the
 // file lost bytes since it was opened, and a partial block would be read as
 // if zeros were real data.
-bool readFully(int fd, quint64 offset, std::vector<uint8_t>& out)
+bool readFully(int fd, quint64 offset, std::span<uint8_t> out)
 {
     std::size_t done = 0;
     while (done < out.size()) {
@@ -52,14 +52,28 @@ FileSource::FileSource(int descriptor)
     adopt(descriptor);
 }
 
-FileSource::FileSource(int descriptor, quint64 size) : m_fd(descriptor), m_size(size)
+void FileSource::take(int descriptor, quint64 size)
 {
+    close();
+    m_fd = descriptor;
+    m_size = size;
+}
+
+void FileSource::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_size = 0;
+    m_bytesRead = 0;
+    m_head = {};
+    m_headTried = false;
+    m_blocks.clear();
 }
 
 FileSource::~FileSource()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    close();
 }
 
 void FileSource::adopt(int descriptor)
@@ -85,10 +99,10 @@ bool FileSource::readHead() const
 {
     if (!m_headTried) {
         m_headTried = true;
-        std::vector<uint8_t> head(std::min(HeadSize, m_size));
-        if (readFully(m_fd, 0, head)) {
-            m_bytesRead += head.size();
-            m_head = std::move(head);
+        const std::size_t size = std::size_t(std::min(HeadSize, m_size));
+        if (size > 0 && readFully(m_fd, 0, std::span(m_headBytes.data(), size))) {
+            m_bytesRead += size;
+            m_head = std::span<const uint8_t>(m_headBytes.data(), size);
         }
     }
     return !m_head.empty();
@@ -100,7 +114,7 @@ std::span<const uint8_t> FileSource::block(quint64 index) const
     if (start >= m_size)
         return {};
     if (start < HeadSize && readHead())
-        return std::span<const uint8_t>(m_head).subspan(start, std::min<std::size_t>(BlockSize, m_head.size() - start));
+        return m_head.subspan(start, std::min<std::size_t>(BlockSize, m_head.size() - start));
     if (auto found = m_blocks.find(index); found != m_blocks.end())
         return found->second;
     std::vector<uint8_t> data(std::min(BlockSize, m_size - start));

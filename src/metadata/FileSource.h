@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <array>
 #include <span>
 
 #include <unordered_map>
@@ -23,9 +24,12 @@ public:
     explicit FileSource(const QString& path, NativePath::Look look = NativePath::Look::First);
     // Takes over an open descriptor of a regular file.
     explicit FileSource(int descriptor);
+    // Not open, until take().
+    FileSource() = default;
     // Takes over a descriptor whose regular file of `size` bytes the caller
     // has just checked.
-    FileSource(int descriptor, quint64 size);
+    void take(int descriptor, quint64 size);
+    void close();
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
@@ -54,11 +58,14 @@ private:
     int m_openError = 0;
     quint64 m_size = 0;
     mutable quint64 m_bytesRead = 0;
-    mutable std::vector<uint8_t> m_head;
+    mutable std::span<const uint8_t> m_head;
     mutable bool m_headTried = false;
     // Bounded: a scan through a large file drops old blocks instead of
     // growing towards the file's size.
     mutable std::unordered_map<quint64, std::vector<uint8_t>> m_blocks;
+    // Not zeroed first: the read fills what m_head shows of it. Last, so
+    // that the compiler's clearing of the members above stops short of it.
+    mutable std::array<uint8_t, HeadSize> m_headBytes;
 };
 
 } // namespace lumenscribe

@@ -10,6 +10,7 @@
 #include "metadata/TextBytes.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace lumenscribe {
@@ -22,6 +23,8 @@ constexpr int MaxDepth = 4;
 constexpr std::size_t MaxDirectories = 16;
 // Long enough for every date layout; the fields stand at fixed positions.
 constexpr quint64 DateTextBytes = 64;
+// "YYYY:MM:DD HH:MM:SS"
+constexpr quint64 FullDateText = 19;
 
 enum class Rule { Integer, Option, Iso, Flash, Text, FourByteText, Date, Rational, ExifPointer };
 
@@ -145,9 +148,14 @@ void TiffWalker::walk(quint64 position, int depth)
     const auto count = m_buffer.u16At(position, m_order);
     if (!count)
         return;
+    // A camera's table is read in one piece; a long or truncated one entry
+    // by entry, so that what can be read still counts.
+    std::array<uint8_t, 64 * 12> table; // NOLINT: filled by the read before use
+    const bool whole = *count <= 64 && m_buffer.readAt(position + 2, std::span(table.data(), std::size_t(*count) * 12));
     for (quint64 i = 0; i < *count; ++i) {
-        std::array<uint8_t, 12> raw{};
-        if (!m_buffer.readAt(position + 2 + 12 * i, raw))
+        std::array<uint8_t, 12> single{};
+        const uint8_t* raw = whole ? table.data() + 12 * i : single.data();
+        if (!whole && !m_buffer.readAt(position + 2 + 12 * i, single))
             return; // a truncated table ends the walk; what was read stays
         Entry entry{uint16_t(decode(&raw[0], 2)), uint16_t(decode(&raw[2], 2)),
                     decode(&raw[4], 4), decode(&raw[8], 4), {raw[8], raw[9], raw[10], raw[11]}};
@@ -157,9 +165,16 @@ void TiffWalker::walk(quint64 position, int depth)
 
 uint32_t TiffWalker::decode(const uint8_t* bytes, int width) const
 {
+    const bool big = m_order == ByteOrder::Big;
+    if (width == 2)
+        return big ? uint32_t(bytes[0]) << 8 | bytes[1] : uint32_t(bytes[1]) << 8 | bytes[0];
+    if (width == 4) {
+        return big ? uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3]
+                   : uint32_t(bytes[3]) << 24 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[1]) << 8 | bytes[0];
+    }
     uint32_t value = 0;
     for (int i = 0; i < width; ++i)
-        value = (value << 8) | bytes[m_order == ByteOrder::Big ? i : width - 1 - i];
+        value = (value << 8) | bytes[big ? i : width - 1 - i];
     return value;
 }
 
@@ -252,7 +267,10 @@ void TiffWalker::recordText(const QString& key, const Entry& entry)
 void TiffWalker::recordDate(const QString& key, const Entry& entry)
 {
     const quint64 at = m_base + entry.value;
-    if (at >= m_buffer.size())
+    // A text that the end of the file cuts short would be read as another
+    // moment ("2004:03:3" as the third of March): it counts as no date.
+    const quint64 declared = std::min<quint64>(entry.count, FullDateText);
+    if (at >= m_buffer.size() || !m_buffer.contains(at, declared))
         return;
     QByteArray text = m_buffer.bytesUpTo(at, DateTextBytes);
     if (m_dictionary.datesOnly())

@@ -98,6 +98,7 @@ public:
     // --- the format language ---
     QString processFormatString(bool example);
     QString processDigitFormat(char16_t selector, int number, int digits) const;
+    void appendDigitFormat(QString& out, char16_t selector, int number, int digits) const;
     void makeSubString(int slot);
     static char16_t specialChars(char16_t c);
 

@@ -13,17 +13,29 @@ constexpr int kYearWidth = 4;
 constexpr int kFieldWidth = 2;
 
 // Pads like printf's "%0*d": the sign counts toward the width. A name is
-// made for every photo of a run, so this avoids the printf machinery.
+// made for every photo of a run, so the digits go straight into the name.
+void appendPadded(QString& out, int number, int width)
+{
+    char16_t digits[12];
+    int count = 0;
+    qint64 value = number < 0 ? -qint64(number) : qint64(number);
+    do {
+        digits[count++] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    if (number < 0)
+        out.append(u'-');
+    for (int i = count + (number < 0 ? 1 : 0); i < width; ++i)
+        out.append(u'0');
+    while (count > 0)
+        out.append(QChar(digits[--count]));
+}
+
 QString padded(int number, int width)
 {
-    QString digits = QString::number(number < 0 ? -qint64(number) : qint64(number));
-    const qsizetype sign = number < 0 ? 1 : 0;
-    const qsizetype zeros = std::max<qsizetype>(0, width - sign - digits.size());
-    if (zeros > 0)
-        digits.prepend(QString(zeros, u'0'));
-    if (sign)
-        digits.prepend(u'-');
-    return digits;
+    QString out;
+    appendPadded(out, number, width);
+    return out;
 }
 
 bool isDigit(char16_t c)
@@ -53,6 +65,14 @@ char16_t NameGenerator::specialChars(char16_t c)
     return (c == u':' || c == u'/' || c == u'\\') ? u'-' : c;
 }
 
+void NameGenerator::appendDigitFormat(QString& out, char16_t selector, int number, int digits) const
+{
+    if (selector == 0)
+        appendPadded(out, number, digits);
+    else
+        out.append(processDigitFormat(selector, number, digits));
+}
+
 QString NameGenerator::processDigitFormat(char16_t selector, int number, int digits) const
 {
     if (selector == 0)
@@ -75,6 +95,7 @@ QString NameGenerator::processFormatString(bool example)
     QString out;
     const QString& format = m_formatString;
     const qsizetype length = format.size();
+    out.reserve(2 * length + 16); // dates widen their codes a little
     qsizetype i = 0;
     while (i < length) {
         const char16_t c = format.at(i).unicode();
@@ -104,14 +125,14 @@ void NameGenerator::appendCode(QString& out, char16_t code, char16_t selector)
 {
     switch (code) {
     case u'%': out.append(u'%'); break;
-    case u'Y': out.append(processDigitFormat(selector, m_year, kYearWidth)); break;
-    case u'M': out.append(processDigitFormat(selector, m_month, kFieldWidth)); break;
-    case u'D': out.append(processDigitFormat(selector, m_day, kFieldWidth)); break;
+    case u'Y': appendDigitFormat(out, selector, m_year, kYearWidth); break;
+    case u'M': appendDigitFormat(out, selector, m_month, kFieldWidth); break;
+    case u'D': appendDigitFormat(out, selector, m_day, kFieldWidth); break;
     case u'h': appendHour(out, selector); break;
-    case u'm': out.append(processDigitFormat(selector, m_minute, kFieldWidth)); break;
+    case u'm': appendDigitFormat(out, selector, m_minute, kFieldWidth); break;
     case u's':
         m_containsSecondsField = true;
-        out.append(processDigitFormat(selector, m_second, kFieldWidth));
+        appendDigitFormat(out, selector, m_second, kFieldWidth);
         break;
     case u'A':
         if (m_timeFormat == 1)
@@ -148,7 +169,7 @@ void NameGenerator::appendHour(QString& out, char16_t selector) const
         if (hour == 0)
             hour = 12;
     }
-    out.append(processDigitFormat(selector, hour, kFieldWidth));
+    appendDigitFormat(out, selector, hour, kFieldWidth);
 }
 
 void NameGenerator::appendCounter(QString& out)

@@ -54,6 +54,7 @@ private slots:
     void texts();
     void dates_data();
     void dates();
+    void dateCutShortByTheEndIsNoDate();
     void datesOnlyFindsTheSameDate_data();
     void datesOnlyFindsTheSameDate();
     void exifDirectoryAndOrder();
@@ -185,6 +186,19 @@ void TestTiffWalker::dates()
             TiffBuilder(order).exif(TiffBuilder(order).text(0x9003, text)).build();
         QTEST(dateText(file, "DateTimeOriginal"), "expected");
     }
+}
+
+void TestTiffWalker::dateCutShortByTheEndIsNoDate()
+{
+    // A file that ends inside the date text: "2004:03:3" must not become
+    // the third of March, nor "2004:03:30 1" ten o'clock.
+    const QByteArray text("2004:03:30 10:11:12");
+    const QByteArray file = TiffBuilder(ByteOrder::Little).text(0x0132, text).build();
+    const qsizetype at = file.indexOf(text);
+    QVERIFY(at > 0);
+    for (qsizetype cut = at + 1; cut < at + text.size(); ++cut)
+        QCOMPARE(dateText(file.first(cut), "DateTime"), QStringLiteral("<none>"));
+    QCOMPARE(dateText(file.first(at + text.size()), "DateTime"), localText(2004, 3, 30, 10, 11, 12));
 }
 
 void TestTiffWalker::datesOnlyFindsTheSameDate_data()
