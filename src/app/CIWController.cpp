@@ -18,6 +18,12 @@ namespace {
 // Longest name most file systems store, in bytes.
 constexpr int kMaxNameBytes = 255;
 
+// Without making the bytes: every photo of a run has its name checked.
+qsizetype utf8Size(const QString& text)
+{
+    return QtPrivate::isAscii(QStringView(text)) ? text.size() : text.toUtf8().size();
+}
+
 std::array<int, 6> brokenDown(Instant moment)
 {
     const std::time_t seconds = static_cast<std::time_t>(std::trunc(moment));
@@ -84,7 +90,9 @@ int CIWController::checkFreeFileName(const QString& name, const QString& path, u
         return NameEmpty;
     if ((flags & 1u) && name.size() > 31)
         return NameTooLong;
-    if (name.toUtf8().size() > kMaxNameBytes || PathNames::join(path, name).toUtf8().size() > kMaxPathBytes)
+    const qsizetype nameBytes = utf8Size(name);
+    const qsizetype separator = path.isEmpty() || path.endsWith(u'/') ? 0 : 1; // as PathNames::join
+    if (nameBytes > kMaxNameBytes || utf8Size(path) + separator + nameBytes > kMaxPathBytes)
         return NameTooLong;
     return NameOk;
 }

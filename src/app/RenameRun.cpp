@@ -304,9 +304,12 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
     if (style.dateSource() != 2) {
         // processFile has just found a regular file at the path.
         const auto mayExistHere = [this](const QString& candidate) { return mayExist(candidate); };
+        const QSet<QString>* beside = companionNamesBeside(work.path);
+        const bool alone = beside && beside->isEmpty(); // no thumbnail can be there
         const CaptureDateFinder::Result found =
-            opened ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
-                   : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
+            opened && alone ? CaptureDateFinder::fromFile(*opened)
+            : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
+                            : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
             work.date = found.date;
             work.dateSource = found.source;

@@ -31,29 +31,36 @@ CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
     return search(path, mayExist, NativePath::Look::AlreadyDone, &file);
 }
 
+CaptureDateFinder::Result CaptureDateFinder::fromFile(const FileSource& file)
+{
+    ExifAccess reader;
+    reader.setDatesOnly(true);
+    reader.readExifInformationFromSource(file);
+    if (const ExifDate* date = reader.evaluateCreationDate())
+        return {date->date(), QStringLiteral("file"), reader.creationDateKey()};
+    return {};
+}
+
 CaptureDateFinder::Result CaptureDateFinder::search(const QString& path,
                                                     const std::function<bool(const QString&)>& mayExist,
                                                     NativePath::Look look, const FileSource* file)
 {
-    const QString candidates[][2] = {{companionPath(path, QStringLiteral("thm")), QStringLiteral("thm")},
-                                     {companionPath(path, QStringLiteral("THM")), QStringLiteral("THM")},
-                                     {path, QStringLiteral("file")}};
     ExifAccess reader;
     reader.setDatesOnly(true);
-    for (const auto& [candidate, source] : candidates) {
-        const bool itself = source == u"file";
-        if (!itself && (candidate == path || (mayExist && !mayExist(candidate)) ||
-                        NativePath::fileType(candidate) != S_IFREG))
+    for (const QString& extension : {QStringLiteral("thm"), QStringLiteral("THM")}) {
+        const QString candidate = companionPath(path, extension);
+        if (candidate == path || (mayExist && !mayExist(candidate)) || NativePath::fileType(candidate) != S_IFREG)
             continue;
-        if (itself && file) {
-            reader.readExifInformationFromSource(*file);
-        } else {
-            // A companion was looked at just now, by its type.
-            reader.readExifInformationFromFile(candidate, itself ? look : NativePath::Look::AlreadyDone);
-        }
+        // Looked at just now, by its type.
+        reader.readExifInformationFromFile(candidate, NativePath::Look::AlreadyDone);
         if (const ExifDate* date = reader.evaluateCreationDate())
-            return {date->date(), source, reader.creationDateKey()};
+            return {date->date(), extension, reader.creationDateKey()};
     }
+    if (file)
+        return fromFile(*file);
+    reader.readExifInformationFromFile(path, look);
+    if (const ExifDate* date = reader.evaluateCreationDate())
+        return {date->date(), QStringLiteral("file"), reader.creationDateKey()};
     return {};
 }
 

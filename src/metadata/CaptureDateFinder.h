@@ -31,6 +31,9 @@ public:
     // The same, with the file itself already open as `file`.
     static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist,
                        const FileSource& file);
+    // The file's own date, the file open as `file`: for a caller that knows
+    // that no companion lies beside it.
+    static Result fromFile(const FileSource& file);
     // The path with its extension replaced by `extension`.
     static QString companionPath(const QString& path, const QString& extension);
 

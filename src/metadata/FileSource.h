@@ -45,9 +45,10 @@ public:
     quint64 bytesRead() const { return m_bytesRead; }
 
     static constexpr quint64 BlockSize = 4096;
-    // The opening bytes are read at once, in one call: a camera keeps its
-    // EXIF directories there, and every reader looks at them first.
-    static constexpr quint64 HeadSize = 2 * BlockSize;
+    // The opening block is kept in the object itself, without a lookup or
+    // an allocation: every reader looks at it first, and a camera JPEG's
+    // dates stand in it.
+    static constexpr quint64 HeadSize = BlockSize;
 
 private:
     void adopt(int descriptor);

@@ -101,6 +101,22 @@ constexpr bool sortedByTag()
 }
 static_assert(sortedByTag(), "findRule searches the table by halves");
 
+// The tags a date-only reader files or follows, taken from the table.
+constexpr std::array<uint16_t, 4> DateTags = [] {
+    std::array<uint16_t, 4> tags{};
+    std::size_t count = 0;
+    for (const TagRule& rule : Tags) {
+        if (rule.rule == Rule::Date || rule.rule == Rule::ExifPointer)
+            tags.at(count++) = rule.tag;
+    }
+    return tags;
+}();
+
+bool isDateTag(uint16_t tag)
+{
+    return std::find(DateTags.begin(), DateTags.end(), tag) != DateTags.end();
+}
+
 } // namespace
 
 TiffWalker::TiffWalker(ExifDictionary& dictionary, const ByteReader& buffer)
@@ -157,25 +173,15 @@ void TiffWalker::walk(quint64 position, int depth)
         const uint8_t* raw = whole ? table.data() + 12 * i : single.data();
         if (!whole && !m_buffer.readAt(position + 2 + 12 * i, single))
             return; // a truncated table ends the walk; what was read stays
-        Entry entry{uint16_t(decode(&raw[0], 2)), uint16_t(decode(&raw[2], 2)),
-                    decode(&raw[4], 4), decode(&raw[8], 4), {raw[8], raw[9], raw[10], raw[11]}};
+        const bool big = m_order == ByteOrder::Big;
+        const auto u16 = [big](const uint8_t* b) { return uint16_t(big ? b[0] << 8 | b[1] : b[1] << 8 | b[0]); };
+        const auto u32 = [big](const uint8_t* b) {
+            return big ? uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3]
+                       : uint32_t(b[3]) << 24 | uint32_t(b[2]) << 16 | uint32_t(b[1]) << 8 | b[0];
+        };
+        Entry entry{u16(&raw[0]), u16(&raw[2]), u32(&raw[4]), u32(&raw[8]), {raw[8], raw[9], raw[10], raw[11]}};
         record(entry, depth);
     }
-}
-
-uint32_t TiffWalker::decode(const uint8_t* bytes, int width) const
-{
-    const bool big = m_order == ByteOrder::Big;
-    if (width == 2)
-        return big ? uint32_t(bytes[0]) << 8 | bytes[1] : uint32_t(bytes[1]) << 8 | bytes[0];
-    if (width == 4) {
-        return big ? uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3]
-                   : uint32_t(bytes[3]) << 24 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[1]) << 8 | bytes[0];
-    }
-    uint32_t value = 0;
-    for (int i = 0; i < width; ++i)
-        value = (value << 8) | bytes[big ? i : width - 1 - i];
-    return value;
 }
 
 uint32_t TiffWalker::integer(const Entry& entry) const
@@ -201,6 +207,9 @@ uint32_t TiffWalker::lowIntegers(const Entry& entry) const
 
 void TiffWalker::record(const Entry& entry, int depth)
 {
+    // A reader that wants the date alone passes over every other tag at once.
+    if (m_dictionary.datesOnly() && !isDateTag(entry.tag))
+        return;
     const TagRule* rule = findRule(entry.tag);
     if (!rule)
         return;

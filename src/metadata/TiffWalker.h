@@ -46,7 +46,6 @@ private:
 
     void walk(quint64 position, int depth);
     void record(const Entry& entry, int depth);
-    uint32_t decode(const uint8_t* bytes, int width) const;
     uint32_t integer(const Entry& entry) const;
     uint32_t lowIntegers(const Entry& entry) const;
     void recordText(const QString& key, const Entry& entry);

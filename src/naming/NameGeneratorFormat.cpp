@@ -3,6 +3,8 @@
 // suffix, the prefix and the suffix.
 #include "naming/NameGenerator.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace lumenscribe {
@@ -13,7 +15,8 @@ constexpr int kYearWidth = 4;
 constexpr int kFieldWidth = 2;
 
 // Pads like printf's "%0*d": the sign counts toward the width. A name is
-// made for every photo of a run, so the digits go straight into the name.
+// made for every photo of a run, so the digits go straight into the name,
+// in one append.
 void appendPadded(QString& out, int number, int width)
 {
     char16_t digits[12];
@@ -23,12 +26,14 @@ void appendPadded(QString& out, int number, int width)
         digits[count++] = char16_t(u'0' + value % 10);
         value /= 10;
     } while (value != 0);
+    QVarLengthArray<char16_t, 16> text;
     if (number < 0)
-        out.append(u'-');
+        text.append(u'-');
     for (int i = count + (number < 0 ? 1 : 0); i < width; ++i)
-        out.append(u'0');
+        text.append(u'0');
     while (count > 0)
-        out.append(QChar(digits[--count]));
+        text.append(digits[--count]);
+    out.append(QStringView(text.constData(), text.size()));
 }
 
 QString padded(int number, int width)
@@ -98,10 +103,12 @@ QString NameGenerator::processFormatString(bool example)
     out.reserve(2 * length + 16); // dates widen their codes a little
     qsizetype i = 0;
     while (i < length) {
-        const char16_t c = format.at(i).unicode();
-        if (c != u'%') {
-            out.append(QChar(specialChars(c)));
-            ++i;
+        if (format.at(i) != u'%') {
+            // A run of literal text goes in with one append.
+            QVarLengthArray<char16_t, 32> literal;
+            for (; i < length && format.at(i) != u'%'; ++i)
+                literal.append(specialChars(format.at(i).unicode()));
+            out.append(QStringView(literal.constData(), literal.size()));
             continue;
         }
         if (i + 1 >= length)

@@ -1,6 +1,7 @@
 #include "naming/NativePath.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 
 #include <dirent.h>
@@ -80,6 +81,25 @@ bool usable(const QByteArray& native)
     return !native.isEmpty() && !native.contains('\0');
 }
 
+// Reading a photo's header to name it is not using the photo: its access
+// time stays as it was, which also spares the file system an inode update
+// per photo. Only the owner may ask that; after the first refusal the
+// process stops asking, so files of others cost no second open each.
+std::atomic<bool> s_askNoAtime{true};
+
+int openWithoutAtime(const QByteArray& native, int flags)
+{
+#ifdef O_NOATIME
+    if (s_askNoAtime.load(std::memory_order_relaxed)) {
+        const int fd = ::open(native.constData(), flags | O_NOATIME);
+        if (fd >= 0 || errno != EPERM)
+            return fd;
+        s_askNoAtime.store(false, std::memory_order_relaxed);
+    }
+#endif
+    return ::open(native.constData(), flags);
+}
+
 int closeAndAnswer(int fd, int answer)
 {
     ::close(fd);
@@ -146,7 +166,7 @@ int NativePath::openPlainFile(const QString& path, int& fd, quint64& size)
         return ENOENT;
     int opened = -1;
     do
-        opened = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+        opened = openWithoutAtime(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
     while (opened < 0 && errno == EINTR);
     if (opened < 0)
         return errno;
@@ -186,7 +206,7 @@ int NativePath::openForReading(const QString& path, int& fd, Look look, quint64*
     }
     int opened = -1;
     do
-        opened = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        opened = openWithoutAtime(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     while (opened < 0 && errno == EINTR);
     if (opened < 0)
         return errno;
