@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <string>
 
 namespace lumenscribe {
@@ -57,6 +58,13 @@ void appendString(std::string& line, QByteArrayView utf8)
 // A path whose bytes are not UTF-8 cannot be a JSON string: it goes as base64.
 void appendPath(std::string& line, const QString& path)
 {
+    if (QtPrivate::isAscii(QStringView(path))) {
+        // The bytes are the units: no need to make them first.
+        std::string ascii(std::size_t(path.size()), '\0');
+        std::transform(path.cbegin(), path.cend(), ascii.begin(), [](QChar c) { return char(c.unicode()); });
+        appendString(line, QByteArrayView(ascii.data(), qsizetype(ascii.size())));
+        return;
+    }
     const QByteArray bytes = FileSystem::encodePath(path);
     if (isUtf8(bytes)) {
         appendString(line, bytes);

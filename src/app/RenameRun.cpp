@@ -216,7 +216,8 @@ void RenameRun::processFile(const ListedFile& file, int index)
     FileWork work;
     work.path = path;
     work.size = status.size;
-    if (m_downloadOptions == 0)
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (m_downloadOptions == 0 && (slash <= 0 || QStringView(path).first(slash) != m_targetFolder))
         m_targetFolder = PathNames::folderOf(path);
     findDate(work, style, opened.isOpen() ? &opened : nullptr);
     opened.close();

@@ -112,6 +112,20 @@ constexpr std::array<uint16_t, 4> DateTags = [] {
     return tags;
 }();
 
+// The keys as strings made once, shared by every file's dictionary.
+const QString& keyOf(const TagRule& rule)
+{
+    static const auto keys = [] {
+        std::array<QString, std::size(Tags)> made;
+        for (std::size_t i = 0; i < std::size(Tags); ++i) {
+            if (Tags[i].key)
+                made[i] = QString::fromUtf16(Tags[i].key);
+        }
+        return made;
+    }();
+    return keys[std::size_t(&rule - Tags)];
+}
+
 bool isDateTag(uint16_t tag)
 {
     return std::find(DateTags.begin(), DateTags.end(), tag) != DateTags.end();
@@ -215,7 +229,7 @@ void TiffWalker::record(const Entry& entry, int depth)
         return;
     if (m_dictionary.datesOnly() && rule->rule != Rule::Date && rule->rule != Rule::ExifPointer)
         return;
-    const QString key = rule->key ? QString::fromUtf16(rule->key) : QString();
+    const QString& key = keyOf(*rule);
     switch (rule->rule) {
     case Rule::ExifPointer:
         walk(m_base + entry.value, depth + 1);

@@ -196,16 +196,33 @@ void NameGenerator::appendFileTypeSuffix(QString& out) const
     const qsizetype dot = extensionDot(name);
     if (dot < 0 || dot + 1 >= name.size())
         return;
-    QString extension = name.mid(dot + 1);
-    switch (m_fileTypeSuffixCase) {
-    case 0: break;
-    case 1: extension = extension.toLower(); break;
-    case 2: extension = extension.toUpper(); break;
-    default: return;
-    }
+    const QStringView extension = QStringView(name).sliced(dot + 1);
+    if (m_fileTypeSuffixCase < 0 || m_fileTypeSuffixCase > 2)
+        return;
     if (m_fileTypeSuffixDot)
         out.append(u'.');
-    out.append(extension);
+    // Camera extensions are ASCII: their case changes in place, unit by unit.
+    if (m_fileTypeSuffixCase == 0) {
+        out.append(extension);
+        return;
+    }
+    if (!QtPrivate::isAscii(extension)) {
+        out.append(m_fileTypeSuffixCase == 1 ? extension.toString().toLower() : extension.toString().toUpper());
+        return;
+    }
+    QVarLengthArray<char16_t, 16> changed;
+    for (const QChar c : extension) {
+        const char16_t unit = c.unicode();
+        const bool lower = unit >= u'a' && unit <= u'z';
+        const bool upper = unit >= u'A' && unit <= u'Z';
+        if (m_fileTypeSuffixCase == 1 && upper)
+            changed.append(char16_t(unit + 32));
+        else if (m_fileTypeSuffixCase == 2 && lower)
+            changed.append(char16_t(unit - 32));
+        else
+            changed.append(unit);
+    }
+    out.append(QStringView(changed.constData(), changed.size()));
 }
 
 QString NameGenerator::oldNameWithoutExtension() const

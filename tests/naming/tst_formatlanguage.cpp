@@ -54,6 +54,8 @@ void TestFormatLanguage::expansion_data()
     QTest::newRow("suffix as found, no dot")
         << "x%F" << "DSC.JpG" << noon << QVariantMap{{"fileTypeSuffixCase", 0}, {"fileTypeSuffixDot", false}}
         << 0 << "xJpG";
+    QTest::newRow("suffix lower, not ascii") << "%F" << QString::fromUtf8("a.JP\xc3\x89") << noon << none << 0
+                                             << QString::fromUtf8(".jp\xc3\xa9");
     QTest::newRow("suffix upper") << "%F" << "a.b.tif" << noon << QVariantMap{{"fileTypeSuffixCase", 2}} << 0
                                   << ".TIF";
     QTest::newRow("no extension, no dot") << "x%F" << "/p/README" << noon << none << 0 << "x";
