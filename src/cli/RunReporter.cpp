@@ -80,12 +80,17 @@ QString RunReporter::plainLine(const FileReport& report) const
     switch (report.action) {
     case FileReport::Action::Renamed: {
         // A rename in place shows the new name alone, a move the whole path.
-        const QString target = PathNames::folderOf(report.target) == PathNames::folderOf(report.source)
-                                   ? PathNames::lastComponent(report.target)
-                                   : report.target;
+        const qsizetype slash = report.target.lastIndexOf(u'/');
+        const bool inPlace = (slash > 0 && report.source.lastIndexOf(u'/') == slash &&
+                              QStringView(report.source).first(slash) == QStringView(report.target).first(slash)) ||
+                             PathNames::folderOf(report.target) == PathNames::folderOf(report.source);
+        const QStringView target = inPlace ? QStringView(report.target).sliced(slash + 1) : QStringView(report.target);
         if (m_dryRun)
             return QStringLiteral("%1 -> %2  (%3%4)").arg(report.source, target, date(), source());
-        return QStringLiteral("%1 -> %2").arg(report.source, target);
+        // Made by hand: a line per file, and arg() parses its pattern each time.
+        QString line;
+        line.reserve(report.source.size() + 4 + target.size());
+        return line.append(report.source).append(QStringView(u" -> ")).append(target);
     }
     case FileReport::Action::Deleted:
         return QStringLiteral("%1 %2").arg(m_dryRun ? QStringLiteral("would delete") : QStringLiteral("deleted"),

@@ -105,8 +105,6 @@ std::unique_ptr<ExifValue> plainEntry(const QString& key)
         entry->setMaxLength(4);
         return entry;
     }
-    if (ExifDictionary::isDateKey(key))
-        return std::make_unique<ExifDate>();
     if (isOneOf(key, {u"ExposureTime", u"CompressedBitsPerPixel", u"XResolution", u"YResolution",
                       u"FocalLength", u"FNumber", u"ShutterSpeedValue", u"ExposureBiasValue",
                       u"MaxApertureValue", u"SubjectDistance"}))
@@ -130,7 +128,8 @@ ExifValue* ExifDictionary::createDictionaryEntry(const QString& key)
 {
     if (m_datesOnly && !isDateKey(key))
         return nullptr;
-    std::unique_ptr<ExifValue> entry = optionEntry(key);
+    // Dates first: they are the one entry every file gets.
+    std::unique_ptr<ExifValue> entry = isDateKey(key) ? std::make_unique<ExifDate>() : optionEntry(key);
     if (!entry)
         entry = plainEntry(key);
     if (!entry)

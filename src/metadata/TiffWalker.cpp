@@ -319,9 +319,11 @@ bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
 // holds three dates, so converting one instead of three is worth it.
 void TiffWalker::fileWinningDate()
 {
-    for (const char16_t* key : {u"DateTimeOriginal", u"DateTimeDigitized", u"DateTime"}) {
+    static const QString keys[] = {QStringLiteral("DateTimeOriginal"), QStringLiteral("DateTimeDigitized"),
+                                   QStringLiteral("DateTime")};
+    for (const QString& key : keys) {
         for (auto it = m_dates.rbegin(); it != m_dates.rend(); ++it) {
-            if (it->first == QStringView(key) && fileDate(it->first, it->second)) {
+            if (it->first == key && fileDate(it->first, it->second)) {
                 m_dates.clear();
                 return;
             }
