@@ -4,7 +4,6 @@
 
 #include <QJsonDocument>
 
-#include <algorithm>
 #include <string>
 
 namespace lumenscribe {
@@ -31,10 +30,11 @@ bool isUtf8(const QByteArray& bytes)
 
 // A JSON string of UTF-8 bytes: quotes, backslashes and control characters
 // escaped, everything else as it is, in runs.
-void appendString(std::string& line, QByteArrayView utf8)
+void appendString(std::string& line, QByteArrayView utf8, bool quoted = true)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    line += '"';
+    if (quoted)
+        line += '"';
     const char* run = utf8.data();
     const char* const end = run + utf8.size();
     for (const char* c = run; c != end; ++c) {
@@ -52,17 +52,24 @@ void appendString(std::string& line, QByteArrayView utf8)
         }
     }
     line.append(run, end);
-    line += '"';
+    if (quoted)
+        line += '"';
 }
 
 // A path whose bytes are not UTF-8 cannot be a JSON string: it goes as base64.
 void appendPath(std::string& line, const QString& path)
 {
     if (QtPrivate::isAscii(QStringView(path))) {
-        // The bytes are the units: no need to make them first.
-        std::string ascii(std::size_t(path.size()), '\0');
-        std::transform(path.cbegin(), path.cend(), ascii.begin(), [](QChar c) { return char(c.unicode()); });
-        appendString(line, QByteArrayView(ascii.data(), qsizetype(ascii.size())));
+        // The bytes are the units: written as they are read.
+        line += '"';
+        for (const QChar c : path) {
+            const char byte = char(c.unicode());
+            if (byte >= 0x20 && byte != '"' && byte != '\\')
+                line += byte;
+            else
+                appendString(line, QByteArrayView(&byte, 1), false);
+        }
+        line += '"';
         return;
     }
     const QByteArray bytes = FileSystem::encodePath(path);

@@ -42,6 +42,11 @@ void ExifScanner::scan(ExifDictionary& dictionary, const ByteReader& buffer)
             nextWindow = std::min(nextWindow * 2, LargestWindow);
         }
         const QByteArrayView here = QByteArrayView(window).sliced(qsizetype(p - start));
+        // Most bytes start none of the marks: one look at the first byte.
+        if (const char first = here.front(); first != 'T' && first != 'E' && first != 'I' && first != 'M') {
+            ++p;
+            continue;
+        }
         if (here.startsWith("TimeDate=")) {
             storeTimeDate(dictionary, buffer, p + 9);
             return;

@@ -1,5 +1,7 @@
 #include "metadata/IsoBmffReader.h"
 
+#include <array>
+
 #include "metadata/ExifDate.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/IsoItemLocator.h"
@@ -61,11 +63,12 @@ std::optional<IsoBmffReader::Box> IsoBmffReader::findBox(const ByteReader& reade
 
 bool IsoBmffReader::matches(const ByteReader& file)
 {
-    if (file.matchesAt(4, "ftyp"))
-        return true;
-    const QByteArray type = file.bytesUpTo(4, 4);
-    for (const char* first : {"moov", "mdat", "wide", "free", "skip", "pnot"}) {
-        if (type == first)
+    std::array<uint8_t, 4> bytes{};
+    if (!file.readAt(4, bytes))
+        return false;
+    const QByteArrayView type(bytes.data(), 4);
+    for (const char* first : {"ftyp", "moov", "mdat", "wide", "free", "skip", "pnot"}) {
+        if (type == QByteArrayView(first, 4))
             return true;
     }
     return false;

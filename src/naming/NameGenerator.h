@@ -6,6 +6,7 @@
 #include "naming/Instant.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <QVariantMap>
 
 #include <array>
@@ -98,7 +99,10 @@ public:
     // --- the format language ---
     QString processFormatString(bool example);
     QString processDigitFormat(char16_t selector, int number, int digits) const;
-    void appendDigitFormat(QString& out, char16_t selector, int number, int digits) const;
+    // A name is put together in place, then made a QString once: a name is
+    // made for every photo of a run.
+    using NameText = QVarLengthArray<char16_t, 128>;
+    void appendDigitFormat(NameText& out, char16_t selector, int number, int digits) const;
     void makeSubString(int slot);
     static char16_t specialChars(char16_t c);
 
@@ -112,10 +116,10 @@ public:
     static OptionalInstant fileCreationDateForFile(const QString& path);
 
 private:
-    void appendCode(QString& out, char16_t code, char16_t selector);
-    void appendHour(QString& out, char16_t selector) const;
-    void appendCounter(QString& out);
-    void appendFileTypeSuffix(QString& out) const;
+    void appendCode(NameText& out, char16_t code, char16_t selector);
+    void appendHour(NameText& out, char16_t selector) const;
+    void appendCounter(NameText& out);
+    void appendFileTypeSuffix(NameText& out) const;
     QString oldNameWithoutExtension() const;
     QString searchFreeName(const QString& path, Instant date, const QString& firstName);
     void applySettings(const QVariantMap& dictionary);

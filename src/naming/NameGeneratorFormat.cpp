@@ -17,7 +17,7 @@ constexpr int kFieldWidth = 2;
 // Pads like printf's "%0*d": the sign counts toward the width. A name is
 // made for every photo of a run, so the digits go straight into the name,
 // in one append.
-void appendPadded(QString& out, int number, int width)
+void appendPadded(QVarLengthArray<char16_t, 128>& out, int number, int width)
 {
     char16_t digits[12];
     int count = 0;
@@ -26,21 +26,24 @@ void appendPadded(QString& out, int number, int width)
         digits[count++] = char16_t(u'0' + value % 10);
         value /= 10;
     } while (value != 0);
-    QVarLengthArray<char16_t, 16> text;
     if (number < 0)
-        text.append(u'-');
+        out.append(u'-');
     for (int i = count + (number < 0 ? 1 : 0); i < width; ++i)
-        text.append(u'0');
+        out.append(u'0');
     while (count > 0)
-        text.append(digits[--count]);
-    out.append(QStringView(text.constData(), text.size()));
+        out.append(digits[--count]);
+}
+
+void add(QVarLengthArray<char16_t, 128>& out, QStringView text)
+{
+    out.append(text.utf16(), text.size());
 }
 
 QString padded(int number, int width)
 {
-    QString out;
+    QVarLengthArray<char16_t, 128> out;
     appendPadded(out, number, width);
-    return out;
+    return QString(reinterpret_cast<const QChar*>(out.constData()), out.size());
 }
 
 bool isDigit(char16_t c)
@@ -70,12 +73,12 @@ char16_t NameGenerator::specialChars(char16_t c)
     return (c == u':' || c == u'/' || c == u'\\') ? u'-' : c;
 }
 
-void NameGenerator::appendDigitFormat(QString& out, char16_t selector, int number, int digits) const
+void NameGenerator::appendDigitFormat(NameText& out, char16_t selector, int number, int digits) const
 {
     if (selector == 0)
         appendPadded(out, number, digits);
     else
-        out.append(processDigitFormat(selector, number, digits));
+        add(out, processDigitFormat(selector, number, digits));
 }
 
 QString NameGenerator::processDigitFormat(char16_t selector, int number, int digits) const
@@ -97,18 +100,15 @@ QString NameGenerator::processFormatString(bool example)
 {
     m_containsCounter = false;
     m_containsSecondsField = false;
-    QString out;
+    NameText out;
     const QString& format = m_formatString;
     const qsizetype length = format.size();
-    out.reserve(2 * length + 16); // dates widen their codes a little
     qsizetype i = 0;
     while (i < length) {
-        if (format.at(i) != u'%') {
-            // A run of literal text goes in with one append.
-            QVarLengthArray<char16_t, 32> literal;
-            for (; i < length && format.at(i) != u'%'; ++i)
-                literal.append(specialChars(format.at(i).unicode()));
-            out.append(QStringView(literal.constData(), literal.size()));
+        const char16_t c = format.at(i).unicode();
+        if (c != u'%') {
+            out.append(specialChars(c));
+            ++i;
             continue;
         }
         if (i + 1 >= length)
@@ -125,10 +125,10 @@ QString NameGenerator::processFormatString(bool example)
             continue;
         appendCode(out, code, selector);
     }
-    return out;
+    return QString(reinterpret_cast<const QChar*>(out.constData()), out.size());
 }
 
-void NameGenerator::appendCode(QString& out, char16_t code, char16_t selector)
+void NameGenerator::appendCode(NameText& out, char16_t code, char16_t selector)
 {
     switch (code) {
     case u'%': out.append(u'%'); break;
@@ -143,32 +143,34 @@ void NameGenerator::appendCode(QString& out, char16_t code, char16_t selector)
         break;
     case u'A':
         if (m_timeFormat == 1)
-            out.append(m_hour < 12 ? u"AM" : u"PM");
+            add(out, m_hour < 12 ? u"AM" : u"PM");
         else if (m_timeFormat == 2)
-            out.append(m_hour < 12 ? u"am" : u"pm");
+            add(out, m_hour < 12 ? u"am" : u"pm");
         break;
     case u'C': appendCounter(out); break;
     case u'Q':
-        out.append(m_seqCounterDigits > 0 ? padded(m_seqCounter, m_seqCounterDigits)
-                                          : QString::number(m_seqCounter));
+        if (m_seqCounterDigits > 0)
+            appendPadded(out, m_seqCounter, m_seqCounterDigits);
+        else
+            add(out, QString::number(m_seqCounter));
         break;
     case u'F': appendFileTypeSuffix(out); break;
-    case u'O': out.append(lastPathComponent(m_fileName)); break;
-    case u'o': out.append(oldNameWithoutExtension()); break;
-    case u'P': out.append(m_prefixString); break;
-    case u'S': out.append(m_suffixString); break;
+    case u'O': add(out, lastPathComponent(m_fileName)); break;
+    case u'o': add(out, oldNameWithoutExtension()); break;
+    case u'P': add(out, m_prefixString); break;
+    case u'S': add(out, m_suffixString); break;
     case u'U':
         if (selector >= u'1' && selector <= u'4') {
             const int slot = selector - u'1';
             makeSubString(slot);
-            out.append(m_subString[slot]);
+            add(out, m_subString[slot]);
         }
         break;
     default: break; // unknown codes write nothing
     }
 }
 
-void NameGenerator::appendHour(QString& out, char16_t selector) const
+void NameGenerator::appendHour(NameText& out, char16_t selector) const
 {
     int hour = m_hour;
     if (m_timeFormat != 0) {
@@ -179,18 +181,18 @@ void NameGenerator::appendHour(QString& out, char16_t selector) const
     appendDigitFormat(out, selector, hour, kFieldWidth);
 }
 
-void NameGenerator::appendCounter(QString& out)
+void NameGenerator::appendCounter(NameText& out)
 {
     m_containsCounter = true;
     if (m_counterOnlyShowForIdenticalFiles && m_counter < 1)
         return;
     const int value = m_counterStartsFromZero ? m_counter : m_counter + 1;
     for (const QChar c : m_counterPrefix)
-        out.append(QChar(specialChars(c.unicode())));
-    out.append(padded(value, m_counterDigits));
+        out.append(specialChars(c.unicode()));
+    appendPadded(out, value, m_counterDigits);
 }
 
-void NameGenerator::appendFileTypeSuffix(QString& out) const
+void NameGenerator::appendFileTypeSuffix(NameText& out) const
 {
     const QString name = lastPathComponent(m_fileName);
     const qsizetype dot = extensionDot(name);
@@ -203,26 +205,24 @@ void NameGenerator::appendFileTypeSuffix(QString& out) const
         out.append(u'.');
     // Camera extensions are ASCII: their case changes in place, unit by unit.
     if (m_fileTypeSuffixCase == 0) {
-        out.append(extension);
+        add(out, extension);
         return;
     }
     if (!QtPrivate::isAscii(extension)) {
-        out.append(m_fileTypeSuffixCase == 1 ? extension.toString().toLower() : extension.toString().toUpper());
+        add(out, m_fileTypeSuffixCase == 1 ? extension.toString().toLower() : extension.toString().toUpper());
         return;
     }
-    QVarLengthArray<char16_t, 16> changed;
     for (const QChar c : extension) {
         const char16_t unit = c.unicode();
         const bool lower = unit >= u'a' && unit <= u'z';
         const bool upper = unit >= u'A' && unit <= u'Z';
         if (m_fileTypeSuffixCase == 1 && upper)
-            changed.append(char16_t(unit + 32));
+            out.append(char16_t(unit + 32));
         else if (m_fileTypeSuffixCase == 2 && lower)
-            changed.append(char16_t(unit - 32));
+            out.append(char16_t(unit - 32));
         else
-            changed.append(unit);
+            out.append(unit);
     }
-    out.append(QStringView(changed.constData(), changed.size()));
 }
 
 QString NameGenerator::oldNameWithoutExtension() const
