@@ -48,6 +48,7 @@ private slots:
     void openForReading_data();
     void openForReading();
     void unreadableFileAnswersEacces();
+    void readingLeavesTheAccessTime();
 };
 
 void TestNativePath::bytesSurviveTheRoundTrip_data()
@@ -216,6 +217,30 @@ void TestNativePath::unreadableFileAnswersEacces()
     int fd = -1;
     QCOMPARE(NativePath::openForReading(NativePath::decode(raw), fd), EACCES);
     QCOMPARE(fd, -1);
+}
+
+void TestNativePath::readingLeavesTheAccessTime()
+{
+    // Naming a photo is not using it. An access time older than the
+    // modification time is one that relatime would bring forward on a read.
+    test::ScratchFolder dir;
+    const QByteArray raw = QFile::encodeName(dir.filePath(QStringLiteral("IMG_0001.JPG")));
+    QVERIFY(makeFile(raw, "data"));
+    const timespec times[2] = {{1000000000, 0}, {1500000000, 0}}; // access, modification
+    QVERIFY(::utimensat(AT_FDCWD, raw.constData(), times, 0) == 0);
+    for (const bool plain : {true, false}) {
+        int fd = -1;
+        quint64 size = 0;
+        QCOMPARE(plain ? NativePath::openPlainFile(NativePath::decode(raw), fd, size)
+                       : NativePath::openForReading(NativePath::decode(raw), fd),
+                 0);
+        char buffer[4];
+        QCOMPARE(::pread(fd, buffer, sizeof buffer, 0), ssize_t(4));
+        ::close(fd);
+        struct stat info{};
+        QVERIFY(::stat(raw.constData(), &info) == 0);
+        QCOMPARE(qint64(info.st_atim.tv_sec), qint64(1000000000));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNativePath)
