@@ -3,6 +3,8 @@
 // gives (a full disk, a read-only card, a second file system).
 #pragma once
 
+#include "naming/NativePath.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -32,14 +34,6 @@ struct FileStatus
     bool isRegularFile() const;
     bool isFolder() const;
     quint32 permissions() const { return mode & 07777u; }
-};
-
-struct FolderEntry
-{
-    QString name;
-    // The type bits (S_IFMT) the listing gave, or 0 where the file system
-    // leaves them out and only a status call can tell.
-    quint32 type = 0;
 };
 
 class FileSystem

@@ -3,7 +3,6 @@
 #include "app/TrashCan.h"
 
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -51,21 +50,6 @@ timespec toTimespec(std::optional<FileTime> time)
     out.tv_sec = time_t(time->seconds);
     out.tv_nsec = long(time->nanoseconds);
     return out;
-}
-
-// The listing's type as st_mode bits; 0 where the file system left it out.
-quint32 typeOf(unsigned char type)
-{
-    switch (type) {
-    case DT_REG: return S_IFREG;
-    case DT_DIR: return S_IFDIR;
-    case DT_LNK: return S_IFLNK;
-    case DT_FIFO: return S_IFIFO;
-    case DT_CHR: return S_IFCHR;
-    case DT_BLK: return S_IFBLK;
-    case DT_SOCK: return S_IFSOCK;
-    default: return 0;
-    }
 }
 
 } // namespace
@@ -238,24 +222,7 @@ int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries
     QByteArray name;
     if (!encode(path, name))
         return EINVAL;
-    DIR* folder = ::opendir(name.constData());
-    if (!folder)
-        return errno;
-    entries.clear();
-    int error = 0;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(folder);
-        if (!entry) {
-            error = errno;
-            break;
-        }
-        const QByteArray entryName(entry->d_name);
-        if (entryName != "." && entryName != "..")
-            entries.append({FileSystem::decodePath(entryName), typeOf(entry->d_type)});
-    }
-    ::closedir(folder);
-    return error;
+    return NativePath::listFolder(path, entries);
 }
 
 int PosixFileSystem::moveToTrash(const QString& path, QString& trashedPath)

@@ -106,6 +106,21 @@ int closeAndAnswer(int fd, int answer)
     return answer;
 }
 
+// The listing's type as st_mode bits; 0 where the file system left it out.
+quint32 typeOf(unsigned char type)
+{
+    switch (type) {
+    case DT_REG: return S_IFREG;
+    case DT_DIR: return S_IFDIR;
+    case DT_LNK: return S_IFLNK;
+    case DT_FIFO: return S_IFIFO;
+    case DT_CHR: return S_IFCHR;
+    case DT_BLK: return S_IFBLK;
+    case DT_SOCK: return S_IFSOCK;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 QString NativePath::decode(const QByteArray& path)
@@ -222,9 +237,9 @@ int NativePath::openForReading(const QString& path, int& fd, Look look, quint64*
     return 0;
 }
 
-int NativePath::listFolder(const QString& path, QStringList& names)
+int NativePath::listFolder(const QString& path, QList<FolderEntry>& entries)
 {
-    names.clear();
+    entries.clear();
     const QByteArray native = encode(path);
     if (!usable(native))
         return ENOENT;
@@ -241,11 +256,11 @@ int NativePath::listFolder(const QString& path, QStringList& names)
         }
         const QByteArray name(entry->d_name);
         if (name != "." && name != "..")
-            names.append(decode(name));
+            entries.append({decode(name), typeOf(entry->d_type)});
     }
     ::closedir(folder);
     if (failure != 0)
-        names.clear();
+        entries.clear();
     return failure;
 }
 

@@ -9,9 +9,18 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 namespace lumenscribe {
+
+struct FolderEntry
+{
+    QString name;
+    // The type bits (S_IFMT) the listing gave, or 0 where the file system
+    // leaves them out and only a status call can tell.
+    quint32 type = 0;
+};
 
 class NativePath
 {
@@ -49,9 +58,10 @@ public:
     // 0 when nothing can be found there.
     static quint32 fileType(const QString& path);
 
-    // Names in the folder as decode() gives them, without "." and "..", in
-    // no particular order. Answers 0 or the errno value of the failure.
-    static int listFolder(const QString& path, QStringList& names);
+    // Entries of the folder, names as decode() gives them, without "." and
+    // "..", in no particular order, with the types the listing tells.
+    // Answers 0 or the errno value of the failure (and then no entries).
+    static int listFolder(const QString& path, QList<FolderEntry>& entries);
 };
 
 } // namespace lumenscribe

@@ -1,13 +1,6 @@
 // Every input the fuzzer once broke the reader with, fed again to the same
 // readers the fuzz target calls, so that the fault cannot come back quietly.
-#include "metadata/CrwReader.h"
-#include "metadata/ExifAccess.h"
-#include "metadata/FreeFormDate.h"
-#include "metadata/IsoBmffReader.h"
-#include "metadata/JpegMarkerReader.h"
-#include "metadata/MemorySource.h"
-#include "metadata/PngReader.h"
-#include "metadata/RiffReader.h"
+#include "ReadEveryWay.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,27 +11,6 @@ using namespace lumenscribe;
 namespace {
 
 const QString RegressionFolder = QStringLiteral(LUMENSCRIBE_TESTDATA "/../metadata/fuzz-regressions");
-
-// The fuzz target's calls, on one input.
-void readEveryWay(const QByteArray& bytes)
-{
-    const MemorySource source(bytes);
-    const ByteReader buffer(source);
-    ExifAccess reader;
-    reader.readExifInformationFromSource(source);
-    reader.readExifInformationFromBuffer(QByteArrayView(bytes));
-    for (const auto& [key, value] : reader.exifDict().entries())
-        (void)value->stringValue();
-    ExifDictionary dictionary;
-    CrwReader::read(dictionary, buffer);
-    RiffReader::readDate(dictionary, buffer);
-    RiffReader::readWebP(dictionary, buffer);
-    IsoBmffReader::readStillImage(dictionary, buffer);
-    IsoBmffReader::readMovieDate(dictionary, buffer);
-    PngReader::read(dictionary, buffer);
-    JpegMarkerReader::read(dictionary, buffer);
-    (void)FreeFormDate::parse(QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 64)));
-}
 
 } // namespace
 
@@ -72,7 +44,7 @@ void TestFuzzRegressions::findingsStayFixed()
         QVERIFY(file.open(QIODevice::ReadOnly));
         bytes = file.readAll();
     }
-    readEveryWay(bytes); // a crash or a sanitizer report fails the test
+    fuzz::readEveryWay(bytes); // a crash or a sanitizer report fails the test
 }
 
 QTEST_APPLESS_MAIN(TestFuzzRegressions)

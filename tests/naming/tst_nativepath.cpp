@@ -114,25 +114,27 @@ void TestNativePath::listerGivesNamesBack()
         QVERIFY2(makeFile(folder + '/' + name), name.constData());
     QVERIFY(::mkdir(folder + "/sub\xe9", 0755) == 0);
 
-    QStringList listed;
+    QList<FolderEntry> listed;
     QCOMPARE(NativePath::listFolder(dir.path(), listed), 0);
     QList<QByteArray> back;
-    for (const QString& name : listed)
-        back.append(NativePath::encode(name));
+    for (const FolderEntry& entry : listed) {
+        back.append(NativePath::encode(entry.name));
+        QCOMPARE(entry.type, entry.name.startsWith(u"sub") ? quint32(S_IFDIR) : quint32(S_IFREG));
+    }
     std::sort(back.begin(), back.end());
     QList<QByteArray> expected = names;
     expected.append("sub\xe9");
     std::sort(expected.begin(), expected.end());
     QCOMPARE(back, expected);
-    for (const QString& name : listed)
-        QVERIFY(FileProbe::exists(dir.path() + u'/' + name));
+    for (const FolderEntry& entry : listed)
+        QVERIFY(FileProbe::exists(dir.path() + u'/' + entry.name));
 }
 
 void TestNativePath::listerReportsFailures()
 {
     test::ScratchFolder dir;
     QVERIFY(makeFile(QFile::encodeName(dir.filePath(QStringLiteral("file")))));
-    QStringList names{QStringLiteral("stale")};
+    QList<FolderEntry> names{{QStringLiteral("stale")}};
     QCOMPARE(NativePath::listFolder(dir.filePath(QStringLiteral("missing")), names), ENOENT);
     QVERIFY(names.isEmpty());
     QCOMPARE(NativePath::listFolder(dir.filePath(QStringLiteral("file")), names), ENOTDIR);

@@ -1,0 +1,46 @@
+// What the metadata fuzzer does with one input: the whole container choice,
+// the byte scan alone, and each container reader on its own, so that a
+// reader the container tests would not reach is still exercised. The test
+// suite replays the fuzzer's findings through this same function.
+#pragma once
+
+#include "metadata/ByteReader.h"
+#include "metadata/CrwReader.h"
+#include "metadata/ExifAccess.h"
+#include "metadata/ExifDictionary.h"
+#include "metadata/FreeFormDate.h"
+#include "metadata/IsoBmffReader.h"
+#include "metadata/JpegMarkerReader.h"
+#include "metadata/MemorySource.h"
+#include "metadata/PngReader.h"
+#include "metadata/RiffReader.h"
+
+#include <QByteArrayView>
+
+#include <algorithm>
+
+namespace lumenscribe::fuzz {
+
+inline void readEveryWay(QByteArrayView bytes)
+{
+    const MemorySource source(bytes);
+    const ByteReader buffer(source);
+
+    ExifAccess reader;
+    reader.readExifInformationFromSource(source);
+    reader.readExifInformationFromBuffer(bytes);
+    for (const auto& [key, value] : reader.exifDict().entries())
+        (void)value->stringValue();
+
+    ExifDictionary dictionary;
+    CrwReader::read(dictionary, buffer);
+    RiffReader::readDate(dictionary, buffer);
+    RiffReader::readWebP(dictionary, buffer);
+    IsoBmffReader::readStillImage(dictionary, buffer);
+    IsoBmffReader::readMovieDate(dictionary, buffer);
+    PngReader::read(dictionary, buffer);
+    JpegMarkerReader::read(dictionary, buffer);
+    (void)FreeFormDate::parse(bytes.first(std::min<qsizetype>(bytes.size(), 64)));
+}
+
+} // namespace lumenscribe::fuzz
