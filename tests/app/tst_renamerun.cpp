@@ -2,7 +2,7 @@
 // what lands on disk and what the person is told.
 #include "FaultyFileSystem.h"
 #include "TestFiles.h"
-#include "ScriptedFrontEnd.h"
+#include "RunBench.h"
 #include "app/CIWController.h"
 #include "app/LocalizedStrings.h"
 #include "app/MainController.h"
@@ -10,13 +10,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <utime.h>
 
 using namespace lumenscribe;
+using lumenscribe::test::RunBench;
 using lumenscribe::test::ScriptedFrontEnd;
 using lumenscribe::test::contentOf;
 using lumenscribe::test::tree;
@@ -66,36 +66,28 @@ private slots:
 private:
     void runOn(const QStringList& paths);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RunBench> m_bench;
     QString m_root;
-    std::unique_ptr<MainController> m_controller;
-    std::unique_ptr<ScriptedFrontEnd> m_frontEnd;
+    MainController* m_controller = nullptr;
+    ScriptedFrontEnd* m_frontEnd = nullptr;
 };
 
 void TestRenameRun::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_root = m_dir->filePath(QStringLiteral("card"));
-    QDir().mkpath(m_root);
-    m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
-    m_controller->initApplication();
-    m_controller->setConfirmEachFile(false);
-    m_controller->setJournalFolder(m_dir->filePath(QStringLiteral("journals")));
-    // A trash of this test's own: the suite runs each test twice at once.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("share"))));
-    m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
+    m_bench = std::make_unique<RunBench>();
+    m_controller = m_bench->controller.get();
+    m_frontEnd = m_bench->frontEnd.get();
+    m_root = m_bench->card();
 }
 
 void TestRenameRun::cleanup()
 {
-    m_frontEnd.reset();
-    m_controller.reset();
+    m_bench.reset();
 }
 
 void TestRenameRun::runOn(const QStringList& paths)
 {
-    m_controller->applicationOpenFiles(paths);
-    m_controller->waitForRun();
+    m_bench->runOn(paths);
     QVERIFY(m_frontEnd->ended);
     QVERIFY(!m_controller->threadCreated.load());
 }
@@ -253,7 +245,7 @@ void TestRenameRun::takenTargetIsNeverOverwritten()
 
 void TestRenameRun::datedFolderMadeAndUsed()
 {
-    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    const QString download = m_bench->path(QStringLiteral("photos"));
     QDir().mkpath(download);
     copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
     m_controller->setDownloadOptions(2);
@@ -268,7 +260,7 @@ void TestRenameRun::datedFolderMadeAndUsed()
 
 void TestRenameRun::datedFolderRemovedWhenNothingMoved()
 {
-    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    const QString download = m_bench->path(QStringLiteral("photos"));
     QDir().mkpath(download);
     writeFile(m_root + QStringLiteral("/a.gif"), "x");
     m_controller->setDeleteFilesOptions(1);
@@ -282,7 +274,7 @@ void TestRenameRun::datedFolderCannotBeCreated()
 {
     copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
     m_controller->setDownloadOptions(2);
-    m_controller->setDownloadDestinationFolder(m_dir->filePath(QStringLiteral("missing")));
+    m_controller->setDownloadDestinationFolder(m_bench->path(QStringLiteral("missing")));
     runOn({m_root});
     QCOMPARE(m_frontEnd->alerts,
              QStringList{LocalizedStrings::shared().text(QStringLiteral("AlertPanelFolderCreateError"))});
@@ -294,7 +286,7 @@ void TestRenameRun::datedFolderCannotBeCreated()
 void TestRenameRun::missingDownloadFolderCreatesNothing()
 {
     copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
-    const QString missing = m_dir->filePath(QStringLiteral("missing"));
+    const QString missing = m_bench->path(QStringLiteral("missing"));
     m_controller->setDownloadOptions(1);
     m_controller->setDownloadDestinationFolder(missing);
     m_frontEnd->ciwAnswers = {4};
@@ -306,10 +298,10 @@ void TestRenameRun::missingDownloadFolderCreatesNothing()
 
 void TestRenameRun::pathsDroppedDuringARunJoinIt()
 {
-    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    const QString download = m_bench->path(QStringLiteral("photos"));
     QDir().mkpath(download);
     copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
-    const QString later = m_dir->filePath(QStringLiteral("later/2.jpg"));
+    const QString later = m_bench->path(QStringLiteral("later/2.jpg"));
     copyData(QStringLiteral("exiv2-nikon-d70.jpg"), later);
     m_controller->setDownloadOptions(2);
     m_controller->setDownloadDestinationFolder(download);
@@ -332,7 +324,7 @@ void TestRenameRun::countersAdvanceAsFilesAreSeen()
     copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/2.jpg"));
     m_controller->setConfirmEachFile(true);
     m_frontEnd->ciwAnswers = {2, 2}; // don't rename: the numbers still advance
-    runOn({m_root, m_dir->filePath(QStringLiteral("gone.jpg"))});
+    runOn({m_root, m_bench->path(QStringLiteral("gone.jpg"))});
     QCOMPARE(m_controller->fileSeqCounter(), 2);
     QCOMPARE(m_controller->folderSeqCounter(), 1); // in place, still one per run
 }
@@ -342,7 +334,7 @@ void TestRenameRun::crossDeviceMove()
     FaultyFileSystem fileSystem;
     fileSystem.fail(FaultyFileSystem::RenameNoReplace, 1, EXDEV);
     m_controller->setFileSystem(&fileSystem);
-    const QString download = m_dir->filePath(QStringLiteral("photos"));
+    const QString download = m_bench->path(QStringLiteral("photos"));
     QDir().mkpath(download);
     copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
     m_controller->setDownloadOptions(1);

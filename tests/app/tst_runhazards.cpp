@@ -1,14 +1,13 @@
 // The run against hostile folders and races: odd names, links, loops,
 // unreadable folders, pipes, and a target that appears at the last moment.
 #include "FaultyFileSystem.h"
-#include "ScriptedFrontEnd.h"
+#include "RunBench.h"
 #include "app/FolderExpander.h"
 #include "app/MainController.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -18,6 +17,7 @@
 #include <utime.h>
 
 using namespace lumenscribe;
+using lumenscribe::test::RunBench;
 using lumenscribe::test::ScriptedFrontEnd;
 
 namespace {
@@ -73,34 +73,23 @@ private slots:
     void hundredThousandFilesAreListedOnce();
 
 private:
-    void runOn(const QStringList& paths)
-    {
-        m_controller->applicationOpenFiles(paths);
-        m_controller->waitForRun();
-    }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RunBench> m_bench;
     QByteArray m_card;
-    std::unique_ptr<MainController> m_controller;
-    std::unique_ptr<ScriptedFrontEnd> m_frontEnd;
+    MainController* m_controller = nullptr;
+    ScriptedFrontEnd* m_frontEnd = nullptr;
 };
 
 void TestRunHazards::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_card = QFile::encodeName(m_dir->filePath(QStringLiteral("card")));
-    QVERIFY(::mkdir(m_card.constData(), 0755) == 0);
-    m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
-    m_controller->initApplication();
-    m_controller->setConfirmEachFile(false);
-    m_controller->setJournalFolder(m_dir->filePath(QStringLiteral("journals")));
-    m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
+    m_bench = std::make_unique<RunBench>();
+    m_controller = m_bench->controller.get();
+    m_frontEnd = m_bench->frontEnd.get();
+    m_card = QFile::encodeName(m_bench->card());
 }
 
 void TestRunHazards::cleanup()
 {
-    m_frontEnd.reset();
-    m_controller.reset();
+    m_bench.reset();
 }
 
 void TestRunHazards::oddNamesAreRenamedOrReported()
@@ -111,7 +100,7 @@ void TestRunHazards::oddNamesAreRenamedOrReported()
     makeFile(m_card + "/new\nline.jpg", "newline", base + 60);
     makeFile(m_card + "/-rf.jpg", "dash", base + 120);
     makeFile(m_card + '/' + QByteArray(251, 'x') + ".jpg", "long", base + 180);
-    runOn({FileSystem::decodePath(m_card)});
+    m_bench->runOn({FileSystem::decodePath(m_card)});
     const QMap<QByteArray, QByteArray> after = rawTree(m_card);
     QCOMPARE(after.size(), 4);
     for (auto it = after.cbegin(); it != after.cend(); ++it)
@@ -124,7 +113,7 @@ void TestRunHazards::oddNamesAreRenamedOrReported()
 void TestRunHazards::linksLoopsAndUnreadableFolders()
 {
     const QString card = FileSystem::decodePath(m_card);
-    const QString outside = m_dir->filePath(QStringLiteral("outside"));
+    const QString outside = m_bench->path(QStringLiteral("outside"));
     QDir().mkpath(outside + QStringLiteral("/deep"));
     QDir().mkpath(card + QStringLiteral("/sub/locked"));
     makeFile(QFile::encodeName(outside + QStringLiteral("/deep/o.jpg")), "outside", 1577880000);
@@ -141,7 +130,7 @@ void TestRunHazards::linksLoopsAndUnreadableFolders()
                             EACCES);
     };
     m_controller->setFileSystem(&fileSystem);
-    runOn({card});
+    m_bench->runOn({card});
     // The link to a file is renamed like a file; nothing behind the links
     // to folders is touched; the unreadable folder is reported, not skipped
     // in silence.
@@ -157,7 +146,7 @@ void TestRunHazards::pipesAreNeverOpened()
     const QByteArray pipe = m_card + "/pipe.jpg";
     QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
     makeFile(m_card + "/real.jpg", "real", 1577880000);
-    runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
+    m_bench->runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
@@ -183,7 +172,7 @@ void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
         QVERIFY(::unlink(m_card + "/IMG_2.JPG") == 0 && ::mkfifo(m_card + "/IMG_2.JPG", 0644) == 0);
         QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 && ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
     };
-    runOn({card}); // would hang if the FIFO were read
+    m_bench->runOn({card}); // would hang if the FIFO were read
     QCOMPARE(m_frontEnd->reports.size(), 3);
     QCOMPARE(m_frontEnd->reports.at(0).action, FileReport::Action::Renamed);
     QCOMPARE(m_frontEnd->reports.at(1).action, FileReport::Action::Skipped);
@@ -211,7 +200,7 @@ void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()
         }
     };
     m_controller->setFileSystem(&fileSystem);
-    runOn({card});
+    m_bench->runOn({card});
     QCOMPARE(m_frontEnd->reports.first().target, target);
     QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
     const QMap<QByteArray, QByteArray> after = rawTree(m_card);
@@ -231,7 +220,7 @@ void TestRunHazards::sourceVanishingDuringTheRunIsReported()
         if (file.endsWith(QStringLiteral("IMG_2.JPG")))
             QFile::remove(file); // deleted by someone else while the question was up
     };
-    runOn({card});
+    m_bench->runOn({card});
     QCOMPARE(m_frontEnd->reports.size(), 2);
     QCOMPARE(m_frontEnd->reports.last().action, FileReport::Action::Failed);
     QCOMPARE(m_frontEnd->alerts.size(), 1);

@@ -1,7 +1,7 @@
 // The safety net: the journal of a run, undo, and deletes through the trash.
 #include "FaultyFileSystem.h"
 #include "TestFiles.h"
-#include "ScriptedFrontEnd.h"
+#include "RunBench.h"
 #include "app/FileSystem.h"
 #include "app/JournalStore.h"
 #include "app/MainController.h"
@@ -11,12 +11,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 
 using namespace lumenscribe;
+using lumenscribe::test::RunBench;
 using lumenscribe::test::ScriptedFrontEnd;
 using lumenscribe::test::contentOf;
 using lumenscribe::test::tree;
@@ -47,7 +47,6 @@ private slots:
     void journalLinesKeepEveryPath();
 
 private:
-    void runOn(const QStringList& paths);
     QString lastJournal() const { return JournalStore(m_journals).pathForId(QString()); }
     UndoRun::Result undoLast(bool dryRun = false)
     {
@@ -55,45 +54,32 @@ private:
         return undo.undo(lastJournal(), dryRun);
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RunBench> m_bench;
     QString m_card;
     QString m_journals;
-    std::unique_ptr<MainController> m_controller;
-    std::unique_ptr<ScriptedFrontEnd> m_frontEnd;
+    MainController* m_controller = nullptr;
+    ScriptedFrontEnd* m_frontEnd = nullptr;
 };
 
 void TestUndo::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_card = m_dir->filePath(QStringLiteral("card"));
-    m_journals = m_dir->filePath(QStringLiteral("journals"));
-    // A trash of this test's own: the suite runs each test twice at once.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("share"))));
-    m_controller = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
-    m_controller->initApplication();
-    m_controller->setConfirmEachFile(false);
-    m_controller->setJournalFolder(m_journals);
-    m_frontEnd = std::make_unique<ScriptedFrontEnd>(*m_controller);
-    QDir().mkpath(m_card);
+    m_bench = std::make_unique<RunBench>();
+    m_controller = m_bench->controller.get();
+    m_frontEnd = m_bench->frontEnd.get();
+    m_card = m_bench->card();
+    m_journals = m_bench->journals();
     QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"), m_card + QStringLiteral("/IMG_1.JPG")));
     QVERIFY(QFile::copy(kData + QStringLiteral("/exiv2-nikon-d70.jpg"), m_card + QStringLiteral("/IMG_2.JPG")));
 }
 
 void TestUndo::cleanup()
 {
-    m_frontEnd.reset();
-    m_controller.reset();
-}
-
-void TestUndo::runOn(const QStringList& paths)
-{
-    m_controller->applicationOpenFiles(paths);
-    m_controller->waitForRun();
+    m_bench.reset();
 }
 
 void TestUndo::inPlaceRenamesComeBackOnce()
 {
-    runOn({m_card});
+    m_bench->runOn({m_card});
     QCOMPARE(tree(m_card), (QStringList{"2004-03-30_10-43-46.jpg", "2007-02-22_17-02-42.jpg"}));
     const JournalStore::RunSummary summary = JournalStore::summarize(lastJournal());
     QCOMPARE(summary.files, 2);
@@ -113,12 +99,12 @@ void TestUndo::movesCompanionsAndTheDatedFolder()
     writeFile(m_card + QStringLiteral("/IMG_1.xmp"), "rating");
     writeFile(m_card + QStringLiteral("/MVI_3.AVI"), QByteArray(2048, 'v'));
     QVERIFY(QFile::copy(kData + QStringLiteral("/MVI_0314.THM"), m_card + QStringLiteral("/MVI_3.THM")));
-    const QString photos = m_dir->filePath(QStringLiteral("photos"));
+    const QString photos = m_bench->path(QStringLiteral("photos"));
     QDir().mkpath(photos);
     m_controller->setDownloadOptions(2);
     m_controller->setDownloadDestinationFolder(photos);
     m_controller->setDownloadNamingStyle(3);
-    runOn({m_card});
+    m_bench->runOn({m_card});
     QVERIFY(tree(m_card).isEmpty());
     QCOMPARE(tree(photos, true).size(), 6); // the folder and five files
 
@@ -132,7 +118,7 @@ void TestUndo::deletedFilesComeBackFromTheTrash()
 {
     writeFile(m_card + QStringLiteral("/index.html"), "<html>");
     m_controller->setDeleteFilesOptions(1);
-    runOn({m_card});
+    m_bench->runOn({m_card});
     QVERIFY(!QFile::exists(m_card + QStringLiteral("/index.html")));
     QCOMPARE(m_frontEnd->reports.last().action, FileReport::Action::Deleted); // sorted last
     const QList<JournalEntry> entries = JournalStore::read(lastJournal());
@@ -153,7 +139,7 @@ void TestUndo::deletedFilesComeBackFromTheTrash()
 
 void TestUndo::filesChangedSinceAreListedNotTouched()
 {
-    runOn({m_card});
+    m_bench->runOn({m_card});
     // One file renamed again by the person, the other's old name taken by a
     // new file: neither may be touched.
     QVERIFY(QFile::rename(m_card + QStringLiteral("/2004-03-30_10-43-46.jpg"), m_card + QStringLiteral("/best.jpg")));
@@ -172,7 +158,7 @@ void TestUndo::volumeWithoutTrashDeletesOutright()
     m_controller->setFileSystem(&fileSystem);
     writeFile(m_card + QStringLiteral("/a.gif"), "gif");
     m_controller->setDeleteFilesOptions(1);
-    runOn({m_card});
+    m_bench->runOn({m_card});
     QVERIFY(!QFile::exists(m_card + QStringLiteral("/a.gif")));
     const UndoRun::Result result = undoLast();
     QCOMPARE(result.notRestored.size(), 1);
@@ -186,7 +172,7 @@ void TestUndo::journalThatCannotBeWrittenStopsTheRun()
     // move's line meets a full disk.
     fileSystem.fail(FaultyFileSystem::Write, 3, ENOSPC);
     m_controller->setFileSystem(&fileSystem);
-    runOn({m_card});
+    m_bench->runOn({m_card});
     QCOMPARE(tree(m_card), (QStringList{"2007-02-22_17-02-42.jpg", "IMG_2.JPG"}));
     QCOMPARE(m_frontEnd->alerts.size(), 1);
     QVERIFY(m_frontEnd->endedAborted);
@@ -222,7 +208,7 @@ void TestUndo::stepsThatNeverHappenedAreHarmless()
 
 void TestUndo::dryRunChangesNothing()
 {
-    runOn({m_card});
+    m_bench->runOn({m_card});
     const QStringList renamed = tree(m_card);
     QCOMPARE(undoLast(true).restored.size(), 2);
     QCOMPARE(tree(m_card), renamed);
