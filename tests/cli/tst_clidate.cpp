@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +64,7 @@ private slots:
     void latin1NamesKeepTheirBytes_data();
     void latin1NamesKeepTheirBytes();
     void jsonEscapesTheByte();
+    void tagsSortedAndAsJson();
     void oddPathsAreReported_data();
     void oddPathsAreReported();
 };
@@ -99,9 +101,25 @@ void TestCliDate::jsonEscapesTheByte()
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.startsWith("{\"path\":\"caf\\udce9.jpg\",\"date\":\"2023-10-06 22:53:51\""),
              run.out.constData());
-    QJsonParseError error{};
-    QJsonDocument::fromJson(run.out.trimmed(), &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject found = QJsonDocument::fromJson(run.out.trimmed()).object();
+    QCOMPARE(found.value("source").toString(), QStringLiteral("file"));
+    QCOMPARE(found.value("key").toString(), QStringLiteral("DateTimeOriginal"));
+}
+
+void TestCliDate::tagsSortedAndAsJson()
+{
+    test::ScratchFolder dir;
+    QVERIFY(copyTestFile(QStringLiteral("Google.jpg"), dir.raw() + "/g.jpg"));
+    const Output run = runInFolder(dir.path(), QStringLiteral("tags g.jpg"));
+    QCOMPARE(run.status, 0);
+    QList<QByteArray> keys;
+    for (const QByteArray& line : run.out.split('\n'))
+        keys.append(line.split('\t').first());
+    keys.removeAll(QByteArray());
+    QVERIFY(std::is_sorted(keys.begin(), keys.end()));
+    QVERIFY(run.out.contains("OffsetTimeOriginal\t+02:00\n"));
+    const Output json = runInFolder(dir.path(), QStringLiteral("tags --json g.jpg"));
+    QCOMPARE(QJsonDocument::fromJson(json.out).object().value("Make").toString(), QStringLiteral("Google"));
 }
 
 void TestCliDate::oddPathsAreReported_data()

@@ -1,9 +1,9 @@
 // The rename run and the settings commands of the lumenscribe tool, run as a
 // script would run them: no terminal on stdin.
 #include "CliRunner.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,16 +22,6 @@ void copyData(const QString& name, const QString& target)
 {
     QDir().mkpath(QFileInfo(target).absolutePath());
     QVERIFY(QFile::copy(kData + u'/' + name, target));
-}
-
-QStringList tree(const QString& root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
 }
 
 } // namespace

@@ -1,13 +1,10 @@
 // Real camera files end to end: the capture date the reader finds, what it
-// costs in bytes read, and the two commands that show it.
+// costs in bytes read.
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
 #include "metadata/ExifValue.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,22 +32,6 @@ QString fromUtc(int year, int month, int day, int hour, int minute, int second)
     return ExifDate::localText(double(timegm(&broken)));
 }
 
-struct Run
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 } // namespace
 
 class TestCorpus : public QObject
@@ -64,9 +45,6 @@ private slots:
     void bytesRead_data();
     void bytesRead();
     void largeMovieCostsItsHeaders();
-    void dateCommand();
-    void dateCommandJson();
-    void tagsCommand();
 };
 
 void TestCorpus::captureDates_data()
@@ -161,53 +139,6 @@ void TestCorpus::largeMovieCostsItsHeaders()
     reader.readExifInformationFromFile(movie.fileName());
     QVERIFY(!reader.evaluateCreationDate());
     QVERIFY2(reader.lastBytesRead() <= 16384, qPrintable(QString::number(reader.lastBytesRead())));
-}
-
-void TestCorpus::dateCommand()
-{
-    // A movie with its thumbnail companion, as cameras write them.
-    QTemporaryDir dir;
-    QVERIFY(QFile::copy(data("RIFF.avi"), dir.filePath("MVI_0001.AVI")));
-    QVERIFY(QFile::copy(data("MVI_0314.THM"), dir.filePath("MVI_0001.THM")));
-    QVERIFY(QFile::copy(data("RIFF.avi"), dir.filePath("MVI_0002.AVI")));
-    const Run run = runTool({"date", dir.filePath("MVI_0001.AVI"), dir.filePath("MVI_0002.AVI")});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.out, dir.filePath("MVI_0001.AVI") + "\t2022-01-20 08:16:09\tTHM\n" +
-                          dir.filePath("MVI_0002.AVI") + "\t2003-03-10 15:04:43\tfile\n");
-}
-
-void TestCorpus::dateCommandJson()
-{
-    const Run run = runTool({"date", "--json", data("Google.jpg"), data("missing.jpg")});
-    QCOMPARE(run.status, 1);
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2);
-    const QJsonObject found = QJsonDocument::fromJson(lines[0].toUtf8()).object();
-    QCOMPARE(found.value("date").toString(), QStringLiteral("2023-10-06 22:53:51"));
-    QCOMPARE(found.value("source").toString(), QStringLiteral("file"));
-    QCOMPARE(found.value("key").toString(), QStringLiteral("DateTimeOriginal"));
-    const QJsonObject missing = QJsonDocument::fromJson(lines[1].toUtf8()).object();
-    QCOMPARE(missing.value("path").toString(), data("missing.jpg"));
-    QVERIFY(missing.value("date").isNull() && missing.value("source").isNull());
-    QVERIFY(run.err.contains(data("missing.jpg")));
-    QCOMPARE(runTool({"date"}).status, 2);
-}
-
-void TestCorpus::tagsCommand()
-{
-    const Run run = runTool({"tags", data("Google.jpg")});
-    QCOMPARE(run.status, 0);
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    QStringList keys;
-    for (const QString& line : lines)
-        keys.append(line.section(u'\t', 0, 0));
-    QStringList sorted = keys;
-    std::sort(sorted.begin(), sorted.end());
-    QCOMPARE(keys, sorted);
-    QVERIFY(lines.contains(QStringLiteral("OffsetTimeOriginal\t+02:00")));
-    const Run json = runTool({"tags", "--json", data("Google.jpg")});
-    QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).object().value("Make").toString(),
-             QStringLiteral("Google"));
 }
 
 QTEST_GUILESS_MAIN(TestCorpus)
