@@ -1,6 +1,5 @@
 // The rename run end to end, on real folders, through a scripted front end:
 // what lands on disk and what the person is told.
-#include "FaultyFileSystem.h"
 #include "TestFiles.h"
 #include "RunBench.h"
 #include "app/CIWController.h"
@@ -60,7 +59,6 @@ private slots:
     void missingDownloadFolderCreatesNothing();
     void pathsDroppedDuringARunJoinIt();
     void countersAdvanceAsFilesAreSeen();
-    void crossDeviceMove();
     void dryRunTouchesNothingAndVariesClashingNames();
 
 private:
@@ -327,23 +325,6 @@ void TestRenameRun::countersAdvanceAsFilesAreSeen()
     runOn({m_root, m_bench->path(QStringLiteral("gone.jpg"))});
     QCOMPARE(m_controller->fileSeqCounter(), 2);
     QCOMPARE(m_controller->folderSeqCounter(), 1); // in place, still one per run
-}
-
-void TestRenameRun::crossDeviceMove()
-{
-    FaultyFileSystem fileSystem;
-    fileSystem.fail(FaultyFileSystem::RenameNoReplace, 1, EXDEV);
-    m_controller->setFileSystem(&fileSystem);
-    const QString download = m_bench->path(QStringLiteral("photos"));
-    QDir().mkpath(download);
-    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
-    m_controller->setDownloadOptions(1);
-    m_controller->setDownloadDestinationFolder(download);
-    runOn({m_root});
-    QCOMPARE(tree(download), QStringList{kCanon});
-    QCOMPARE(contentOf(download + u'/' + kCanon), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
-    QVERIFY(tree(m_root).isEmpty());
-    QVERIFY(m_frontEnd->alerts.isEmpty());
 }
 
 void TestRenameRun::dryRunTouchesNothingAndVariesClashingNames()
