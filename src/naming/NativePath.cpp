@@ -106,6 +106,29 @@ int closeAndAnswer(int fd, int answer)
     return answer;
 }
 
+// Opens without blocking and looks again through the descriptor, so that a
+// name swapped for a FIFO or device in between comes back closed. O_NONBLOCK
+// stays: a regular file ignores it, and where a file system does not, the
+// reader clears it on its first EAGAIN.
+int openRegular(const QByteArray& native, int extraFlags, int& fd, quint64* size)
+{
+    int opened = -1;
+    do
+        opened = openWithoutAtime(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | extraFlags);
+    while (opened < 0 && errno == EINTR);
+    if (opened < 0)
+        return errno;
+    struct stat info{};
+    if (::fstat(opened, &info) != 0)
+        return closeAndAnswer(opened, errno);
+    if (!S_ISREG(info.st_mode))
+        return closeAndAnswer(opened, NativePath::NotRegularFile);
+    fd = opened;
+    if (size)
+        *size = quint64(std::max<off_t>(info.st_size, 0));
+    return 0;
+}
+
 // The listing's type as st_mode bits; 0 where the file system left it out.
 quint32 typeOf(unsigned char type)
 {
@@ -179,20 +202,7 @@ int NativePath::openPlainFile(const QString& path, int& fd, quint64& size)
     const QByteArray native = encode(path);
     if (!usable(native))
         return ENOENT;
-    int opened = -1;
-    do
-        opened = openWithoutAtime(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
-    while (opened < 0 && errno == EINTR);
-    if (opened < 0)
-        return errno;
-    struct stat info{};
-    if (::fstat(opened, &info) != 0)
-        return closeAndAnswer(opened, errno);
-    if (!S_ISREG(info.st_mode))
-        return closeAndAnswer(opened, NotRegularFile);
-    fd = opened;
-    size = quint64(std::max<off_t>(info.st_size, 0));
-    return 0;
+    return openRegular(native, O_NOFOLLOW, fd, &size);
 }
 
 quint32 NativePath::fileType(const QString& path)
@@ -219,22 +229,7 @@ int NativePath::openForReading(const QString& path, int& fd, Look look, quint64*
         if (!S_ISREG(info.st_mode))
             return NotRegularFile;
     }
-    int opened = -1;
-    do
-        opened = openWithoutAtime(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    while (opened < 0 && errno == EINTR);
-    if (opened < 0)
-        return errno;
-    if (::fstat(opened, &info) != 0)
-        return closeAndAnswer(opened, errno);
-    if (!S_ISREG(info.st_mode))
-        return closeAndAnswer(opened, NotRegularFile);
-    // O_NONBLOCK stays: a regular file ignores it, and where a file system
-    // does not, the reader clears it on its first EAGAIN.
-    fd = opened;
-    if (size)
-        *size = quint64(std::max<off_t>(info.st_size, 0));
-    return 0;
+    return openRegular(native, 0, fd, size);
 }
 
 int NativePath::listFolder(const QString& path, QList<FolderEntry>& entries)
