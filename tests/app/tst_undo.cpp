@@ -280,7 +280,9 @@ void TestUndo::onlyTheFileTheRunMovedComesBack()
     const qint64 size = QFileInfo(first).size();
     QVERIFY(QFile::rename(first, aside));
     writeFile(first, QByteArray(size, 'x'));
-    QFile::setFileTime(first, QFileInfo(aside).lastModified(), QFileDevice::FileModificationTime);
+    FileStatus original;
+    QCOMPARE(FileSystem::real().status(aside, original), 0);
+    QCOMPARE(FileSystem::real().setTimes(first, std::nullopt, original.modificationTime), 0);
 
     UndoRun::Result result = undoLast();
     QCOMPARE(result.restored.size(), 1);
