@@ -41,7 +41,7 @@ QString reason(int error)
 
 bool cannotKeep(int error)
 {
-    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP;
+    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
 }
 
 } // namespace

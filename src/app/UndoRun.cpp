@@ -173,18 +173,23 @@ void UndoRun::restoredStep(const QString& from, const QString& to, Result& resul
     Journal::append(m_fileSystem, m_journalPath, restored);
 }
 
-// The file at the new name must be the one the run put there: after the
-// move if the run wrote that down, else as it was before the move. Journals
-// of older versions say only the size: the file must also be no newer than
-// the run, so that a file written there since is left alone.
+// The file at the new name must be the one the run put there: as the run
+// wrote it down after the move, else the same inode as before the move.
+// Where neither can tell (a copy to another disk cut short before its note,
+// journals of older versions), the size must match and the file must be no
+// newer than the run, so that a file written there since is left alone.
 bool UndoRun::isTheMovedFile(const FileStatus& now, const JournalEntry& move) const
 {
     const JournalEntry::Identity id = JournalEntry::Identity::of(now);
     if (const auto moved = m_moved.constFind(stepKey(move.from, move.to)); moved != m_moved.cend())
         return id == *moved;
-    if (move.identity)
-        return sameFileAsBefore(id, *move.identity);
-    return now.isRegularFile() && (move.size < 0 || now.size == move.size) &&
+    // Renamed in place: the same inode.
+    if (move.identity && id.device == move.identity->device && id.inode == move.identity->inode)
+        return id.size == move.identity->size;
+    // A copy whose outcome the run could not write down (killed, or a full
+    // disk), or a journal of an older version.
+    const qint64 size = move.identity ? move.identity->size : move.size;
+    return now.isRegularFile() && (size < 0 || now.size == size) &&
            now.modificationTime.seconds <= m_runEnd;
 }
 
