@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
+
 #include <cerrno>
 
 using namespace lumenscribe;
@@ -83,8 +84,7 @@ private:
         QStringList alerts;
         bool leftBehind = false;
     };
-    Outcome runWith(const QList<FaultyFileSystem::Fault>& faults, bool acrossDevices,
-                    const QString& root);
+    Outcome runWith(const QList<FaultyFileSystem::Fault>& faults, bool acrossDevices, const QString& root);
 };
 
 void TestFaultSweep::everyCallFailsOnce_data()
@@ -93,14 +93,10 @@ void TestFaultSweep::everyCallFailsOnce_data()
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("error");
     const QList<std::pair<Op, int>> faults{
-        {Op::Status, EIO},         {Op::RenameNoReplace, EROFS},
-        {Op::Link, EPERM},         {Op::Unlink, EROFS},
-        {Op::Open, EACCES},        {Op::Read, EIO},
-        {Op::Write, ENOSPC},       {Op::Fsync, EIO},
-        {Op::Close, EIO},          {Op::SetTimes, EPERM},
-        {Op::Chmod, EPERM},        {Op::Mkdir, EROFS},
-        {Op::MoveToTrash, EIO},    {Op::ListFolder, EACCES},
-        {Op::GetAttribute, EIO},   {Op::SetAttribute, ENOTSUP},
+        {Op::Status, EIO},        {Op::RenameNoReplace, EROFS}, {Op::Link, EPERM},     {Op::Unlink, EROFS},
+        {Op::Open, EACCES},       {Op::Read, EIO},              {Op::Write, ENOSPC},   {Op::Fsync, EIO},
+        {Op::Close, EIO},         {Op::SetTimes, EPERM},        {Op::Chmod, EPERM},    {Op::Mkdir, EROFS},
+        {Op::MoveToTrash, EIO},   {Op::ListFolder, EACCES},     {Op::GetAttribute, EIO}, {Op::SetAttribute, ENOTSUP},
         {Op::ListAttributes, EIO}, {Op::ChangeOwner, EIO},
     };
     for (const bool across : {false, true}) {
@@ -123,18 +119,16 @@ void TestFaultSweep::everyCallFailsOnce()
     const int calls = clean.calls.value(Op(operation));
     for (int nth = 1; nth <= calls; ++nth) {
         QTemporaryDir root;
-        const Outcome outcome =
-            runWith({{Op(operation), nth, error, false}}, acrossDevices, root.path());
+        const Outcome outcome = runWith({{Op(operation), nth, error, false}}, acrossDevices, root.path());
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(QStringLiteral("call %1 of %2").arg(nth).arg(calls)));
         if (outcome.leftBehind)
-            QVERIFY2(!outcome.alerts.isEmpty(),
-                     qPrintable(QStringLiteral("silent at call %1").arg(nth)));
+            QVERIFY2(!outcome.alerts.isEmpty(), qPrintable(QStringLiteral("silent at call %1").arg(nth)));
     }
 }
 
-TestFaultSweep::Outcome TestFaultSweep::runWith(const QList<FaultyFileSystem::Fault>& faults,
-                                                bool acrossDevices, const QString& root)
+TestFaultSweep::Outcome TestFaultSweep::runWith(const QList<FaultyFileSystem::Fault>& faults, bool acrossDevices,
+                                                const QString& root)
 {
     const QString card = root + QStringLiteral("/card");
     const QString photos = root + QStringLiteral("/photos");
@@ -185,9 +179,7 @@ TestFaultSweep::Outcome TestFaultSweep::runWith(const QList<FaultyFileSystem::Fa
         for (auto it = original.cbegin(); it != original.cend(); ++it)
             QCOMPARE(found.value(it.key()), 1);
         QCOMPARE(found.size(), original.size());
-        QVERIFY(QDir(photos)
-                    .entryList({QStringLiteral(".lumenscribe-*")}, QDir::Files | QDir::Hidden)
-                    .isEmpty());
+        QVERIFY(QDir(photos).entryList({QStringLiteral(".lumenscribe-*")}, QDir::Files | QDir::Hidden).isEmpty());
     }();
     outcome.leftBehind = !QDir(card).entryList(QDir::Files).isEmpty();
     [&] { QVERIFY(fileSystem.openDescriptors.isEmpty()); }();
