@@ -3,9 +3,10 @@
 #include "app/LocalizedStrings.h"
 #include "app/StatusProxy.h"
 
-#include <QRandomGenerator>
+#include <QCryptographicHash>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fcntl.h>
 
 namespace lumenscribe {
@@ -30,21 +31,35 @@ QString folderOf(const QString& path)
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-// Begins with "." so that a run never takes a leftover for a photo.
-QString temporaryName(const QString& folder)
+// The volume cannot hold owners, modes or attributes (FAT, some shares),
+// or the process may not give them: the photo itself is unharmed.
+// The system's own words for what went wrong, after the alert's text.
+QString reason(int error)
 {
-    static constexpr char16_t kAlphabet[] =
-        u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = folder + QStringLiteral("/.lumenscribe-");
-    for (int i = 0; i < 6; ++i)
-        name.append(QChar(kAlphabet[QRandomGenerator::global()->bounded(62)]));
-    return name;
+    return QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+bool cannotKeep(int error)
+{
+    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
 }
 
 } // namespace
 
 FileMover::FileMover(FileSystem& fileSystem) : m_fileSystem(fileSystem)
 {
+}
+
+// Begins with "." so that a run never takes a leftover for a photo. Named
+// after the target, so that the journal's line for the move, written
+// before the copy starts, also names the copy a kill may leave.
+QString FileMover::temporaryPathFor(const QString& target)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(FileSystem::encodePath(target), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    return folderOf(target) + QStringLiteral("/.lumenscribe-") + QString::fromLatin1(hash);
 }
 
 bool FileMover::moveFile(const QString& source, const QString& target, StatusProxy& proxy,
@@ -55,7 +70,8 @@ bool FileMover::moveFile(const QString& source, const QString& target, StatusPro
     m_lastError = move(source, target);
     if (m_lastError) {
         proxy.showAlertPanel(
-            strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}));
+            strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}) +
+            reason(m_lastError));
         return false;
     }
     // Each attribute on its own: one may fail while the other succeeds.
@@ -63,14 +79,16 @@ bool FileMover::moveFile(const QString& source, const QString& target, StatusPro
         if (const int error = setCreatorCode(target, options.fileCreatorID)) {
             m_lastError = error;
             proxy.showAlertPanel(
-                strings.format(QStringLiteral("AlertPanelFileCreatorCodeError"), {target}));
+                strings.format(QStringLiteral("AlertPanelFileCreatorCodeError"), {target}) +
+                reason(error));
         }
     }
     if (creationDate) {
         if (const int error = setCreationDate(target, *creationDate)) {
             m_lastError = error;
             proxy.showAlertPanel(
-                strings.format(QStringLiteral("AlertPanelFileCreationDateError"), {target}));
+                strings.format(QStringLiteral("AlertPanelFileCreationDateError"), {target}) +
+                reason(error));
         }
     }
     processed.append(target);
@@ -100,11 +118,15 @@ int FileMover::placeWithoutReplacing(const QString& from, const QString& to)
     return error;
 }
 
-// link() refuses an existing name just as the rename would.
+// link() refuses an existing name just as the rename would. FAT and exFAT
+// through FUSE, and some shares, have neither that rename nor links.
 int FileMover::linkThenUnlink(const QString& from, const QString& to)
 {
-    if (const int error = m_fileSystem.link(from, to))
+    if (const int error = m_fileSystem.link(from, to)) {
+        if (error == EPERM || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP)
+            return replacePlaceholder(from, to);
         return error;
+    }
     const int error = m_fileSystem.unlink(from);
     if (error == 0)
         return 0;
@@ -117,6 +139,35 @@ int FileMover::linkThenUnlink(const QString& from, const QString& to)
     return 0;
 }
 
+// The name is claimed with an exclusive create, which refuses a taken name
+// (on a volume that folds case, also one differing only in case); the plain
+// rename then replaces only that empty placeholder of our own.
+int FileMover::replacePlaceholder(const QString& from, const QString& to)
+{
+    FileStatus source;
+    if (const int error = m_fileSystem.status(from, source))
+        return error;
+    int fd = -1;
+    if (const int error = m_fileSystem.open(to, O_WRONLY | O_CREAT | O_EXCL, 0600, fd))
+        return error;
+    FileStatus placeholder;
+    int error = m_fileSystem.status(to, placeholder);
+    const int closeError = m_fileSystem.close(fd);
+    if (error == 0)
+        error = closeError;
+    // Anything else there by now was put there by someone else: keep it.
+    FileStatus now;
+    if (error == 0 &&
+        (m_fileSystem.status(to, now) != 0 || now.inode != placeholder.inode || now.size != 0))
+        return EEXIST;
+    if (error == 0)
+        error = m_fileSystem.rename(from, to);
+    if (error && m_fileSystem.status(to, now) == 0 && now.inode == placeholder.inode &&
+        now.size == 0 && m_fileSystem.exists(from))
+        m_fileSystem.unlink(to);
+    return error;
+}
+
 int FileMover::copyAcross(const QString& source, const QString& target, const FileStatus& from)
 {
     // A link or a folder would arrive as something else; leave it be.
@@ -125,35 +176,32 @@ int FileMover::copyAcross(const QString& source, const QString& target, const Fi
     int input = -1;
     if (const int error = m_fileSystem.open(source, O_RDONLY, 0, input))
         return error;
-    QString temporary;
+    const QString temporary = temporaryPathFor(target);
     int output = -1;
-    int error = createTemporary(folderOf(target), temporary, output);
-    if (error == 0)
-        error = finishTemporary(temporary, output, from, copyContents(input, output));
+    int error = createTemporary(temporary, output);
+    const bool created = error == 0;
+    if (created)
+        error = finishTemporary(source, temporary, output, from, copyContents(input, output));
     m_fileSystem.close(input);
     if (error == 0)
         error = placeWithoutReplacing(temporary, target);
     if (error) {
-        if (!temporary.isEmpty())
+        if (created)
             m_fileSystem.unlink(temporary);
         return error;
     }
     return commitAcross(source, target, from);
 }
 
-int FileMover::createTemporary(const QString& folder, QString& path, int& fd)
+// A file under this name is the leftover of a copy to the same target cut
+// short: never the only copy of anything, as the source goes only after the
+// copy has its final name.
+int FileMover::createTemporary(const QString& path, int& fd)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        path = temporaryName(folder);
-        const int error = m_fileSystem.open(path, O_WRONLY | O_CREAT | O_EXCL, 0600, fd);
-        if (error != EEXIST) {
-            if (error)
-                path.clear();
-            return error;
-        }
-    }
-    path.clear();
-    return EEXIST;
+    int error = m_fileSystem.open(path, O_WRONLY | O_CREAT | O_EXCL, 0600, fd);
+    if (error == EEXIST && m_fileSystem.unlink(path) == 0)
+        error = m_fileSystem.open(path, O_WRONLY | O_CREAT | O_EXCL, 0600, fd);
+    return error;
 }
 
 int FileMover::copyContents(int input, int output)
@@ -184,12 +232,28 @@ int FileMover::writeAll(int fd, const char* data, qint64 size)
     return 0;
 }
 
-// Closes fd whatever happens. The times go on last, after the final write,
-// and everything reaches the disk before the copy may stand for the source.
-int FileMover::finishTemporary(const QString& path, int fd, const FileStatus& from, int error)
+// Closes fd whatever happens. The copy keeps what the file was: its user
+// attributes (the creator code among them), owner and group where the
+// process may give them, then the mode (a change of owner clears set-id
+// bits), and the times last, after the final write. Everything reaches the
+// disk before the copy may stand for the source.
+int FileMover::finishTemporary(const QString& source, const QString& path, int fd,
+                               const FileStatus& from, int error)
 {
     if (error == 0)
+        error = copyAttributes(source, path);
+    if (error == 0) {
+        error = m_fileSystem.changeOwner(path, from.owner, from.group);
+        if (cannotKeep(error))
+            error = m_fileSystem.changeOwner(path, quint32(-1), from.group);
+        if (cannotKeep(error))
+            error = 0;
+    }
+    if (error == 0) {
         error = m_fileSystem.chmod(path, from.permissions());
+        if (cannotKeep(error))
+            error = 0;
+    }
     if (error == 0)
         error = m_fileSystem.setTimes(path, from.accessTime, from.modificationTime);
     if (error == 0)
@@ -203,6 +267,31 @@ int FileMover::finishTemporary(const QString& path, int fd, const FileStatus& fr
         error = m_fileSystem.status(path, copied, FileSystem::Links::Keep);
         if (error == 0 && copied.size != from.size)
             error = EIO;
+    }
+    return error;
+}
+
+// Only the user's own attributes: the system's (security labels, access
+// lists) belong to the volume they are on.
+int FileMover::copyAttributes(const QString& source, const QString& target)
+{
+    QList<QByteArray> names;
+    int error = m_fileSystem.listAttributes(source, names);
+    if (cannotKeep(error))
+        return 0;
+    for (const QByteArray& name : std::as_const(names)) {
+        if (error || !name.startsWith("user."))
+            continue;
+        QByteArray value;
+        error = m_fileSystem.getAttribute(source, name, value);
+        if (error == ENODATA) {
+            error = 0; // removed in between
+            continue;
+        }
+        if (error == 0)
+            error = m_fileSystem.setAttribute(target, name, value);
+        if (cannotKeep(error))
+            return 0; // the target volume holds none: the creator-code step says so
     }
     return error;
 }
@@ -235,6 +324,52 @@ int FileMover::unchangedSince(const QString& source, const FileStatus& from)
     const bool same = now.device == from.device && now.inode == from.inode &&
                       now.size == from.size && now.modificationTime == from.modificationTime;
     return same ? 0 : EBUSY;
+}
+
+bool FileMover::resolveInterrupted(const QString& source, const QString& target, Resolve resolve)
+{
+    for (const QString& leftover : {temporaryPathFor(target), temporaryPathFor(source)}) {
+        FileStatus status;
+        if (m_fileSystem.status(leftover, status) == 0 && status.isRegularFile())
+            m_fileSystem.unlink(leftover);
+    }
+    FileStatus from, to;
+    if (m_fileSystem.status(source, from) != 0 || m_fileSystem.status(target, to) != 0)
+        return false;
+    // On one device the move is a rename and never leaves two names; two
+    // files there are not this program's doing.
+    if (!from.isRegularFile() || !to.isRegularFile() || from.device == to.device ||
+        from.size != to.size || from.modificationTime != to.modificationTime ||
+        !sameBytes(source, target))
+        return false;
+    return m_fileSystem.unlink(resolve == Resolve::Finish ? source : target) == 0;
+}
+
+bool FileMover::sameBytes(const QString& one, const QString& other)
+{
+    int first = -1, second = -1;
+    if (m_fileSystem.open(one, O_RDONLY, 0, first) != 0)
+        return false;
+    if (m_fileSystem.open(other, O_RDONLY, 0, second) != 0) {
+        m_fileSystem.close(first);
+        return false;
+    }
+    QByteArray a(kCopyChunk, Qt::Uninitialized), b(kCopyChunk, Qt::Uninitialized);
+    bool same = true;
+    for (;;) {
+        qint64 countA = 0, countB = 0;
+        if (m_fileSystem.read(first, a.data(), a.size(), countA) != 0 ||
+            m_fileSystem.read(second, b.data(), countA > 0 ? countA : 1, countB) != 0 ||
+            countA != countB || std::memcmp(a.constData(), b.constData(), size_t(countA)) != 0) {
+            same = false;
+            break;
+        }
+        if (countA == 0)
+            break;
+    }
+    m_fileSystem.close(first);
+    m_fileSystem.close(second);
+    return same;
 }
 
 int FileMover::syncFolder(const QString& folder)

@@ -42,17 +42,34 @@ public:
     // Linux cannot set a birth time; the modification time stands in for it.
     int setCreationDate(const QString& path, Instant date);
 
+    // The temporary name a copy to target is made under.
+    static QString temporaryPathFor(const QString& target);
+    enum class Resolve
+    {
+        Finish,   // a run carries an interrupted move through: the source goes
+        TakeBack, // undo takes it back: the copy at target goes
+    };
+    // Mends a move from source to target cut short by a kill: drops the
+    // leftover temporary copies of either way, and when a copy was complete
+    // but the source still stands, on another device, with the same size,
+    // time and bytes, drops one of the two. True when it dropped one.
+    bool resolveInterrupted(const QString& source, const QString& target, Resolve resolve);
+
 private:
     int placeWithoutReplacing(const QString& from, const QString& to);
     int linkThenUnlink(const QString& from, const QString& to);
+    int replacePlaceholder(const QString& from, const QString& to);
     int copyAcross(const QString& source, const QString& target, const FileStatus& from);
-    int createTemporary(const QString& folder, QString& path, int& fd);
+    int createTemporary(const QString& path, int& fd);
+    int copyAttributes(const QString& source, const QString& target);
     int copyContents(int input, int output);
     int writeAll(int fd, const char* data, qint64 size);
-    int finishTemporary(const QString& path, int fd, const FileStatus& from, int error);
+    int finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from,
+                        int error);
     int commitAcross(const QString& source, const QString& target, const FileStatus& from);
     int unchangedSince(const QString& source, const FileStatus& from);
     int syncFolder(const QString& folder);
+    bool sameBytes(const QString& one, const QString& other);
 
     FileSystem& m_fileSystem;
     int m_lastError = 0;

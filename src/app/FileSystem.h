@@ -28,6 +28,8 @@ struct FileStatus
     qint64 size = 0;
     quint64 device = 0;
     quint64 inode = 0;
+    quint32 owner = 0;
+    quint32 group = 0;
     FileTime accessTime;
     FileTime modificationTime;
 
@@ -64,6 +66,9 @@ public:
     // EINVAL or ENOSYS: this file system cannot promise that.
     virtual int renameNoReplace(const QString& from, const QString& to) = 0;
     virtual int link(const QString& existing, const QString& newPath) = 0;
+    // rename(2): replaces whatever lies at `to`. Only for a name the caller
+    // has just reserved for itself.
+    virtual int rename(const QString& from, const QString& to) = 0;
     virtual int unlink(const QString& path) = 0;
 
     // open(2) flags and mode; the descriptor is valid only when 0 is answered.
@@ -84,7 +89,10 @@ public:
     // A time left out stays as it is.
     virtual int setTimes(const QString& path, std::optional<FileTime> access,
                          std::optional<FileTime> modification) = 0;
+    // The names of the file's extended attributes.
+    virtual int listAttributes(const QString& path, QList<QByteArray>& names) = 0;
     virtual int chmod(const QString& path, quint32 mode) = 0;
+    virtual int changeOwner(const QString& path, quint32 owner, quint32 group) = 0;
     virtual int mkdir(const QString& path, quint32 mode) = 0;
     virtual int rmdir(const QString& path) = 0;
     // Entries of the folder, without "." and "..", in no particular order.

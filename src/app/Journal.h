@@ -31,6 +31,10 @@ public:
     const QString& path() const { return m_path; }
     const QString& error() const { return m_error; }
 
+    // Mends the last move of the newest run if that run was killed during a
+    // copy to another disk; a run calls this before its first step.
+    static void resolveInterrupted(FileSystem& fileSystem, const JournalStore& store);
+
     // Appends one entry to an existing journal and syncs it.
     static bool append(FileSystem& fileSystem, const QString& path, const JournalEntry& entry);
 

@@ -3,7 +3,9 @@
 #include "app/FileSystem.h"
 
 #include <QJsonDocument>
-
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace lumenscribe {
@@ -17,11 +19,42 @@ struct KindName
 };
 
 constexpr KindName kKinds[] = {
-    {JournalEntry::Kind::Begin, "begin"},   {JournalEntry::Kind::MakeFolder, "mkdir"},
-    {JournalEntry::Kind::Move, "move"},     {JournalEntry::Kind::Trash, "trash"},
+    {JournalEntry::Kind::Begin, "begin"},     {JournalEntry::Kind::MakeFolder, "mkdir"},
+    {JournalEntry::Kind::Move, "move"},       {JournalEntry::Kind::Trash, "trash"},
     {JournalEntry::Kind::Trashed, "trashed"}, {JournalEntry::Kind::Removed, "removed"},
-    {JournalEntry::Kind::End, "end"},       {JournalEntry::Kind::Undone, "undone"},
+    {JournalEntry::Kind::End, "end"},         {JournalEntry::Kind::Undone, "undone"},
+    {JournalEntry::Kind::Moved, "moved"},     {JournalEntry::Kind::Restored, "restored"},
 };
+
+// "DEVICE:INODE:SIZE:SECONDS.NANOSECONDS", a text: JSON numbers are read as
+// doubles, which cannot hold every inode.
+std::string identityText(const JournalEntry::Identity& id)
+{
+    char nanos[16];
+    std::snprintf(nanos, sizeof nanos, "%09d", int(id.modificationTime.nanoseconds));
+    return std::to_string(id.device) + ':' + std::to_string(id.inode) + ':' +
+           std::to_string(id.size) + ':' + std::to_string(id.modificationTime.seconds) + '.' +
+           nanos;
+}
+
+std::optional<JournalEntry::Identity> identityFrom(const QString& text)
+{
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 4)
+        return std::nullopt;
+    const QStringList time = parts.at(3).split(u'.');
+    bool ok[6] = {};
+    JournalEntry::Identity id;
+    id.device = parts.at(0).toULongLong(&ok[0]);
+    id.inode = parts.at(1).toULongLong(&ok[1]);
+    id.size = parts.at(2).toLongLong(&ok[2]);
+    id.modificationTime.seconds = time.value(0).toLongLong(&ok[3]);
+    id.modificationTime.nanoseconds = time.value(1).toInt(&ok[4]);
+    ok[5] = time.size() == 2;
+    if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }))
+        return std::nullopt;
+    return id;
+}
 
 bool isUtf8(const QByteArray& bytes)
 {
@@ -84,6 +117,11 @@ void appendPath(std::string& line, const QString& path)
 
 } // namespace
 
+JournalEntry::Identity JournalEntry::Identity::of(const FileStatus& status)
+{
+    return {status.device, status.inode, status.size, status.modificationTime};
+}
+
 QJsonValue JournalEntry::pathValue(const QString& path)
 {
     const QByteArray bytes = FileSystem::encodePath(path);
@@ -122,6 +160,10 @@ QByteArray JournalEntry::toLine() const
     if (!from.isNull()) {
         key("from");
         appendPath(line, from);
+    }
+    if (identity) {
+        key("ident");
+        line += '"' + identityText(*identity) + '"';
     }
     for (const KindName& k : kKinds) {
         if (k.kind == kind) {
@@ -174,6 +216,8 @@ std::optional<JournalEntry> JournalEntry::fromLine(const QByteArray& line)
     entry.size = object.value(QStringLiteral("size")).toInteger(-1);
     entry.time = object.value(QStringLiteral("time")).toInteger(0);
     entry.paths = object.value(QStringLiteral("paths")).toString();
+    if (object.contains(QStringLiteral("ident")))
+        entry.identity = identityFrom(object.value(QStringLiteral("ident")).toString());
     return entry;
 }
 

@@ -3,17 +3,19 @@
 // its bytes in base64, so every file can be found again.
 #pragma once
 
+#include "app/FileSystem.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QtGlobal>
-
 #include <optional>
 
 namespace lumenscribe {
 
 struct JournalEntry
 {
-    enum class Kind {
+    enum class Kind
+    {
         Begin,      // the run started: its dropped paths
         MakeFolder, // about to create the dated folder `to`
         Move,       // about to move `from` to `to` (a file of `size` bytes)
@@ -21,7 +23,22 @@ struct JournalEntry
         Trashed,    // `from` is now in the trash at `to`
         Removed,    // `from` was deleted outright: no trash for its volume
         End,        // the run ended
-        Undone,     // the run was taken back
+        Undone,     // the run was taken back, every step of it
+        Moved,      // the move from `from` to `to` happened: the file at `to`
+        Restored,   // undo took the step from `from` to `to` back
+    };
+
+    // Which file a step was about: device, inode, size and modification
+    // time. Lines written by older versions have none.
+    struct Identity
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        FileTime modificationTime;
+
+        static Identity of(const FileStatus& status);
+        friend bool operator==(const Identity&, const Identity&) = default;
     };
 
     Kind kind = Kind::Begin;
@@ -30,6 +47,7 @@ struct JournalEntry
     qint64 size = -1;
     qint64 time = 0; // seconds since 1970, for Begin, End and Undone
     QString paths;   // Begin: the dropped paths, one per line
+    std::optional<Identity> identity;
 
     QByteArray toLine() const;
     // None for a line that cannot be read, such as a last line cut short by

@@ -4,13 +4,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <algorithm>
+#include <tuple>
 
 namespace lumenscribe {
 
 namespace {
 
 const QString kSuffix = QStringLiteral(".journal");
+
+qint64 startOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const auto first = JournalEntry::fromLine(file.readLine());
+    return first && first->kind == JournalEntry::Kind::Begin ? first->time : 0;
+}
 
 QString commonFolder(const QString& paths)
 {
@@ -31,24 +42,57 @@ QString JournalStore::defaultFolder()
     return state + QStringLiteral("/lumenscribe/journal");
 }
 
-JournalStore::JournalStore(QString folder) : m_folder(std::move(folder)) {}
-
-QString JournalStore::newJournalPath() const
+JournalStore::JournalStore(QString folder) : m_folder(std::move(folder))
 {
-    QDir().mkpath(m_folder);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (;;) {
-        const QString id = stamp + QStringLiteral("-%1").arg(QRandomGenerator::global()->bounded(0x10000), 4, 16,
-                                                            QLatin1Char('0'));
-        const QString path = m_folder + u'/' + id + kSuffix;
-        if (!QFileInfo::exists(path))
-            return path;
-    }
 }
 
+// "20261206T140233Z-000042": the start in UTC for the reader, then a
+// sequence number one past the highest in the folder, which orders the runs
+// whatever the clock or the zone did in between.
+QString JournalStore::newJournalPath(int attempt) const
+{
+    QDir().mkpath(m_folder);
+    qint64 sequence = 0;
+    for (const QString& name :
+         QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files))
+        sequence = std::max(sequence, sequenceOf(name));
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    return m_folder + u'/' + stamp +
+           QStringLiteral("-%1").arg(sequence + 1 + attempt, 6, 10, QLatin1Char('0')) + kSuffix;
+}
+
+qint64 JournalStore::sequenceOf(const QString& name)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\d{8}T\\d{6}Z-(\\d{1,18})\\.journal$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
+}
+
+// Oldest first. Journals named by sequence come after those of older
+// versions, which were named by local time and a random number and are
+// ordered by the start their first line records.
 QStringList JournalStore::journalNames() const
 {
-    QStringList names = QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name);
+    struct Named
+    {
+        qint64 sequence;
+        qint64 start;
+        QString name;
+    };
+    QList<Named> named;
+    for (const QString& name :
+         QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
+        const qint64 sequence = sequenceOf(name);
+        named.append({sequence, sequence > 0 ? 0 : startOf(m_folder + u'/' + name), name});
+    }
+    std::sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
+        return std::tie(a.sequence, a.start, a.name) < std::tie(b.sequence, b.start, b.name);
+    });
+    QStringList names;
+    for (const Named& n : std::as_const(named))
+        names.append(n.name);
     return names;
 }
 
@@ -67,8 +111,12 @@ QString JournalStore::pathForId(const QString& id) const
         const QStringList names = journalNames();
         return names.isEmpty() ? QString() : m_folder + u'/' + names.last();
     }
-    if (QFileInfo(id).isFile())
-        return id;
+    // A path names a journal file explicitly; a bare id is looked up in the
+    // journal folder only, never in the folder the command runs in.
+    if (id.contains(u'/'))
+        return QFileInfo(id).isFile() ? id : QString();
+    if (id == QStringLiteral("..") || id == QStringLiteral("."))
+        return QString();
     const QString path = m_folder + u'/' + id + (id.endsWith(kSuffix) ? QString() : kSuffix);
     return QFileInfo(path).isFile() ? path : QString();
 }
@@ -105,10 +153,20 @@ JournalStore::RunSummary JournalStore::summarize(const QString& path)
             summary.folder = commonFolder(entry.paths);
             break;
         case JournalEntry::Kind::Move:
-        case JournalEntry::Kind::Trash: ++summary.files; break;
-        case JournalEntry::Kind::End: summary.finished = true; break;
-        case JournalEntry::Kind::Undone: summary.undone = true; break;
-        default: break;
+        case JournalEntry::Kind::Trash:
+            ++summary.files;
+            break;
+        case JournalEntry::Kind::End:
+            summary.finished = true;
+            break;
+        case JournalEntry::Kind::Undone:
+            summary.undone = true;
+            break;
+        case JournalEntry::Kind::Restored:
+            ++summary.restored;
+            break;
+        default:
+            break;
         }
     }
     return summary;

@@ -1,5 +1,5 @@
 // The folder that keeps the journals of past runs, one file per run, named
-// so that names sort by time: the newest run is the last name.
+// by the start in UTC and a sequence number that orders them.
 #pragma once
 
 #include "app/JournalEntry.h"
@@ -21,6 +21,7 @@ public:
         QString folder;
         bool finished = false;
         bool undone = false;
+        int restored = 0; // files an undo put back, also one cut short
     };
 
     // LUMENSCRIBE_STATE_DIR, else the platform's state folder
@@ -32,10 +33,12 @@ public:
     explicit JournalStore(QString folder = defaultFolder());
 
     const QString& folder() const { return m_folder; }
-    // A fresh journal path for a run starting now; makes the folder.
-    QString newJournalPath() const;
+    // A fresh journal path for a run starting now; makes the folder. A
+    // later attempt, after another run took the name, gives the next one.
+    QString newJournalPath(int attempt = 0) const;
     QList<RunSummary> runs() const; // newest first
-    // The journal of a run named by its id (or its path); empty if unknown.
+    // The journal of a run named by its id, found in the folder, or by a
+    // path holding a "/"; empty if unknown. No id: the newest run.
     QString pathForId(const QString& id) const;
     void prune() const;
 
@@ -43,7 +46,8 @@ public:
     static RunSummary summarize(const QString& path);
 
 private:
-    QStringList journalNames() const; // oldest first
+    QStringList journalNames() const;              // oldest first
+    static qint64 sequenceOf(const QString& name); // 0 for older names
 
     QString m_folder;
 };

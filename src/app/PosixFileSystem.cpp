@@ -78,6 +78,8 @@ int PosixFileSystem::status(const QString& path, FileStatus& status, Links links
     status.size = info.st_size;
     status.device = info.st_dev;
     status.inode = info.st_ino;
+    status.owner = info.st_uid;
+    status.group = info.st_gid;
     status.accessTime = fromTimespec(info.st_atim);
     status.modificationTime = fromTimespec(info.st_mtim);
     return 0;
@@ -106,6 +108,14 @@ int PosixFileSystem::link(const QString& existing, const QString& newPath)
     if (!encode(existing, oldName) || !encode(newPath, newName))
         return EINVAL;
     return retrying([&] { return ::link(oldName.constData(), newName.constData()); });
+}
+
+int PosixFileSystem::rename(const QString& from, const QString& to)
+{
+    QByteArray oldName, newName;
+    if (!encode(from, oldName) || !encode(to, newName))
+        return EINVAL;
+    return retrying([&] { return ::rename(oldName.constData(), newName.constData()); });
 }
 
 int PosixFileSystem::unlink(const QString& path)
@@ -191,6 +201,41 @@ int PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> acces
         return EINVAL;
     const timespec times[2] = {toTimespec(access), toTimespec(modification)};
     return retrying([&] { return ::utimensat(AT_FDCWD, name.constData(), times, 0); });
+}
+
+int PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
+{
+    QByteArray file;
+    if (!encode(path, file))
+        return EINVAL;
+    names.clear();
+    // The list may grow between asking its size and reading it.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const ssize_t size = ::listxattr(file.constData(), nullptr, 0);
+        if (size == -1)
+            return errno;
+        QByteArray list(qsizetype(size), '\0');
+        const ssize_t got = ::listxattr(file.constData(), list.data(), size_t(list.size()));
+        if (got >= 0) {
+            list.truncate(qsizetype(got));
+            for (const QByteArray& name : list.split('\0')) {
+                if (!name.isEmpty())
+                    names.append(name);
+            }
+            return 0;
+        }
+        if (errno != ERANGE)
+            return errno;
+    }
+    return ERANGE;
+}
+
+int PosixFileSystem::changeOwner(const QString& path, quint32 owner, quint32 group)
+{
+    QByteArray name;
+    if (!encode(path, name))
+        return EINVAL;
+    return retrying([&] { return ::lchown(name.constData(), uid_t(owner), gid_t(group)); });
 }
 
 int PosixFileSystem::chmod(const QString& path, quint32 mode)

@@ -411,13 +411,23 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     entry.from = source;
     entry.to = target;
     entry.size = size;
+    // Which file this is, so that undo takes back this file and no other.
     FileStatus status;
-    if (size < 0 && m_controller.fileSystem().status(source, status) == 0)
-        entry.size = status.size;
+    if (m_controller.fileSystem().status(source, status) == 0) {
+        entry.identity = JournalEntry::Identity::of(status);
+        if (size < 0)
+            entry.size = status.size;
+    }
     if (!journalStep(entry))
         return false;
     AlertCapture capture(m_proxy);
     const bool moved = m_controller.moveFile(source, target, capture, m_processed, creationDate);
+    // A copy to another disk, or a new date, changes what the file looks like.
+    if (moved && m_controller.fileSystem().status(target, status) == 0) {
+        entry.kind = JournalEntry::Kind::Moved;
+        entry.identity = JournalEntry::Identity::of(status);
+        journalStep(entry);
+    }
     if (!capture.alerts.isEmpty())
         *alert += alert->isEmpty() ? capture.alerts : u' ' + capture.alerts;
     return moved;

@@ -69,6 +69,8 @@ int UndoCommand::list(QTextStream& out)
         QString state = run.undone ? QStringLiteral("  (undone)") : QString();
         if (!run.finished && !run.undone)
             state = QStringLiteral("  (stopped part way)");
+        if (!run.undone && run.restored > 0)
+            state += QStringLiteral("  (partly undone: %1 files)").arg(run.restored);
         out << run.id << "  " << when << "  " << run.files << " files  " << run.folder << state << '\n';
     }
     return 0;

@@ -34,7 +34,10 @@ public:
         Mkdir,
         Rmdir,
         ListFolder,
-        MoveToTrash
+        MoveToTrash,
+        Rename,
+        ListAttributes,
+        ChangeOwner
     };
 
     struct Fault
@@ -68,6 +71,18 @@ public:
     int link(const QString& existing, const QString& newPath) override
     {
         return run(Link, existing, [&] { return m_real.link(existing, newPath); });
+    }
+    int rename(const QString& from, const QString& to) override
+    {
+        return run(Rename, from, [&] { return m_real.rename(from, to); });
+    }
+    int listAttributes(const QString& path, QList<QByteArray>& names) override
+    {
+        return run(ListAttributes, path, [&] { return m_real.listAttributes(path, names); });
+    }
+    int changeOwner(const QString& path, quint32 owner, quint32 group) override
+    {
+        return run(ChangeOwner, path, [&] { return m_real.changeOwner(path, owner, group); });
     }
     int unlink(const QString& path) override
     {

@@ -97,6 +97,7 @@ void TestFaultSweep::everyCallFailsOnce_data()
         {Op::Open, EACCES},       {Op::Read, EIO},              {Op::Write, ENOSPC},   {Op::Fsync, EIO},
         {Op::Close, EIO},         {Op::SetTimes, EPERM},        {Op::Chmod, EPERM},    {Op::Mkdir, EROFS},
         {Op::MoveToTrash, EIO},   {Op::ListFolder, EACCES},     {Op::GetAttribute, EIO}, {Op::SetAttribute, ENOTSUP},
+        {Op::ListAttributes, EIO}, {Op::ChangeOwner, EIO},
     };
     for (const bool across : {false, true}) {
         for (const auto& [operation, error] : faults) {
