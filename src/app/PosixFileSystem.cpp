@@ -1,6 +1,7 @@
 #include "app/PosixFileSystem.h"
 
 #include "app/TrashCan.h"
+#include "naming/FolderAnchors.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,11 +18,15 @@ namespace lumenscribe {
 
 namespace {
 
-// A path holding a NUL would reach the kernel cut short and name another file.
-bool encode(const QString& path, QByteArray& out)
+using Resolved = FolderAnchors::Resolved;
+
+// Extended attributes have no *at() calls; the folder's descriptor is named
+// through /proc so that the file is still reached from its folder.
+QByteArray attributePath(const Resolved& file)
 {
-    out = FileSystem::encodePath(path);
-    return !out.contains('\0') && !out.isEmpty();
+    if (file.folder == AT_FDCWD)
+        return file.name;
+    return "/proc/self/fd/" + QByteArray::number(file.folder) + '/' + file.name;
 }
 
 // 0, or errno after a call that answered -1; EINTR is retried.
@@ -62,16 +67,15 @@ FileSystem& FileSystem::real()
 
 int PosixFileSystem::status(const QString& path, FileStatus& status, Links links)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
+    const Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.error;
     struct stat info
     {
     };
-    const int error = retrying([&] {
-        return links == Links::Follow ? ::stat(name.constData(), &info)
-                                      : ::lstat(name.constData(), &info);
-    });
+    const int flags = links == Links::Follow ? 0 : AT_SYMLINK_NOFOLLOW;
+    const int error =
+        retrying([&] { return ::fstatat(file.folder, file.name.constData(), &info, flags); });
     if (error)
         return error;
     status.mode = info.st_mode;
@@ -87,15 +91,16 @@ int PosixFileSystem::status(const QString& path, FileStatus& status, Links links
 
 int PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
 {
-    QByteArray oldName, newName;
-    if (!encode(from, oldName) || !encode(to, newName))
-        return EINVAL;
+    const Resolved source = FolderAnchors::at(from);
+    const Resolved target = FolderAnchors::at(to);
+    if (source.error || target.error)
+        return source.error ? source.error : target.error;
 #if defined(SYS_renameat2)
     // Called directly: older C libraries have no wrapper, and the wrapper of
     // some falls back to a check followed by a plain rename.
     return retrying([&] {
-        return ::syscall(SYS_renameat2, AT_FDCWD, oldName.constData(), AT_FDCWD,
-                         newName.constData(), RENAME_NOREPLACE);
+        return ::syscall(SYS_renameat2, source.folder, source.name.constData(), target.folder,
+                         target.name.constData(), RENAME_NOREPLACE);
     });
 #else
     return ENOSYS;
@@ -104,10 +109,14 @@ int PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
 
 int PosixFileSystem::link(const QString& existing, const QString& newPath)
 {
-    QByteArray oldName, newName;
-    if (!encode(existing, oldName) || !encode(newPath, newName))
-        return EINVAL;
-    return retrying([&] { return ::link(oldName.constData(), newName.constData()); });
+    const Resolved source = FolderAnchors::at(existing);
+    const Resolved target = FolderAnchors::at(newPath);
+    if (source.error || target.error)
+        return source.error ? source.error : target.error;
+    return retrying([&] {
+        return ::linkat(source.folder, source.name.constData(), target.folder,
+                        target.name.constData(), 0);
+    });
 }
 
 int PosixFileSystem::rename(const QString& from, const QString& to)
@@ -120,18 +129,20 @@ int PosixFileSystem::rename(const QString& from, const QString& to)
 
 int PosixFileSystem::unlink(const QString& path)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
-    return retrying([&] { return ::unlink(name.constData()); });
+    const Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.error;
+    return retrying([&] { return ::unlinkat(file.folder, file.name.constData(), 0); });
 }
 
 int PosixFileSystem::open(const QString& path, int flags, quint32 mode, int& fd)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
-    return retrying([&] { return fd = ::open(name.constData(), flags | O_CLOEXEC, mode_t(mode)); });
+    const Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.error;
+    return retrying([&] {
+        return fd = ::openat(file.folder, file.name.constData(), flags | O_CLOEXEC, mode_t(mode));
+    });
 }
 
 int PosixFileSystem::read(int fd, char* buffer, qint64 size, qint64& count)
@@ -160,9 +171,10 @@ int PosixFileSystem::close(int fd)
 
 int PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, QByteArray& value)
 {
-    QByteArray file;
-    if (!encode(path, file))
-        return EINVAL;
+    const Resolved resolved = FolderAnchors::at(path);
+    if (resolved.error)
+        return resolved.error;
+    const QByteArray file = attributePath(resolved);
     // The attribute may grow between asking its size and reading it.
     for (int attempt = 0; attempt < 4; ++attempt) {
         const ssize_t size = ::getxattr(file.constData(), name.constData(), nullptr, 0);
@@ -184,9 +196,10 @@ int PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, Q
 int PosixFileSystem::setAttribute(const QString& path, const QByteArray& name,
                                   const QByteArray& value)
 {
-    QByteArray file;
-    if (!encode(path, file))
-        return EINVAL;
+    const Resolved resolved = FolderAnchors::at(path);
+    if (resolved.error)
+        return resolved.error;
+    const QByteArray file = attributePath(resolved);
     return retrying([&] {
         return ::setxattr(file.constData(), name.constData(), value.constData(),
                           size_t(value.size()), 0);
@@ -196,11 +209,11 @@ int PosixFileSystem::setAttribute(const QString& path, const QByteArray& name,
 int PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> access,
                               std::optional<FileTime> modification)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
+    const Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.error;
     const timespec times[2] = {toTimespec(access), toTimespec(modification)};
-    return retrying([&] { return ::utimensat(AT_FDCWD, name.constData(), times, 0); });
+    return retrying([&] { return ::utimensat(file.folder, file.name.constData(), times, 0); });
 }
 
 int PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
@@ -240,33 +253,33 @@ int PosixFileSystem::changeOwner(const QString& path, quint32 owner, quint32 gro
 
 int PosixFileSystem::chmod(const QString& path, quint32 mode)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
-    return retrying([&] { return ::chmod(name.constData(), mode_t(mode)); });
+    const Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.error;
+    return retrying(
+        [&] { return ::fchmodat(file.folder, file.name.constData(), mode_t(mode), 0); });
 }
 
 int PosixFileSystem::mkdir(const QString& path, quint32 mode)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
-    return retrying([&] { return ::mkdir(name.constData(), mode_t(mode)); });
+    const Resolved folder = FolderAnchors::at(path);
+    if (folder.error)
+        return folder.error;
+    return retrying(
+        [&] { return ::mkdirat(folder.folder, folder.name.constData(), mode_t(mode)); });
 }
 
 int PosixFileSystem::rmdir(const QString& path)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
-    return retrying([&] { return ::rmdir(name.constData()); });
+    const Resolved folder = FolderAnchors::at(path);
+    if (folder.error)
+        return folder.error;
+    return retrying(
+        [&] { return ::unlinkat(folder.folder, folder.name.constData(), AT_REMOVEDIR); });
 }
 
 int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
     return NativePath::listFolder(path, entries);
 }
 

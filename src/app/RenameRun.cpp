@@ -11,10 +11,10 @@
 #include "app/WildcardMatcher.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/FileSource.h"
+#include "naming/FolderAnchors.h"
 
 #include <QDateTime>
 #include <QProcess>
-
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
@@ -47,7 +47,10 @@ public:
     }
     void closeFIW() override { m_target.closeFIW(); }
     void openFIW() override { m_target.openFIW(); }
-    void ciwWithFile(const QString& f, const QString& p, Instant d) override { m_target.ciwWithFile(f, p, d); }
+    void ciwWithFile(const QString& f, const QString& p, Instant d) override
+    {
+        m_target.ciwWithFile(f, p, d);
+    }
     void closeCIW() override { m_target.closeCIW(); }
     void openCIW() override { m_target.openCIW(); }
     QString fiwMakeFolderName() override { return m_target.fiwMakeFolderName(); }
@@ -72,6 +75,9 @@ RenameRun::RenameRun(MainController& controller, StatusProxy& proxy)
 
 void RenameRun::run()
 {
+    // Everything below the folders the run was given is reached from them,
+    // never through a link swapped in while the run goes on.
+    FolderAnchors::Scope anchors;
     if (m_dryRun)
         FileProbe::setPlannedChanges(&m_plan);
     startRun();
@@ -92,6 +98,8 @@ void RenameRun::startRun()
     m_controller.folderNameGenerators().setSeqCounter(m_controller.folderSeqCounter());
     m_controller.advanceFolderSeqCounter();
     m_controller.ciwController().updatePrefixSuffix();
+    if (m_downloadOptions != 0)
+        anchorFolder(m_controller.downloadDestinationFolder());
     if (m_downloadOptions == 1)
         m_targetFolder = m_controller.downloadDestinationFolder();
     else if (m_downloadOptions == 2)
@@ -106,7 +114,8 @@ bool RenameRun::decideDatedFolder()
     bool accepted = false;
     if (m_controller.downloadPrefixSuffixType() != 1 || m_dryRun) {
         folder = m_proxy.fiwMakeFolderName();
-        accepted = CIWController::checkFileName(PathNames::lastComponent(folder), PathNames::folderOf(folder),
+        accepted = CIWController::checkFileName(PathNames::lastComponent(folder),
+                                                PathNames::folderOf(folder),
                                                 flags) == CIWController::NameOk;
     }
     if (!accepted && !m_dryRun) {
@@ -143,16 +152,26 @@ QList<ListedFile> RenameRun::buildBatch()
         if (!entry)
             break;
         dropped.append(*entry);
+        // A dropped file is anchored by its folder, a dropped folder itself.
+        anchorFolder(NativePath::fileType(*entry) == S_IFDIR ? *entry
+                                                             : PathNames::folderOf(*entry));
         expander.add(*entry);
     }
     for (const QString& folder : expander.unreadable())
-        m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
+        m_proxy.showAlertPanel(LocalizedStrings::shared().format(
+            QStringLiteral("AlertPanelFolderReadError"), {folder}));
     const QList<ListedFile> batch = expander.sortedFiles();
     m_journal.setDroppedPaths(dropped);
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
     m_proxy.setNIWMaxValue(static_cast<double>(batch.size()));
     return batch;
+}
+
+void RenameRun::anchorFolder(const QString& folder)
+{
+    if (FolderAnchors* anchors = FolderAnchors::current(); anchors && !folder.isEmpty())
+        anchors->anchor(folder);
 }
 
 void RenameRun::processBatch(const QList<ListedFile>& batch)
@@ -200,7 +219,8 @@ void RenameRun::processFile(const ListedFile& file, int index)
     if (error) {
         FileWork work;
         work.path = path;
-        const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
+        const QString alert =
+            LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
         m_proxy.showAlertPanel(alert);
         report(work, FileReport::Action::Failed, alert);
         return;
@@ -238,8 +258,8 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status)
                                                             m_controller.deleteFilesPatterns());
     const quint64 limit = static_cast<quint64>(m_controller.deleteFilesSmallerThankB()) * 1024u;
     const bool small = status && static_cast<quint64>(status->size) < limit;
-    const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
-                        (option == 4 && (match || small));
+    const bool remove = (option == 1 && match) || (option == 2 && small) ||
+                        (option == 3 && small && !match) || (option == 4 && (match || small));
     if (!remove)
         return false;
     FileWork work;
@@ -294,8 +314,8 @@ bool RenameRun::journalStep(const JournalEntry& entry)
     if (m_dryRun || m_journal.record(entry))
         return true;
     if (!m_controller.abortOperation.exchange(true)) {
-        m_proxy.showAlertPanel(
-            LocalizedStrings::shared().format(QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
+        m_proxy.showAlertPanel(LocalizedStrings::shared().format(
+            QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
     }
     return false;
 }
@@ -309,8 +329,9 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
         const bool alone = beside && beside->isEmpty(); // no thumbnail can be there
         const CaptureDateFinder::Result found =
             opened && alone ? CaptureDateFinder::fromFile(*opened)
-            : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
-                            : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
+            : opened
+                ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
+                : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
             work.date = found.date;
             work.dateSource = found.source;
@@ -339,8 +360,9 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
     const QString name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
     work.target = PathNames::join(m_targetFolder, name);
     const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
-    work.checkResult = style.lastNameWasFree() ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
-                                               : CIWController::checkFileName(name, m_targetFolder, flags);
+    work.checkResult = style.lastNameWasFree()
+                           ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
+                           : CIWController::checkFileName(name, m_targetFolder, flags);
     work.needsConfirmation = work.checkResult != CIWController::NameOk;
 }
 
@@ -348,12 +370,14 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
 bool RenameRun::confirm(FileWork& work)
 {
     const bool renameAll = m_controller.renameAll.load();
-    const bool show = work.needsConfirmation ||
-                      (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
+    const bool show =
+        work.needsConfirmation ||
+        (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
     if (!show)
         return true;
     if (m_dryRun) {
-        report(work, FileReport::Action::NeedsConfirmation, work.date ? QString() : QStringLiteral("no date"));
+        report(work, FileReport::Action::NeedsConfirmation,
+               work.date ? QString() : QStringLiteral("no date"));
         return false;
     }
     CIWController& ciw = m_controller.ciwController();
@@ -373,7 +397,8 @@ bool RenameRun::confirm(FileWork& work)
             work.date = now();
         return true;
     }
-    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation : FileReport::Action::Skipped);
+    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation
+                                        : FileReport::Action::Skipped);
     return false;
 }
 
@@ -435,7 +460,8 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
 
 // Sidecars that photo software keeps beside a file follow it to its new
 // name, so that edits and ratings stay with their photo.
-void RenameRun::moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate)
+void RenameRun::moveSidecars(const QString& source, const QString& target,
+                             OptionalInstant creationDate)
 {
     if (const QSet<QString>* names = companionNamesBeside(source); names && names->isEmpty())
         return;
@@ -458,8 +484,8 @@ void RenameRun::moveSidecars(const QString& source, const QString& target, Optio
     for (const Sidecar& sidecar : sidecars) {
         if (sidecar.from == source || !mayExist(sidecar.from) || !FileProbe::exists(sidecar.from))
             continue;
-        const QString to =
-            (sidecar.keepsExtension ? target : PathNames::withoutExtension(target)) + sidecar.suffix;
+        const QString to = (sidecar.keepsExtension ? target : PathNames::withoutExtension(target)) +
+                           sidecar.suffix;
         QString ignored;
         move(sidecar.from, to, creationDate, &ignored);
         m_movedAlong.insert(sidecar.from);

@@ -16,7 +16,6 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace lumenscribe {
@@ -48,6 +47,7 @@ private:
     void startRun();
     bool decideDatedFolder();
     QList<ListedFile> buildBatch();
+    void anchorFolder(const QString& folder);
     void processBatch(const QList<ListedFile>& batch);
     int lookAt(const ListedFile& file, FileStatus& status, FileSource& opened);
     void processFile(const ListedFile& file, int index);
@@ -58,8 +58,8 @@ private:
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
     // `size`: the source's size when the caller has just looked, else -1.
-    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
-              qint64 size = -1);
+    bool move(const QString& source, const QString& target, OptionalInstant creationDate,
+              QString* alert, qint64 size = -1);
     void moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate);
     bool deleteFile(const QString& path, QString* alert);
     // Whether a companion or sidecar may be in its folder, by one listing
@@ -72,7 +72,8 @@ private:
     // Writes the step down before it is taken; when that fails the run
     // stops, so that no step is ever taken that cannot be taken back.
     bool journalStep(const JournalEntry& entry);
-    void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
+    void report(const FileWork& work, FileReport::Action action,
+                const QString& message = QString());
     void endRun();
 
     MainController& m_controller;

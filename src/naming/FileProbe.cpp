@@ -1,10 +1,11 @@
 #include "naming/FileProbe.h"
 
+#include "naming/FolderAnchors.h"
 #include "naming/NativePath.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -31,9 +32,13 @@ bool FileProbe::exists(const QString& path)
         if (t_plannedChanges->removed.contains(path))
             return false;
     }
-    const QByteArray native = NativePath::encode(path);
-    struct stat info{};
-    return !native.contains('\0') && ::lstat(native.constData(), &info) == 0;
+    const FolderAnchors::Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.folder != AT_FDCWD && file.error != ENOENT; // a folder in the way: taken
+    struct stat info
+    {
+    };
+    return ::fstatat(file.folder, file.name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 OptionalInstant FileProbe::creationDate(const QString& path)
@@ -43,11 +48,13 @@ OptionalInstant FileProbe::creationDate(const QString& path)
 #if defined(Q_OS_LINUX)
     // QFileInfo would turn bytes that are not UTF-8 into U+FFFD and look at
     // another path; statx sees the name as it is on disk.
-    const QByteArray native = NativePath::encode(path);
-    if (native.contains('\0'))
+    const FolderAnchors::Resolved file = FolderAnchors::at(path);
+    if (file.error)
         return std::nullopt;
-    struct statx info{};
-    if (::statx(AT_FDCWD, native.constData(), 0, STATX_MTIME | STATX_BTIME, &info) != 0)
+    struct statx info
+    {
+    };
+    if (::statx(file.folder, file.name.constData(), 0, STATX_MTIME | STATX_BTIME, &info) != 0)
         return std::nullopt;
     const auto milliseconds = [](const statx_timestamp& t) {
         return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;

@@ -1,9 +1,10 @@
 #include "naming/NativePath.h"
 
+#include "naming/FolderAnchors.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -74,11 +75,15 @@ void appendUtf8(QByteArray& out, char32_t codePoint)
     }
 }
 
-// A path with a zero byte in it would reach the system cut short and name
-// another file; nothing on disk can have such a name.
-bool usable(const QByteArray& native)
+// The path as the *at() calls take it. A path with a zero byte in it would
+// reach the system cut short and name another file; nothing on disk can
+// have such a name, so it answers ENOENT.
+int resolve(const QString& path, FolderAnchors::Resolved& out)
 {
-    return !native.isEmpty() && !native.contains('\0');
+    out = FolderAnchors::at(path);
+    if (out.error == EINVAL && out.folder == AT_FDCWD)
+        return ENOENT;
+    return out.error;
 }
 
 // Reading a photo's header to name it is not using the photo: its access
@@ -87,17 +92,17 @@ bool usable(const QByteArray& native)
 // process stops asking, so files of others cost no second open each.
 std::atomic<bool> s_askNoAtime{true};
 
-int openWithoutAtime(const QByteArray& native, int flags)
+int openWithoutAtime(const FolderAnchors::Resolved& file, int flags)
 {
 #ifdef O_NOATIME
     if (s_askNoAtime.load(std::memory_order_relaxed)) {
-        const int fd = ::open(native.constData(), flags | O_NOATIME);
+        const int fd = ::openat(file.folder, file.name.constData(), flags | O_NOATIME);
         if (fd >= 0 || errno != EPERM)
             return fd;
         s_askNoAtime.store(false, std::memory_order_relaxed);
     }
 #endif
-    return ::open(native.constData(), flags);
+    return ::openat(file.folder, file.name.constData(), flags);
 }
 
 int closeAndAnswer(int fd, int answer)
@@ -110,15 +115,17 @@ int closeAndAnswer(int fd, int answer)
 // name swapped for a FIFO or device in between comes back closed. O_NONBLOCK
 // stays: a regular file ignores it, and where a file system does not, the
 // reader clears it on its first EAGAIN.
-int openRegular(const QByteArray& native, int extraFlags, int& fd, quint64* size)
+int openRegular(const FolderAnchors::Resolved& file, int extraFlags, int& fd, quint64* size)
 {
     int opened = -1;
     do
-        opened = openWithoutAtime(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | extraFlags);
+        opened = openWithoutAtime(file, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | extraFlags);
     while (opened < 0 && errno == EINTR);
     if (opened < 0)
         return errno;
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::fstat(opened, &info) != 0)
         return closeAndAnswer(opened, errno);
     if (!S_ISREG(info.st_mode))
@@ -133,14 +140,22 @@ int openRegular(const QByteArray& native, int extraFlags, int& fd, quint64* size
 quint32 typeOf(unsigned char type)
 {
     switch (type) {
-    case DT_REG: return S_IFREG;
-    case DT_DIR: return S_IFDIR;
-    case DT_LNK: return S_IFLNK;
-    case DT_FIFO: return S_IFIFO;
-    case DT_CHR: return S_IFCHR;
-    case DT_BLK: return S_IFBLK;
-    case DT_SOCK: return S_IFSOCK;
-    default: return 0;
+    case DT_REG:
+        return S_IFREG;
+    case DT_DIR:
+        return S_IFDIR;
+    case DT_LNK:
+        return S_IFLNK;
+    case DT_FIFO:
+        return S_IFIFO;
+    case DT_CHR:
+        return S_IFCHR;
+    case DT_BLK:
+        return S_IFBLK;
+    case DT_SOCK:
+        return S_IFSOCK;
+    default:
+        return 0;
     }
 }
 
@@ -199,17 +214,19 @@ QByteArray NativePath::encode(const QString& path)
 int NativePath::openPlainFile(const QString& path, int& fd, quint64& size)
 {
     fd = -1;
-    const QByteArray native = encode(path);
-    if (!usable(native))
-        return ENOENT;
-    return openRegular(native, O_NOFOLLOW, fd, &size);
+    FolderAnchors::Resolved file;
+    if (const int error = resolve(path, file))
+        return error;
+    return openRegular(file, O_NOFOLLOW, fd, &size);
 }
 
 quint32 NativePath::fileType(const QString& path)
 {
-    const QByteArray native = encode(path);
-    struct stat info{};
-    if (!usable(native) || ::stat(native.constData(), &info) != 0)
+    FolderAnchors::Resolved file;
+    struct stat info
+    {
+    };
+    if (resolve(path, file) != 0 || ::fstatat(file.folder, file.name.constData(), &info, 0) != 0)
         return 0;
     return quint32(info.st_mode & S_IFMT);
 }
@@ -217,30 +234,45 @@ quint32 NativePath::fileType(const QString& path)
 int NativePath::openForReading(const QString& path, int& fd, Look look, quint64* size)
 {
     fd = -1;
-    const QByteArray native = encode(path);
-    if (!usable(native))
-        return ENOENT;
+    FolderAnchors::Resolved file;
+    if (const int error = resolve(path, file))
+        return error;
     // Looking first keeps devices closed altogether: opening some of them
     // has effects of its own (a tape rewinds, a watchdog starts).
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (look == Look::First) {
-        if (::stat(native.constData(), &info) != 0)
+        if (::fstatat(file.folder, file.name.constData(), &info, 0) != 0)
             return errno;
         if (!S_ISREG(info.st_mode))
             return NotRegularFile;
     }
-    return openRegular(native, 0, fd, size);
+    return openRegular(file, 0, fd, size);
 }
 
 int NativePath::listFolder(const QString& path, QList<FolderEntry>& entries)
 {
     entries.clear();
-    const QByteArray native = encode(path);
-    if (!usable(native))
-        return ENOENT;
-    DIR* folder = ::opendir(native.constData());
-    if (!folder)
+    FolderAnchors::Resolved file;
+    if (const int error = resolve(path, file))
+        return error;
+    // Below an anchored folder a walk never lists through a link; a path the
+    // person gave is listed as given.
+    const int noFollow = file.folder == AT_FDCWD ? 0 : O_NOFOLLOW;
+    int fd = -1;
+    do
+        fd = ::openat(file.folder, file.name.constData(),
+                      O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
         return errno;
+    DIR* folder = ::fdopendir(fd);
+    if (!folder) {
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
     int failure = 0;
     for (;;) {
         errno = 0;

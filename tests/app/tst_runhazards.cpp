@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,7 +29,10 @@ void makeFile(const QByteArray& path, const QByteArray& content, time_t when)
     QVERIFY2(fd >= 0, path.constData());
     QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
     ::close(fd);
-    struct utimbuf times{when, when};
+    struct utimbuf times
+    {
+        when, when
+    };
     QVERIFY(::utime(path.constData(), &times) == 0);
 }
 
@@ -68,6 +70,8 @@ private slots:
     void linksLoopsAndUnreadableFolders();
     void pipesAreNeverOpened();
     void filesSwappedAfterTheListingAreLookedAtAgain();
+    void folderSwappedForALinkLeadsNowhere_data();
+    void folderSwappedForALinkLeadsNowhere();
     void targetAppearingAtTheLastMomentIsNotOverwritten();
     void sourceVanishingDuringTheRunIsReported();
     void hundredThousandFilesAreListedOnce();
@@ -121,13 +125,14 @@ void TestRunHazards::linksLoopsAndUnreadableFolders()
     makeFile(QFile::encodeName(card + QStringLiteral("/sub/locked/b.jpg")), "b", 1577880120);
     QVERIFY(QFile::link(card, card + QStringLiteral("/sub/loop")));
     QVERIFY(QFile::link(outside, card + QStringLiteral("/sub/to-folder")));
-    QVERIFY(QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
+    QVERIFY(
+        QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
 
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
         if (operation == FaultyFileSystem::ListFolder && path.endsWith(QStringLiteral("/locked")))
-            fileSystem.fail(FaultyFileSystem::ListFolder, fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1,
-                            EACCES);
+            fileSystem.fail(FaultyFileSystem::ListFolder,
+                            fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1, EACCES);
     };
     m_controller->setFileSystem(&fileSystem);
     m_bench->runOn({card});
@@ -146,7 +151,8 @@ void TestRunHazards::pipesAreNeverOpened()
     const QByteArray pipe = m_card + "/pipe.jpg";
     QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
     makeFile(m_card + "/real.jpg", "real", 1577880000);
-    m_bench->runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
+    m_bench->runOn(
+        {FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
@@ -170,7 +176,8 @@ void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
         if (!file.endsWith(QStringLiteral("IMG_1.JPG")))
             return;
         QVERIFY(::unlink(m_card + "/IMG_2.JPG") == 0 && ::mkfifo(m_card + "/IMG_2.JPG", 0644) == 0);
-        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 && ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
+        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 &&
+                ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
     };
     m_bench->runOn({card}); // would hang if the FIFO were read
     QCOMPARE(m_frontEnd->reports.size(), 3);
@@ -182,13 +189,70 @@ void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
     QVERIFY(QFileInfo(m_frontEnd->reports.at(2).target).isSymLink());
 }
 
+void TestRunHazards::folderSwappedForALinkLeadsNowhere_data()
+{
+    QTest::addColumn<bool>("beforeItsListing");
+    QTest::newRow("before the walk lists it") << true;
+    QTest::newRow("after its first file") << false;
+}
+
+// Someone (or something) replaces a folder of the card with a link to
+// another part of the disk while the run goes on. The run must stay in the
+// tree it was given: what lies behind the link is neither renamed nor read.
+void TestRunHazards::folderSwappedForALinkLeadsNowhere()
+{
+    QFETCH(bool, beforeItsListing);
+    const QString card = FileSystem::decodePath(m_card);
+    const QString outside = m_bench->path(QStringLiteral("outside"));
+    QVERIFY(QDir().mkpath(outside) && QDir().mkpath(card + QStringLiteral("/sub")));
+    makeFile(m_card + "/sub/a.jpg", "a", 1577880000);
+    makeFile(m_card + "/sub/b.jpg", "b", 1577880060);
+    makeFile(QFile::encodeName(outside + QStringLiteral("/b.jpg")), "not on the card", 1577880120);
+    const auto swap = [&] {
+        QVERIFY(::rename(m_card + "/sub", m_card + "/sub-moved") == 0);
+        QVERIFY(::symlink(QFile::encodeName(outside).constData(), m_card + "/sub") == 0);
+    };
+    FaultyFileSystem fileSystem;
+    bool swapped = false;
+    fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
+        if (beforeItsListing && !swapped && operation == FaultyFileSystem::ListFolder &&
+            path.endsWith(QStringLiteral("/sub"))) {
+            swapped = true;
+            swap();
+        }
+    };
+    m_controller->setFileSystem(&fileSystem);
+    if (!beforeItsListing) {
+        m_controller->setConfirmEachFile(true);
+        m_frontEnd->ciwAnswers = {4, 4};
+        m_frontEnd->onShow = [&](const QString& file) {
+            if (file.endsWith(QStringLiteral("/a.jpg")))
+                swap();
+        };
+    }
+    m_bench->runOn({card});
+    const QMap<QByteArray, QByteArray> behindTheLink = rawTree(QFile::encodeName(outside));
+    QCOMPARE(behindTheLink.keys(), QList<QByteArray>{"b.jpg"});
+    QCOMPARE(behindTheLink.value("b.jpg"), QByteArray("not on the card"));
+    if (beforeItsListing) {
+        QCOMPARE(m_frontEnd->alerts.size(), 1); // the folder could not be walked, and says so
+    } else {
+        // The files of the card were renamed where they are now.
+        const QMap<QByteArray, QByteArray> moved = rawTree(m_card + "/sub-moved");
+        QCOMPARE(moved.size(), 2);
+        for (auto it = moved.cbegin(); it != moved.cend(); ++it)
+            QVERIFY2(it.key().startsWith("2020-01-0"), it.key().constData());
+    }
+}
+
 void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()
 {
     makeFile(m_card + "/IMG_1.JPG", "mine", 1577880000);
     const QString card = FileSystem::decodePath(m_card);
-    const QString target = card + u'/' +
-                           QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-                           QStringLiteral(".jpg");
+    const QString target =
+        card + u'/' +
+        QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+        QStringLiteral(".jpg");
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString&) {
         // Another program writes a file of that very name just now, after
@@ -236,7 +300,8 @@ void TestRunHazards::hundredThousandFilesAreListedOnce()
         QVERIFY(fd >= 0);
         ::close(fd);
     }
-    QVERIFY(QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
+    QVERIFY(
+        QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
     FolderExpander expander(FileSystem::real());
     expander.add(FileSystem::decodePath(m_card));
     QStringList files;

@@ -1,17 +1,16 @@
 // File names as bytes: every name on disk comes back to the same bytes, and
 // the probes and the folder lister find files whose names are not UTF-8.
 // Opening for reading never blocks on a FIFO and refuses what is not a file.
-#include "naming/FileProbe.h"
-#include "naming/NativePath.h"
 #include "ScratchFolder.h"
+#include "naming/FileProbe.h"
+#include "naming/FolderAnchors.h"
+#include "naming/NativePath.h"
 
 #include <QFile>
 #include <QTest>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -49,6 +48,7 @@ private slots:
     void openForReading();
     void unreadableFileAnswersEacces();
     void readingLeavesTheAccessTime();
+    void anchoredPathsNeverPassALink();
 };
 
 void TestNativePath::bytesSurviveTheRoundTrip_data()
@@ -83,7 +83,8 @@ void TestNativePath::textThatIsNoNameEncodesSafely()
 {
     // A lone surrogate outside the escape range cannot stand for a byte;
     // it must not turn into one either.
-    QCOMPARE(NativePath::encode(QString(QChar(0xD800)) + u'a'), QByteArray("\xef\xbf\xbd" "a"));
+    QCOMPARE(NativePath::encode(QString(QChar(0xD800)) + u'a'), QByteArray("\xef\xbf\xbd"
+                                                                           "a"));
 }
 
 void TestNativePath::probesSeeTheNameOnDisk()
@@ -108,8 +109,8 @@ void TestNativePath::listerGivesNamesBack()
 {
     test::ScratchFolder dir;
     const QByteArray folder = dir.raw();
-    const QList<QByteArray> names{"plain.jpg", "caf\xe9.jpg", "caf\xc3\xa9.jpg", "line\nbreak.jpg",
-                                  "-leading-dash.jpg", QByteArray(255, 'n')};
+    const QList<QByteArray> names{"plain.jpg",       "caf\xe9.jpg",       "caf\xc3\xa9.jpg",
+                                  "line\nbreak.jpg", "-leading-dash.jpg", QByteArray(255, 'n')};
     for (const QByteArray& name : names)
         QVERIFY2(makeFile(folder + '/' + name), name.constData());
     QVERIFY(::mkdir(folder + "/sub\xe9", 0755) == 0);
@@ -239,10 +240,51 @@ void TestNativePath::readingLeavesTheAccessTime()
         char buffer[4];
         QCOMPARE(::pread(fd, buffer, sizeof buffer, 0), ssize_t(4));
         ::close(fd);
-        struct stat info{};
+        struct stat info
+        {
+        };
         QVERIFY(::stat(raw.constData(), &info) == 0);
         QCOMPARE(qint64(info.st_atim.tv_sec), qint64(1000000000));
     }
+}
+
+// Below an anchored folder every name is reached from that folder, so a link
+// standing where a folder was is a dead end, and ".." leads nowhere; the
+// anchored folder's own path, and every path outside, work as given.
+void TestNativePath::anchoredPathsNeverPassALink()
+{
+    test::ScratchFolder dir;
+    const QByteArray root = dir.raw() + "/root";
+    QVERIFY(::mkdir(root.constData(), 0755) == 0 && ::mkdir(root + "/real", 0755) == 0);
+    QVERIFY(::mkdir(dir.raw() + "/elsewhere", 0755) == 0);
+    QVERIFY(makeFile(root + "/real/in.jpg") && makeFile(dir.raw() + "/elsewhere/out.jpg"));
+    QVERIFY(::symlink("../elsewhere", root + "/link") == 0);
+    QVERIFY(::symlink("..", root + "/real/up") == 0);
+    const QString top = QFile::decodeName(root);
+    const QString outsideFile = dir.filePath(QStringLiteral("elsewhere/out.jpg"));
+
+    QVERIFY(FileProbe::exists(top + QStringLiteral("/link/out.jpg"))); // no anchor: as before
+    FolderAnchors::Scope scope;
+    QCOMPARE(FolderAnchors::current()->anchor(top), 0);
+    QList<FolderEntry> entries;
+    QCOMPARE(NativePath::listFolder(top + QStringLiteral("/real"), entries), 0);
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(NativePath::listFolder(top + QStringLiteral("/link"), entries), ENOTDIR);
+    QCOMPARE(NativePath::listFolder(top + QStringLiteral("/real/up"), entries), ENOTDIR);
+    int fd = -1;
+    quint64 size = 0;
+    QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/real/in.jpg"), fd, size), 0);
+    ::close(fd);
+    QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/link/out.jpg"), fd, size), ENOTDIR);
+    QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/real/../link/out.jpg"), fd, size),
+             EINVAL);
+    // A name behind a link in the way counts as taken, never as free.
+    QVERIFY(FileProbe::exists(top + QStringLiteral("/link/new.jpg")));
+    QVERIFY(!FileProbe::exists(top + QStringLiteral("/real/new.jpg")));
+    QVERIFY(!FileProbe::exists(top + QStringLiteral("/missing/new.jpg")));
+    // Paths outside the anchored folder are untouched by it.
+    QCOMPARE(NativePath::openPlainFile(outsideFile, fd, size), 0);
+    ::close(fd);
 }
 
 QTEST_APPLESS_MAIN(TestNativePath)
