@@ -121,10 +121,14 @@ int PosixFileSystem::link(const QString& existing, const QString& newPath)
 
 int PosixFileSystem::rename(const QString& from, const QString& to)
 {
-    QByteArray oldName, newName;
-    if (!encode(from, oldName) || !encode(to, newName))
-        return EINVAL;
-    return retrying([&] { return ::rename(oldName.constData(), newName.constData()); });
+    const Resolved source = FolderAnchors::at(from);
+    const Resolved target = FolderAnchors::at(to);
+    if (source.error || target.error)
+        return source.error ? source.error : target.error;
+    return retrying([&] {
+        return ::renameat(source.folder, source.name.constData(), target.folder,
+                          target.name.constData());
+    });
 }
 
 int PosixFileSystem::unlink(const QString& path)
@@ -218,9 +222,10 @@ int PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> acces
 
 int PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
 {
-    QByteArray file;
-    if (!encode(path, file))
-        return EINVAL;
+    const Resolved resolved = FolderAnchors::at(path);
+    if (resolved.error)
+        return resolved.error;
+    const QByteArray file = attributePath(resolved);
     names.clear();
     // The list may grow between asking its size and reading it.
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -245,10 +250,13 @@ int PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& name
 
 int PosixFileSystem::changeOwner(const QString& path, quint32 owner, quint32 group)
 {
-    QByteArray name;
-    if (!encode(path, name))
-        return EINVAL;
-    return retrying([&] { return ::lchown(name.constData(), uid_t(owner), gid_t(group)); });
+    const Resolved file = FolderAnchors::at(path);
+    if (file.error)
+        return file.error;
+    return retrying([&] {
+        return ::fchownat(file.folder, file.name.constData(), uid_t(owner), gid_t(group),
+                          AT_SYMLINK_NOFOLLOW);
+    });
 }
 
 int PosixFileSystem::chmod(const QString& path, quint32 mode)
