@@ -28,6 +28,7 @@ struct FileStatus
     qint64 size = 0;
     quint64 device = 0;
     quint64 inode = 0;
+    quint32 owner = 0; // user id
     FileTime accessTime;
     FileTime modificationTime;
 

@@ -78,6 +78,7 @@ int PosixFileSystem::status(const QString& path, FileStatus& status, Links links
     status.size = info.st_size;
     status.device = info.st_dev;
     status.inode = info.st_ino;
+    status.owner = info.st_uid;
     status.accessTime = fromTimespec(info.st_atim);
     status.modificationTime = fromTimespec(info.st_mtim);
     return 0;
@@ -227,7 +228,13 @@ int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries
 
 int PosixFileSystem::moveToTrash(const QString& path, QString& trashedPath)
 {
-    return TrashCan(*this).moveToTrash(path, trashedPath);
+    TrashCan trash(*this);
+    const int error = trash.moveToTrash(path, trashedPath);
+    // The run's alert names the file only; the reason the trash was refused
+    // goes to the log (stderr for the tool).
+    if (!trash.problem().isEmpty())
+        qWarning("lumenscribe: %s: %s", qPrintable(path), qPrintable(trash.problem()));
+    return error;
 }
 
 } // namespace lumenscribe
