@@ -78,15 +78,14 @@ int TrashCan::volumeTrash(const QString& top, quint64 device, QString& trash)
     return prepareTrash(trash, device, true);
 }
 
-TrashCan::Check TrashCan::ownFolder(const QString& path, bool privateMode)
+int TrashCan::ownFolder(const QString& path, bool privateMode)
 {
     FileStatus status;
-    const int error = m_fileSystem.status(path, status, FileSystem::Links::Keep);
-    if (error == ENOENT)
-        return Check::Missing;
-    if (error != 0 || !status.isFolder() || status.owner != ::getuid())
-        return Check::NotOwn;
-    return !privateMode || (status.permissions() & 0777) == 0700 ? Check::Usable : Check::NotOwn;
+    if (const int error = m_fileSystem.status(path, status, FileSystem::Links::Keep))
+        return error;
+    if (!status.isFolder() || status.owner != ::getuid())
+        return NotOwnTrash;
+    return !privateMode || (status.permissions() & 0777) == 0700 ? 0 : NotOwnTrash;
 }
 
 // Makes what is missing of the trash and checks what is there. A trash is
@@ -96,14 +95,16 @@ int TrashCan::prepareTrash(const QString& trash, quint64 device, bool privateMod
 {
     for (const QString& sub : {QString(), QStringLiteral("/files"), QStringLiteral("/info")}) {
         const QString folder = trash + sub;
-        Check check = ownFolder(folder, sub.isEmpty() && privateMode);
-        if (check == Check::Missing) {
+        int check = ownFolder(folder, sub.isEmpty() && privateMode);
+        if (check == ENOENT) {
             const int error = m_fileSystem.mkdir(folder, 0700);
             if (error != 0 && error != EEXIST)
                 return ENOTSUP;
             check = ownFolder(folder, sub.isEmpty() && privateMode);
         }
-        if (check != Check::Usable) {
+        if (check != 0 && check != NotOwnTrash)
+            return check;
+        if (check == NotOwnTrash) {
             m_problem = QStringLiteral("%1 is not the user's own trash folder (a link, another user's, or open to "
                                        "others), so nothing is put there")
                             .arg(folder);

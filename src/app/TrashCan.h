@@ -44,16 +44,11 @@ public:
     QString findTrashed(const QString& originalPath);
 
 private:
-    enum class Check
-    {
-        Usable,
-        Missing,
-        NotOwn
-    };
-
     int trashFor(const QString& path, quint64 device, QString& trash);
     int volumeTrash(const QString& top, quint64 device, QString& trash);
-    Check ownFolder(const QString& path, bool privateMode);
+    // 0 when the folder at path is the user's own, ENOENT when there is
+    // none, NotOwnTrash, or the errno of looking.
+    int ownFolder(const QString& path, bool privateMode);
     int prepareTrash(const QString& trash, quint64 device, bool privateMode);
     QString topDirectory(const QString& path, quint64 device);
     int reserveName(const QString& trash, const QString& path, QString& name);

@@ -2,6 +2,7 @@
 // choice, the date correction and the wait for an answer.
 #include "TestDates.h"
 #include "app/CIWController.h"
+#include "app/FIWController.h"
 #include "app/MainController.h"
 
 #include <QDir>
@@ -264,6 +265,17 @@ void TestCIWController::typedTextNeverLeavesTheFolder()
     m_controller->setPrefixSuffixType(2);
     ciw.presuffixPopUpChange(1);
     QCOMPARE(ciw.proposedFileName(), QStringLiteral("a-bx.jpg"));
+
+    // The folder-name window: its prefix and a typed name.
+    FIWController& fiw = m_controller->fiwController();
+    fiw.openWithPath(m_dir->path(), localInstant(2004, 1, 1, 0, 0, 0));
+    fiw.presuffixPopUpChange(2);
+    fiw.prefixTextFieldChange(QStringLiteral("../"));
+    QVERIFY2(fiw.proposedFolderName().startsWith(QStringLiteral("..-")), qPrintable(fiw.proposedFolderName()));
+    fiw.nameTextFieldChange(QStringLiteral("../../elsewhere"));
+    QCOMPARE(fiw.newFolderName(), m_dir->filePath(QStringLiteral("..-..-elsewhere")));
+    fiw.nameTextFieldChange(QStringLiteral("."));
+    QCOMPARE(fiw.lastCheckResult(), int(CIWController::NameNotAcceptable));
 }
 
 QTEST_GUILESS_MAIN(TestCIWController)
