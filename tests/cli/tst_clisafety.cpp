@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/mount.h>
 #include <utime.h>
 
 using namespace lumenscribe::test;
@@ -22,6 +24,7 @@ private slots:
     void init();
     void thirtyConcurrentChangesAllSurvive();
     void oneRunAtATimeAndSettingsSetMeanwhileSurvive();
+    void fullDiskKeepsTheSettingsAndFails();
 
 private:
     CliResult run(const QStringList& arguments) { return runCli(arguments, m_config); }
@@ -159,6 +162,42 @@ void TestCliSafety::oneRunAtATimeAndSettingsSetMeanwhileSurvive()
     QVERIFY2(waiting.exitCode() == 0, waiting.readAllStandardError().constData());
     QVERIFY(!QDir(second).exists(QStringLiteral("IMG_0.JPG")));
     QCOMPARE(stored().value("prefixString").toString(), QStringLiteral("set during the run"));
+}
+
+// On a real, full file system: the old settings stay whole and both a
+// "config set" and a run say so in their exit status.
+void TestCliSafety::fullDiskKeepsTheSettingsAndFails()
+{
+    const QString disk = m_dir->filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk));
+    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("needs to mount a small file system (root)");
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
+    m_config = disk + QStringLiteral("/settings.json");
+    QCOMPARE(run({"config", "set", "prefixString", "old"}).exitCode, 0);
+    QFile file(m_config);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    QFile filler(disk + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    const CliResult set = run({"config", "set", "prefixString", "new"});
+    QCOMPARE(set.exitCode, 1);
+    QVERIFY2(set.err.contains(QStringLiteral("could not be saved")), qPrintable(set.err));
+    const QString card = m_dir->filePath(QStringLiteral("card"));
+    makeCard(card, 1);
+    const CliResult renamed = run({"--yes", card});
+    QCOMPARE(renamed.exitCode, 1);
+    QVERIFY2(renamed.err.contains(QStringLiteral("could not be saved")), qPrintable(renamed.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(disk).entryList(QDir::Files),
+             (QStringList{"filler", "run.lock", "settings.json", "settings.json.lock"}));
 }
 
 QTEST_GUILESS_MAIN(TestCliSafety)
