@@ -138,9 +138,10 @@ int TrashCan::reserveName(const QString& trash, const QString& path, QString& na
                                    (PathNames::extension(base).isEmpty() ? QString() : u'.' + PathNames::extension(base));
         if (m_fileSystem.exists(trash + QStringLiteral("/files/") + name))
             continue;
+        const QString notePath = trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");
+        removeStaleNote(notePath);
         int fd = -1;
-        const int error = m_fileSystem.open(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"),
-                                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600, fd);
+        const int error = m_fileSystem.open(notePath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600, fd);
         if (error == EEXIST)
             continue;
         if (error)
@@ -158,6 +159,17 @@ int TrashCan::reserveName(const QString& trash, const QString& path, QString& na
         return writeError;
     }
     return EEXIST;
+}
+
+// An empty note without its file was left by a step that failed before it
+// could write the note (a crash, a full disk). A minute old, it is no longer
+// one that another process is about to fill.
+void TrashCan::removeStaleNote(const QString& notePath)
+{
+    FileStatus status;
+    if (m_fileSystem.status(notePath, status) == 0 && status.isRegularFile() && status.size == 0 &&
+        QDateTime::currentSecsSinceEpoch() - status.modificationTime.seconds >= 60)
+        m_fileSystem.unlink(notePath);
 }
 
 QString TrashCan::findTrashed(const QString& originalPath)

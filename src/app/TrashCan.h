@@ -52,6 +52,7 @@ private:
     int prepareTrash(const QString& trash, quint64 device, bool privateMode);
     QString topDirectory(const QString& path, quint64 device);
     int reserveName(const QString& trash, const QString& path, QString& name);
+    void removeStaleNote(const QString& notePath);
     QString findIn(const QString& trash, const QString& originalPath);
 
     FileSystem& m_fileSystem;

@@ -11,6 +11,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utime.h>
 
 using namespace lumenscribe;
 
@@ -27,6 +28,7 @@ private slots:
     void trashThatIsNotOwnKeepsTheFile();
     void homeTrashThatIsALinkKeepsTheFile();
     void failedNoteIsRemoved();
+    void emptyNoteLeftBeforeIsRemoved();
 
 private:
     QString photo();
@@ -158,6 +160,26 @@ void TestTrashCan::failedNoteIsRemoved()
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(QDir(own() + QStringLiteral("/info")).isEmpty());
     QVERIFY(fileSystem.openDescriptors.isEmpty());
+}
+
+// A note a crash left empty does not hold the name for ever; a fresh one may
+// be another process's about to be written, and is left alone.
+void TestTrashCan::emptyNoteLeftBeforeIsRemoved()
+{
+    QVERIFY(QDir().mkpath(own() + QStringLiteral("/info")));
+    QVERIFY(QDir().mkpath(own() + QStringLiteral("/files")));
+    QCOMPARE(::chmod(QFile::encodeName(own()).constData(), 0700), 0);
+    const QString fresh = own() + QStringLiteral("/info/IMG_1.JPG.trashinfo");
+    QFile(fresh).open(QIODevice::WriteOnly);
+    const QString stale = own() + QStringLiteral("/info/IMG_1 2.JPG.trashinfo");
+    QFile(stale).open(QIODevice::WriteOnly);
+    struct utimbuf old{1600000000, 1600000000};
+    QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
+    QString trashed;
+    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(photo(), trashed), 0);
+    QCOMPARE(trashed, own() + QStringLiteral("/files/IMG_1 2.JPG"));
+    QVERIFY(QFileInfo(stale).size() > 0);
+    QVERIFY(QFileInfo::exists(fresh));
 }
 
 QTEST_APPLESS_MAIN(TestTrashCan)
