@@ -59,6 +59,8 @@ QString checkText(int result)
     case CIWController::NameEmpty: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameError"));
     case CIWController::NameTooLong: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameTooLong"));
     case CIWController::NameExists: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileAlreadyExists"));
+    case CIWController::NameNotAcceptable:
+        return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameNotAcceptable"));
     case CIWController::NameOk: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameOk"));
     default: return QString();
     }
@@ -94,6 +96,8 @@ int CIWController::checkFreeFileName(const QString& name, const QString& path, u
     const qsizetype separator = path.isEmpty() || path.endsWith(u'/') ? 0 : 1; // as PathNames::join
     if (nameBytes > kMaxNameBytes || utf8Size(path) + separator + nameBytes > kMaxPathBytes)
         return NameTooLong;
+    if (name == u"." || name == u".." || name.contains(u'/') || name.contains(QChar(0)))
+        return NameNotAcceptable;
     return NameOk;
 }
 
@@ -234,7 +238,7 @@ void CIWController::checkNewFileName()
 
 void CIWController::newNameTextFieldChange(const QString& text)
 {
-    m_newFileName = text;
+    m_newFileName = NameGenerator::withSafeChars(text);
     checkNewFileName();
 }
 

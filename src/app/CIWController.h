@@ -26,7 +26,9 @@ class CIWController
 {
 public:
     enum Answer { NoAnswer = 0, Abort = 1, DontRename = 2, RenameAll = 3, Rename = 4 };
-    enum CheckResult { NameOk = 0, NameEmpty = 1, NameTooLong = 2, NameExists = 3 };
+    // NameNotAcceptable: "/" or NUL in it, or "." or "..", a name that would
+    // leave its folder or cannot be a name at all.
+    enum CheckResult { NameOk = 0, NameEmpty = 1, NameTooLong = 2, NameExists = 3, NameNotAcceptable = 4 };
     // Longest confirmed path handed to the run, in UTF-8 bytes.
     static constexpr int kMaxPathBytes = ModalAnswer::kMaxPathBytes;
 

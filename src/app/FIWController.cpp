@@ -19,6 +19,7 @@ QString checkText(int result)
     case CIWController::NameEmpty: key = "ConfirmFolderNameError"; break;
     case CIWController::NameTooLong: key = "ConfirmFolderNameTooLong"; break;
     case CIWController::NameExists: key = "ConfirmFolderAlreadyExists"; break;
+    case CIWController::NameNotAcceptable: key = "ConfirmFolderNameNotAcceptable"; break;
     case CIWController::NameOk: key = "ConfirmFolderNameOk"; break;
     default: return QString();
     }
@@ -138,7 +139,7 @@ void FIWController::checkNewFolderName()
 
 void FIWController::nameTextFieldChange(const QString& text)
 {
-    m_newFolderName = text;
+    m_newFolderName = NameGenerator::withSafeChars(text);
     checkNewFolderName();
 }
 

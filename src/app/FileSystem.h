@@ -28,7 +28,7 @@ struct FileStatus
     qint64 size = 0;
     quint64 device = 0;
     quint64 inode = 0;
-    quint32 owner = 0;
+    quint32 owner = 0; // user id
     quint32 group = 0;
     FileTime accessTime;
     FileTime modificationTime;

@@ -119,7 +119,10 @@ void MainController::applicationShouldTerminate()
         abortOperation.store(true);
     }
     waitForRun();
-    savePreferences();
+    // No window is left to show it in; the old file is kept whole.
+    QString error;
+    if (!savePreferences(&error))
+        qWarning("lumenscribe: the settings could not be saved: %s", qPrintable(error));
 }
 
 void MainController::initApplication()

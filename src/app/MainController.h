@@ -98,6 +98,8 @@ public:
     void loadWindowPreferences(const QVariantMap& values);
     // Loads from the store; a problem with the file is kept for the front end.
     void loadPreferences();
+    // Saves the settings changed since they were loaded into the file as it
+    // is now, so a change another process saved meanwhile stays.
     bool savePreferences(QString* error = nullptr) const;
     const QString& preferencesProblem() const { return m_preferencesProblem; }
     const PreferencesStore& preferencesStore() const { return m_store; }
@@ -160,6 +162,8 @@ private:
 
     PreferencesStore m_store;
     QString m_preferencesProblem;
+    // The settings as loaded; what differs from them is what a save writes.
+    mutable QVariantMap m_loadedPreferences;
     StatusProxy* m_statusProxy = nullptr;
     StatusBridge* m_statusBridge = nullptr;
     RunObserver* m_runObserver = nullptr;

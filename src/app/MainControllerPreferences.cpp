@@ -42,6 +42,7 @@ void MainController::loadPreferences()
     if (!loaded.keptAsidePath.isEmpty())
         m_preferencesProblem += QStringLiteral("; it was kept as %1").arg(loaded.keptAsidePath);
     loadPreferencesFromDictionary(loaded.values);
+    m_loadedPreferences = preferencesDictionary();
 }
 
 void MainController::loadPreferencesFromDictionary(const QVariantMap& v)
@@ -141,7 +142,15 @@ QVariantMap MainController::preferencesDictionary() const
 
 bool MainController::savePreferences(QString* error) const
 {
-    return m_store.save(preferencesDictionary(), error);
+    QVariantMap loaded = m_loadedPreferences;
+    // Always written: the version that saved last decides the first-start
+    // panel.
+    loaded.remove(kVersionKey);
+    const QVariantMap current = preferencesDictionary();
+    if (!m_store.saveChanges(loaded, current, error))
+        return false;
+    m_loadedPreferences = current;
+    return true;
 }
 
 } // namespace lumenscribe

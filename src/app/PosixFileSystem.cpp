@@ -293,7 +293,13 @@ int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries
 
 int PosixFileSystem::moveToTrash(const QString& path, QString& trashedPath)
 {
-    return TrashCan(*this).moveToTrash(path, trashedPath);
+    TrashCan trash(*this);
+    const int error = trash.moveToTrash(path, trashedPath);
+    // The run's alert names the file only; the reason the trash was refused
+    // goes to the log (stderr for the tool).
+    if (!trash.problem().isEmpty())
+        qWarning("lumenscribe: %s: %s", qPrintable(path), qPrintable(trash.problem()));
+    return error;
 }
 
 } // namespace lumenscribe

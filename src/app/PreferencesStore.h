@@ -1,12 +1,18 @@
 // The user's preferences file: one JSON object of settings keys, human
 // readable, replaced atomically on save. A file that cannot be used is kept
 // aside under a new name, never silently lost.
+//
+// Several processes may save at once (a run ending while "config set"
+// runs): each writes only the keys it changed into the file as it is at that
+// moment, under a lock file beside it, so no one's change is lost.
 #pragma once
 
 #include <QString>
 #include <QVariantMap>
 
 namespace lumenscribe {
+
+class FileSystem;
 
 class PreferencesStore
 {
@@ -25,12 +31,21 @@ public:
     static QString defaultPath();
 
     explicit PreferencesStore(QString path = defaultPath());
+    // Writes go through `fileSystem`, so that a full disk can be tried.
+    PreferencesStore(QString path, FileSystem& fileSystem);
 
     const QString& path() const { return m_path; }
     LoadResult load() const;
-    // False with a reason when the file could not be written; the old file
-    // is then left as it was.
+    // Replaces the whole file. False with a reason when any write, the sync
+    // or the rename failed; the old file is then left as it was.
     bool save(const QVariantMap& values, QString* error = nullptr) const;
+    // Saves what changed from `loaded` (the values as this process read
+    // them) to `current`: the file is read again under the lock and only
+    // those keys are replaced; a key gone from `current` is removed, and a
+    // dictionary is merged key by key. With no usable file, all of
+    // `current` is written.
+    bool saveChanges(const QVariantMap& loaded, const QVariantMap& current, QString* error = nullptr) const;
+    static QVariantMap merged(QVariantMap stored, const QVariantMap& loaded, const QVariantMap& current);
 
     // Far above what any settings file holds, so that a wrong file put at
     // this path is not read into memory whole.
@@ -41,8 +56,11 @@ private:
     // could not be read.
     QString read(QByteArray& bytes) const;
     QString keepAside() const;
+    bool write(const QVariantMap& values, QString* error) const;
+    int writeAll(int fd, const QByteArray& bytes) const;
 
     QString m_path;
+    FileSystem* m_fileSystem;
 };
 
 } // namespace lumenscribe

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lumenscribe {
@@ -25,13 +26,14 @@ QString TrashCan::homeTrash()
 
 int TrashCan::moveToTrash(const QString& path, QString& trashedPath)
 {
+    m_problem.clear();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     FileStatus status;
     if (const int error = m_fileSystem.status(absolute, status))
         return error;
-    const QString trash = trashFor(absolute, status.device);
-    if (trash.isEmpty())
-        return ENOTSUP;
+    QString trash;
+    if (const int error = trashFor(absolute, status.device, trash))
+        return error;
     QString name;
     if (const int error = reserveName(trash, absolute, name))
         return error;
@@ -44,29 +46,74 @@ int TrashCan::moveToTrash(const QString& path, QString& trashedPath)
     return 0;
 }
 
-QString TrashCan::trashFor(const QString& path, quint64 device)
+int TrashCan::trashFor(const QString& path, quint64 device, QString& trash)
 {
     const QString home = homeTrash();
     QDir().mkpath(PathNames::folderOf(home));
-    if (usableTrash(home, device))
-        return home;
-    const QString top = topDirectory(path, device);
-    const QString own = top + QStringLiteral("/.Trash-%1").arg(::getuid());
-    return usableTrash(own, device) ? own : QString();
+    FileStatus homeFolder;
+    if (m_fileSystem.status(PathNames::folderOf(home), homeFolder, FileSystem::Links::Follow) == 0 &&
+        homeFolder.device == device) {
+        trash = home;
+        const int error = prepareTrash(home, device, false);
+        if (error != ENOTSUP)
+            return error;
+    }
+    return volumeTrash(topDirectory(path, device), device, trash);
 }
 
-// A trash is only usable on the file's own file system: moving a photo into
-// it must be a rename, never a copy.
-bool TrashCan::usableTrash(const QString& trash, quint64 device)
+// The volume's shared ".Trash" first, when it is what the freedesktop.org
+// trash asks for (a sticky folder, no link); else the user's own
+// ".Trash-$uid".
+int TrashCan::volumeTrash(const QString& top, quint64 device, QString& trash)
+{
+    FileStatus shared;
+    if (m_fileSystem.status(top + QStringLiteral("/.Trash"), shared) == 0 && shared.isFolder() &&
+        (shared.mode & S_ISVTX)) {
+        trash = top + QStringLiteral("/.Trash/%1").arg(::getuid());
+        const int error = prepareTrash(trash, device, false);
+        if (error != ENOTSUP)
+            return error;
+    }
+    trash = top + QStringLiteral("/.Trash-%1").arg(::getuid());
+    return prepareTrash(trash, device, true);
+}
+
+int TrashCan::ownFolder(const QString& path, bool privateMode)
+{
+    FileStatus status;
+    if (const int error = m_fileSystem.status(path, status, FileSystem::Links::Keep))
+        return error;
+    if (!status.isFolder() || status.owner != ::getuid())
+        return NotOwnTrash;
+    return !privateMode || (status.permissions() & 0777) == 0700 ? 0 : NotOwnTrash;
+}
+
+// Makes what is missing of the trash and checks what is there. A trash is
+// only usable on the file's own file system: moving a photo into it must be
+// a rename, never a copy.
+int TrashCan::prepareTrash(const QString& trash, quint64 device, bool privateMode)
 {
     for (const QString& sub : {QString(), QStringLiteral("/files"), QStringLiteral("/info")}) {
-        const int error = m_fileSystem.mkdir(trash + sub, 0700);
-        if (error != 0 && error != EEXIST)
-            return false;
+        const QString folder = trash + sub;
+        int check = ownFolder(folder, sub.isEmpty() && privateMode);
+        if (check == ENOENT) {
+            const int error = m_fileSystem.mkdir(folder, 0700);
+            if (error != 0 && error != EEXIST)
+                return ENOTSUP;
+            check = ownFolder(folder, sub.isEmpty() && privateMode);
+        }
+        if (check != 0 && check != NotOwnTrash)
+            return check;
+        if (check == NotOwnTrash) {
+            m_problem = QStringLiteral("%1 is not the user's own trash folder (a link, another user's, or open to "
+                                       "others), so nothing is put there")
+                            .arg(folder);
+            return NotOwnTrash;
+        }
     }
     FileStatus status;
-    return m_fileSystem.status(trash + QStringLiteral("/files"), status, FileSystem::Links::Keep) == 0 &&
-           status.isFolder() && status.device == device;
+    return m_fileSystem.status(trash + QStringLiteral("/files"), status) == 0 && status.device == device ? 0
+                                                                                                        : ENOTSUP;
 }
 
 QString TrashCan::topDirectory(const QString& path, quint64 device)
@@ -91,19 +138,38 @@ int TrashCan::reserveName(const QString& trash, const QString& path, QString& na
                                    (PathNames::extension(base).isEmpty() ? QString() : u'.' + PathNames::extension(base));
         if (m_fileSystem.exists(trash + QStringLiteral("/files/") + name))
             continue;
+        const QString notePath = trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");
+        removeStaleNote(notePath);
         int fd = -1;
-        const int error = m_fileSystem.open(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"),
-                                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600, fd);
+        const int error = m_fileSystem.open(notePath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600, fd);
         if (error == EEXIST)
             continue;
         if (error)
             return error;
         qint64 written = 0;
-        const int writeError = m_fileSystem.write(fd, note.constData(), note.size(), written);
-        m_fileSystem.close(fd);
+        int writeError = m_fileSystem.write(fd, note.constData(), note.size(), written);
+        if (writeError == 0 && written != note.size())
+            writeError = ENOSPC;
+        const int closeError = m_fileSystem.close(fd);
+        if (writeError == 0)
+            writeError = closeError;
+        // An empty or cut note would stand for a file that never came.
+        if (writeError != 0)
+            m_fileSystem.unlink(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
         return writeError;
     }
     return EEXIST;
+}
+
+// An empty note without its file was left by a step that failed before it
+// could write the note (a crash, a full disk). A minute old, it is no longer
+// one that another process is about to fill.
+void TrashCan::removeStaleNote(const QString& notePath)
+{
+    FileStatus status;
+    if (m_fileSystem.status(notePath, status) == 0 && status.isRegularFile() && status.size == 0 &&
+        QDateTime::currentSecsSinceEpoch() - status.modificationTime.seconds >= 60)
+        m_fileSystem.unlink(notePath);
 }
 
 QString TrashCan::findTrashed(const QString& originalPath)
@@ -113,7 +179,9 @@ QString TrashCan::findTrashed(const QString& originalPath)
     FileStatus folder;
     if (found.isEmpty() && m_fileSystem.status(PathNames::folderOf(absolute), folder) == 0) {
         const QString top = topDirectory(absolute, folder.device);
-        found = findIn(top + QStringLiteral("/.Trash-%1").arg(::getuid()), absolute);
+        found = findIn(top + QStringLiteral("/.Trash/%1").arg(::getuid()), absolute);
+        if (found.isEmpty())
+            found = findIn(top + QStringLiteral("/.Trash-%1").arg(::getuid()), absolute);
     }
     return found;
 }

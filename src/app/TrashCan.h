@@ -3,12 +3,19 @@
 // not exist yet, and then reports that relative path.
 //
 // A file goes to the home trash ($XDG_DATA_HOME/Trash) when it lies on the
-// same file system, else to "$topdir/.Trash-$uid" of its own volume. Its
+// same file system, else to the trash of its own volume: "$topdir/.Trash/$uid"
+// under a sticky ".Trash" that is no link, or "$topdir/.Trash-$uid". Its
 // name in the trash is reserved by creating the ".trashinfo" note first
 // (O_EXCL), then the file is renamed in without replacing anything.
+//
+// A trash folder is only the user's own when it is a real folder (no link)
+// owned by the user; ".Trash-$uid" must also be closed to others (0700).
+// Another user could otherwise read, or swap out, what is thrown away.
 #pragma once
 
 #include <QString>
+
+#include <cerrno>
 
 namespace lumenscribe {
 
@@ -19,9 +26,16 @@ class TrashCan
 public:
     explicit TrashCan(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
+    // Answered when the volume's trash folder is there but not the user's
+    // own (a link, another owner, open to others): the file stays.
+    static constexpr int NotOwnTrash = EPERM;
+
     // 0 and the file's path in the trash, ENOTSUP when its volume has no
-    // usable trash, or the errno of the failed step with the file untouched.
+    // trash and none can be made, NotOwnTrash, or the errno of the failed
+    // step; the file is untouched unless 0 is answered.
     int moveToTrash(const QString& path, QString& trashedPath);
+    // Why the last moveToTrash failed, for the person.
+    const QString& problem() const { return m_problem; }
 
     static QString homeTrash();
     // Where a file that went to the trash from `originalPath` lies now, by
@@ -30,13 +44,19 @@ public:
     QString findTrashed(const QString& originalPath);
 
 private:
-    QString trashFor(const QString& path, quint64 device);
-    bool usableTrash(const QString& trash, quint64 device);
+    int trashFor(const QString& path, quint64 device, QString& trash);
+    int volumeTrash(const QString& top, quint64 device, QString& trash);
+    // 0 when the folder at path is the user's own, ENOENT when there is
+    // none, NotOwnTrash, or the errno of looking.
+    int ownFolder(const QString& path, bool privateMode);
+    int prepareTrash(const QString& trash, quint64 device, bool privateMode);
     QString topDirectory(const QString& path, quint64 device);
     int reserveName(const QString& trash, const QString& path, QString& name);
+    void removeStaleNote(const QString& notePath);
     QString findIn(const QString& trash, const QString& originalPath);
 
     FileSystem& m_fileSystem;
+    QString m_problem;
 };
 
 } // namespace lumenscribe

@@ -2,7 +2,9 @@
 
 #include "app/MainController.h"
 #include "app/FileSystem.h"
+#include "app/RunLock.h"
 #include "cli/NativeText.h"
+#include "cli/RunLockWait.h"
 #include "cli/RunReporter.h"
 #include "cli/SettingsLoader.h"
 #include "cli/TerminalFileConfirm.h"
@@ -70,6 +72,8 @@ void RunCommand::addOptions(QCommandLineParser& parser)
                                  QStringLiteral("PATH..."));
     for (const QCommandLineOption& option : {m_dryRun, m_yes, m_ask})
         parser.addOption(option);
+    parser.addOption(QCommandLineOption(QStringLiteral("wait"),
+                                        QStringLiteral("Wait for a run or undo already going on to finish.")));
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
          {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_config, m_json})
@@ -93,6 +97,11 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
 
     const bool dryRun = parser.isSet(m_dryRun);
     const bool yes = parser.isSet(m_yes);
+    // Taken before the settings are read, so the counters go on from where
+    // the run before left them. A dry run changes nothing and need not wait.
+    RunLock runLock;
+    if (!dryRun && !RunLockWait::take(runLock, parser.isSet(QStringLiteral("wait")), err))
+        return 1;
     const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(m_config), err);
     MainController& controller = *loaded;
     // What is saved at the end: the stored settings with the new counters,
@@ -136,13 +145,18 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
         controller.waitForRun();
     }
     output.message(reporter.summary());
+    bool saved = true;
     if (!dryRun) {
-        stored.insert(QStringLiteral("fileSeqCounter"), controller.fileSeqCounter());
-        stored.insert(QStringLiteral("folderSeqCounter"), controller.folderSeqCounter());
-        if (!controller.preferencesStore().save(stored, &error))
+        // Only the counters are this run's to save: a "config set" made
+        // meanwhile is kept.
+        QVariantMap counted = stored;
+        counted.insert(QStringLiteral("fileSeqCounter"), controller.fileSeqCounter());
+        counted.insert(QStringLiteral("folderSeqCounter"), controller.folderSeqCounter());
+        saved = controller.preferencesStore().saveChanges(stored, counted, &error);
+        if (!saved)
             output.message(QStringLiteral("lumenscribe: the settings could not be saved: %1").arg(error));
     }
-    return reporter.allHandled() && !missing ? 0 : 1;
+    return reporter.allHandled() && !missing && saved ? 0 : 1;
 }
 
 bool RunCommand::needsConfirmationOfEveryFile(const MainController& controller)

@@ -2,8 +2,10 @@
 
 #include "app/FileSystem.h"
 #include "app/JournalStore.h"
+#include "app/RunLock.h"
 #include "app/UndoRun.h"
 #include "cli/NativeText.h"
+#include "cli/RunLockWait.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -21,7 +23,9 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")},
                                     QStringLiteral("Show what would be taken back."));
     const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the runs kept, newest first."));
-    parser.addOptions({dryRun, listOption});
+    const QCommandLineOption waitOption(QStringLiteral("wait"),
+                                        QStringLiteral("Wait for a run or undo already going on to finish."));
+    parser.addOptions({dryRun, listOption, waitOption});
     parser.addPositionalArgument(QStringLiteral("RUN"), QStringLiteral("The run to take back (default: the last)."),
                                  QStringLiteral("[RUN]"));
     if (!parser.parse(NativeText::arguments(arguments)) || parser.positionalArguments().size() > 1) {
@@ -37,6 +41,11 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     if (parser.isSet(listOption))
         return list(out);
 
+    // A run still going is never taken back part way: once the lock is free
+    // its journal is complete, or its process is gone.
+    RunLock runLock;
+    if (!parser.isSet(dryRun) && !RunLockWait::take(runLock, parser.isSet(waitOption), err))
+        return 1;
     const JournalStore store;
     const QString id = parser.positionalArguments().value(0);
     const QString path = store.pathForId(id);

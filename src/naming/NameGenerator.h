@@ -26,6 +26,9 @@ public:
     static QString defaultFolderFormat();
     // The file name that pop-up titles are made for.
     static QString popUpExampleFileName();
+    // `text` with specialChars applied to every character: what a typed
+    // prefix, suffix or name becomes before it is part of a file name.
+    static QString withSafeChars(const QString& text);
 
     // The four ways to make a style.
     NameGenerator();

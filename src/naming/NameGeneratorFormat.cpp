@@ -70,7 +70,15 @@ qsizetype extensionDot(const QString& name)
 
 char16_t NameGenerator::specialChars(char16_t c)
 {
-    return (c == u':' || c == u'/' || c == u'\\') ? u'-' : c;
+    return (c == u':' || c == u'/' || c == u'\\' || c == 0) ? u'-' : c;
+}
+
+QString NameGenerator::withSafeChars(const QString& text)
+{
+    QString safe = text;
+    for (QChar& c : safe)
+        c = QChar(specialChars(c.unicode()));
+    return safe;
 }
 
 void NameGenerator::appendDigitFormat(NameText& out, char16_t selector, int number, int digits) const
@@ -157,8 +165,10 @@ void NameGenerator::appendCode(NameText& out, char16_t code, char16_t selector)
     case u'F': appendFileTypeSuffix(out); break;
     case u'O': add(out, lastPathComponent(m_fileName)); break;
     case u'o': add(out, oldNameWithoutExtension()); break;
-    case u'P': add(out, m_prefixString); break;
-    case u'S': add(out, m_suffixString); break;
+    // Typed text: a "/" in the prefix or suffix must not make a name that
+    // points into another folder.
+    case u'P': add(out, withSafeChars(m_prefixString)); break;
+    case u'S': add(out, withSafeChars(m_suffixString)); break;
     case u'U':
         if (selector >= u'1' && selector <= u'4') {
             const int slot = selector - u'1';

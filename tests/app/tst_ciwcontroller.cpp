@@ -2,6 +2,7 @@
 // choice, the date correction and the wait for an answer.
 #include "TestDates.h"
 #include "app/CIWController.h"
+#include "app/FIWController.h"
 #include "app/MainController.h"
 
 #include <QDir>
@@ -71,6 +72,7 @@ private slots:
     void prefixSuffixChoice();
     void proposedNameAndSelection();
     void editingRechecksWithoutRemaking();
+    void typedTextNeverLeavesTheFolder();
     void correctionHoldsForLaterFiles();
     void waitAnswersAbortOnTermination();
     void answerGivenBeforeTheWaitIsKept();
@@ -101,6 +103,10 @@ void TestCIWController::nameCheck_data()
     QTest::newRow("taken") << "taken.jpg" << 0u << 3;
     QTest::newRow("more than 255 bytes") << QString(128, QChar(0xe4)) << 0u << 2;
     QTest::newRow("path over 2047 bytes") << QString(200, u'a') + u'/' + QString(1900, u'b') << 0u << 2;
+    QTest::newRow("a slash") << "../a.jpg" << 0u << 4;
+    QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b.jpg") << 0u << 4;
+    QTest::newRow("dot") << "." << 0u << 4;
+    QTest::newRow("dot dot") << ".." << 0u << 4;
 }
 
 void TestCIWController::nameCheck()
@@ -229,6 +235,47 @@ void TestCIWController::answerGivenBeforeTheWaitIsKept()
     ciw.prepareForAnswer();
     ciw.renameAllButtonClick(); // a front end that answers at once
     QCOMPARE(ciw.threadWaitForModal(), int(CIWController::RenameAll));
+}
+
+// A prefix, suffix or name typed with "/" in it stays a name in the folder
+// the run chose; "." and ".." are refused.
+void TestCIWController::typedTextNeverLeavesTheFolder()
+{
+    m_controller->fileNameGenerators().addGenerator()->setFormatString(QStringLiteral("%Px%S%F"));
+    m_controller->setNamingStyle(7);
+    CIWController& ciw = m_controller->ciwController();
+    ciw.open();
+    ciw.processFile(m_dir->filePath(QStringLiteral("IMG_1.JPG")), m_dir->path(), localInstant(2004, 1, 1, 0, 0, 0));
+    ciw.presuffixPopUpChange(4);
+    ciw.prefixTextFieldChange(QStringLiteral("../../"));
+    ciw.suffixTextFieldChange(QStringLiteral("/etc") + QChar(0));
+    QCOMPARE(ciw.proposedFileName(), QStringLiteral("..-..-x-etc-.jpg"));
+    QCOMPARE(ciw.lastCheckResult(), int(CIWController::NameOk));
+
+    ciw.newNameTextFieldChange(QStringLiteral("../evil.jpg"));
+    QCOMPARE(ciw.proposedFileName(), QStringLiteral("..-evil.jpg"));
+    QCOMPARE(ciw.newFileName(), m_dir->filePath(QStringLiteral("..-evil.jpg")));
+    ciw.newNameTextFieldChange(QStringLiteral(".."));
+    QCOMPARE(ciw.lastCheckResult(), int(CIWController::NameNotAcceptable));
+    QVERIFY(!m_view.renameEnabled);
+    QVERIFY(m_view.info.contains(QStringLiteral("not acceptable")));
+
+    // The application's own prefix, as "--prefix" or "config set" gives it.
+    m_controller->setPrefixString(QStringLiteral("a/b"));
+    m_controller->setPrefixSuffixType(2);
+    ciw.presuffixPopUpChange(1);
+    QCOMPARE(ciw.proposedFileName(), QStringLiteral("a-bx.jpg"));
+
+    // The folder-name window: its prefix and a typed name.
+    FIWController& fiw = m_controller->fiwController();
+    fiw.openWithPath(m_dir->path(), localInstant(2004, 1, 1, 0, 0, 0));
+    fiw.presuffixPopUpChange(2);
+    fiw.prefixTextFieldChange(QStringLiteral("../"));
+    QVERIFY2(fiw.proposedFolderName().startsWith(QStringLiteral("..-")), qPrintable(fiw.proposedFolderName()));
+    fiw.nameTextFieldChange(QStringLiteral("../../elsewhere"));
+    QCOMPARE(fiw.newFolderName(), m_dir->filePath(QStringLiteral("..-..-elsewhere")));
+    fiw.nameTextFieldChange(QStringLiteral("."));
+    QCOMPARE(fiw.lastCheckResult(), int(CIWController::NameNotAcceptable));
 }
 
 QTEST_GUILESS_MAIN(TestCIWController)

@@ -1,5 +1,7 @@
 // The preferences file: round trip, and a file that cannot be used is kept
 // aside, never lost.
+#include "FaultyFileSystem.h"
+#include "app/MainController.h"
 #include "app/PreferencesStore.h"
 
 #include <QDir>
@@ -8,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <future>
 
 #include <fcntl.h>
@@ -31,6 +35,10 @@ private slots:
     void unreadableFileIsKeptAside();
     void saveMakesTheFolder();
     void unwritableFolderIsReported();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
+    void saveWritesOnlyWhatChanged();
+    void twoControllersKeepEachOthersChanges();
 };
 
 void TestPreferencesStore::missingFileIsNoProblem()
@@ -165,6 +173,87 @@ void TestPreferencesStore::unwritableFolderIsReported()
     QVERIFY(!PreferencesStore(dir.filePath(QStringLiteral("settings.json"))).save({{"a", 1}}, &error));
     QVERIFY(!error.isEmpty());
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestPreferencesStore::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("error");
+    QTest::newRow("disk full on write") << int(FaultyFileSystem::Write) << ENOSPC;
+    QTest::newRow("disk full on sync") << int(FaultyFileSystem::Fsync) << ENOSPC;
+    QTest::newRow("error on close") << int(FaultyFileSystem::Close) << EIO;
+}
+
+void TestPreferencesStore::failedWriteKeepsTheOldFile()
+{
+    QFETCH(int, operation);
+    QFETCH(int, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    QVERIFY(PreferencesStore(path).save({{"namingStyle", 4}, {"prefixString", "old"}}));
+    QFile before(path);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+
+    FaultyFileSystem fileSystem;
+    fileSystem.fail(FaultyFileSystem::Operation(operation), 1, error);
+    QString reason;
+    QVERIFY(!PreferencesStore(path, fileSystem).saveChanges({}, {{"namingStyle", 5}}, &reason));
+    QVERIFY2(reason.contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(reason));
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"settings.json", "settings.json.lock"}));
+    QVERIFY(fileSystem.openDescriptors.isEmpty());
+}
+
+// Keys this process did not change keep what the file holds now; a custom
+// style is merged field by field; a style this process removed goes.
+void TestPreferencesStore::saveWritesOnlyWhatChanged()
+{
+    const QVariantMap loaded{{"namingStyle", 1},
+                             {"prefixString", "a"},
+                             {"fileNameGenerators",
+                              QVariantMap{{"generator0", QVariantMap{{"counterDigits", 1}, {"counterPrefix", "_"}}},
+                                          {"generator1", QVariantMap{{"counterDigits", 1}}}}}};
+    QVariantMap current = loaded;
+    current.insert(QStringLiteral("namingStyle"), 2);
+    current.insert(QStringLiteral("fileNameGenerators"),
+                   QVariantMap{{"generator0", QVariantMap{{"counterDigits", 3}, {"counterPrefix", "_"}}}});
+    QVariantMap stored = loaded;
+    stored.insert(QStringLiteral("prefixString"), QStringLiteral("set meanwhile"));
+    stored.insert(QStringLiteral("fileNameGenerators"),
+                  QVariantMap{{"generator0", QVariantMap{{"counterDigits", 1}, {"counterPrefix", "n"}}},
+                              {"generator1", QVariantMap{{"counterDigits", 1}}}});
+    stored.insert(QStringLiteral("aNewerVersionsKey"), true);
+    const QVariantMap result = PreferencesStore::merged(stored, loaded, current);
+    QCOMPARE(result.value("namingStyle").toInt(), 2);
+    QCOMPARE(result.value("prefixString").toString(), QStringLiteral("set meanwhile"));
+    QVERIFY(result.value("aNewerVersionsKey").toBool());
+    const QVariantMap styles = result.value("fileNameGenerators").toMap();
+    QCOMPARE(styles.keys(), QStringList{"generator0"});
+    QCOMPARE(styles.value("generator0").toMap(), (QVariantMap{{"counterDigits", 3}, {"counterPrefix", "n"}}));
+}
+
+void TestPreferencesStore::twoControllersKeepEachOthersChanges()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    MainController first{PreferencesStore(path)};
+    MainController second{PreferencesStore(path)};
+    first.loadPreferences();
+    second.loadPreferences();
+    first.setPrefixString(QStringLiteral("first"));
+    QVERIFY(first.savePreferences());
+    second.setSuffixString(QStringLiteral("second"));
+    QVERIFY(second.savePreferences());
+    first.setDownloadOptions(2);
+    QVERIFY(first.savePreferences());
+    const QVariantMap stored = PreferencesStore(path).load().values;
+    QCOMPARE(stored.value("prefixString").toString(), QStringLiteral("first"));
+    QCOMPARE(stored.value("suffixString").toString(), QStringLiteral("second"));
+    QCOMPARE(stored.value("downloadOptions").toInt(), 2);
+    QCOMPARE(stored.value("CFBundleShortVersionString").toString(), QStringLiteral(LUMENSCRIBE_VERSION));
 }
 
 QTEST_APPLESS_MAIN(TestPreferencesStore)

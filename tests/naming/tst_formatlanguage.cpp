@@ -170,13 +170,14 @@ void TestFormatLanguage::substrings()
 
 void TestFormatLanguage::specialCharsRule()
 {
-    // The rule covers the format's literals and the counter prefix, never the
-    // prefix, suffix or old name, which the user typed or the camera wrote.
+    // The rule covers the format's literals, the counter prefix and the typed
+    // prefix and suffix (a "/" there would point into another folder), never
+    // the old name, which the camera wrote and which holds no "/".
     NameGenerator style(QStringLiteral("%P:%o%S"), false);
     style.setPrefix(QStringLiteral("a/b"));
     style.setSuffix(QStringLiteral("c:d"));
     style.makeExampleFileNameForDate(0, QStringLiteral("x\\y.jpg"));
-    QCOMPARE(style.processFormatString(false), QStringLiteral("a/b-x\\yc:d"));
+    QCOMPARE(style.processFormatString(false), QStringLiteral("a-b-x\\yc-d"));
     QCOMPARE(style.processFormatString(true), QStringLiteral("-x\\y"));
 }
 
