@@ -60,8 +60,12 @@ void RiffReader::readDate(ExifDictionary& dictionary, const ByteReader& buffer)
     int found = 0;
     const quint64 end = std::min<quint64>(buffer.u32At(4, Le).value_or(0), buffer.size());
     for (quint64 at = 12; found < 2;) {
-        if (at >= end)
+        if (at >= end) {
+            // A creation day with no time chunk still names the day.
+            if (found == 1 && text[0] != '\0')
+                storeDate(dictionary, text);
             return;
+        }
         const auto id = buffer.bytesAt(at, 4);
         const auto size = buffer.u32At(at + 4, Le);
         if (!id || !size)
@@ -84,18 +88,32 @@ void RiffReader::readDate(ExifDictionary& dictionary, const ByteReader& buffer)
 
 void RiffReader::storeDate(ExifDictionary& dictionary, const DateBytes& text)
 {
+    const auto reading = readDateText(text);
+    if (!reading)
+        return;
+    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime"))) {
+        date->setDate(reading->instant);
+        date->setTimeUnknown(reading->timeUnknown);
+    }
+}
+
+std::optional<DateText::Reading> RiffReader::readDateText(const DateBytes& text)
+{
     const bool dateSeparators =
         (text[4] == ':' && text[7] == ':') || (text[4] == '-' && text[7] == '-');
     const bool fixedForm = dateSeparators && text[10] == ' ' && text[13] == ':' && text[16] == ':';
-    std::optional<double> instant;
+    const QByteArrayView whole(text.data(), qsizetype(text.size()));
     if (fixedForm)
-        instant = DateText::localInstant(QByteArrayView(text.data(), qsizetype(text.size())));
-    else
-        instant = FreeFormDate::parse(QByteArrayView(text.data(), qstrnlen(text.data(), 49)));
-    if (!instant)
-        return;
-    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
-        date->setDate(*instant);
+        return DateText::read(whole);
+    const QByteArrayView written(text.data(), qstrnlen(text.data(), 49));
+    // A day alone: 00:00 of it, with its time marked unknown.
+    if (written.trimmed().size() == 10) {
+        if (auto day = DateText::read(whole); day && day->timeUnknown)
+            return day;
+    }
+    if (const auto instant = FreeFormDate::parse(written))
+        return DateText::Reading{*instant, std::nullopt, false};
+    return std::nullopt;
 }
 
 bool RiffReader::readWebP(ExifDictionary& dictionary, const ByteReader& buffer)
