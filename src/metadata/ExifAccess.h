@@ -9,7 +9,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-
 #include <ctime>
 
 namespace lumenscribe {
@@ -36,7 +35,8 @@ public:
     ExifDictionary& exifDict() { return exifDictionary; }
 
     // `look`: see NativePath::openForReading.
-    void readExifInformationFromFile(const QString& path, NativePath::Look look = NativePath::Look::First);
+    void readExifInformationFromFile(const QString& path,
+                                     NativePath::Look look = NativePath::Look::First);
     // The container choice over any byte source (the file reader's, or a
     // buffer's in tests and the fuzzer).
     void readExifInformationFromSource(const ByteSource& source);

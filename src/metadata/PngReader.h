@@ -12,7 +12,6 @@
 #include "metadata/ByteReader.h"
 
 #include <QByteArray>
-
 #include <optional>
 
 namespace lumenscribe {
