@@ -8,21 +8,20 @@
 #include "naming/NativePath.h"
 
 #include <QDir>
+
 #include <sys/stat.h>
 
 namespace lumenscribe {
 
 namespace {
 
-CaptureDateFinder::Result resultOf(const ExifAccess& reader, const QString& source,
-                                   const QString& companion = {})
+CaptureDateFinder::Result resultOf(const ExifAccess& reader, const QString& source, const QString& companion = {})
 {
     const ExifDate* date = reader.evaluateCreationDate();
     if (!date)
         return {};
-    return {
-        date->date(),       source, reader.creationDateKey(), companion, date->utcOffsetMinutes(),
-        date->timeUnknown()};
+    return {date->date(), source, reader.creationDateKey(), companion, date->utcOffsetMinutes(),
+            date->timeUnknown()};
 }
 
 } // namespace
@@ -35,16 +34,16 @@ QString CaptureDateFinder::companionPath(const QString& path, const QString& ext
     return stem + u'.' + extension;
 }
 
-CaptureDateFinder::Result
-CaptureDateFinder::find(const QString& path, const std::function<bool(const QString&)>& mayExist,
-                        NativePath::Look look)
+CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
+                                                  const std::function<bool(const QString&)>& mayExist,
+                                                  NativePath::Look look)
 {
     return search(path, mayExist, look, nullptr);
 }
 
-CaptureDateFinder::Result
-CaptureDateFinder::find(const QString& path, const std::function<bool(const QString&)>& mayExist,
-                        const FileSource& file)
+CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
+                                                  const std::function<bool(const QString&)>& mayExist,
+                                                  const FileSource& file)
 {
     return search(path, mayExist, NativePath::Look::AlreadyDone, &file);
 }
@@ -57,16 +56,15 @@ CaptureDateFinder::Result CaptureDateFinder::fromFile(const FileSource& file)
     return resultOf(reader, QStringLiteral("file"));
 }
 
-CaptureDateFinder::Result
-CaptureDateFinder::search(const QString& path, const std::function<bool(const QString&)>& mayExist,
-                          NativePath::Look look, const FileSource* file)
+CaptureDateFinder::Result CaptureDateFinder::search(const QString& path,
+                                                    const std::function<bool(const QString&)>& mayExist,
+                                                    NativePath::Look look, const FileSource* file)
 {
     ExifAccess reader;
     reader.setDatesOnly(true);
     for (const QString& extension : {QStringLiteral("thm"), QStringLiteral("THM")}) {
         const QString candidate = companionPath(path, extension);
-        if (candidate == path || (mayExist && !mayExist(candidate)) ||
-            NativePath::fileType(candidate) != S_IFREG)
+        if (candidate == path || (mayExist && !mayExist(candidate)) || NativePath::fileType(candidate) != S_IFREG)
             continue;
         // Looked at just now, by its type.
         reader.readExifInformationFromFile(candidate, NativePath::Look::AlreadyDone);
@@ -87,8 +85,7 @@ CaptureDateFinder::search(const QString& path, const std::function<bool(const QS
     return {};
 }
 
-QString CaptureDateFinder::sidecarPath(const QString& path,
-                                       const std::function<bool(const QString&)>& mayExist)
+QString CaptureDateFinder::sidecarPath(const QString& path, const std::function<bool(const QString&)>& mayExist)
 {
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString folder = slash >= 0 ? path.left(slash + 1) : QString();
@@ -111,8 +108,7 @@ QString CaptureDateFinder::sidecarPath(const QString& path,
     return {};
 }
 
-CaptureDateFinder::Result CaptureDateFinder::fromSidecar(const QString& path,
-                                                         const QString& sidecar)
+CaptureDateFinder::Result CaptureDateFinder::fromSidecar(const QString& path, const QString& sidecar)
 {
     const FileSource file(sidecar);
     if (!file.isOpen())

@@ -5,6 +5,7 @@
 #include "naming/NativePath.h"
 
 #include <QString>
+
 #include <functional>
 #include <optional>
 
@@ -22,17 +23,16 @@ public:
         // stem ("xmp", "XMP", "JPG.xmp"); empty for none. For a companion,
         // companionPath(path, source) is the companion's path.
         QString source;
-        QString key;                         // the date key it was filed under
-        QString companion;                   // the companion's path, empty for the file itself
+        QString key;                     // the date key it was filed under
+        QString companion;               // the companion's path, empty for the file itself
         std::optional<int> utcOffsetMinutes; // the zone written with the date
-        bool timeUnknown = false;            // the source named a day only: 00:00 of it
+        bool timeUnknown = false;        // the source named a day only: 00:00 of it
     };
 
     // mayExist, when given, answers cheaply whether a companion could be
     // there at all (from a folder listing), sparing a failed probe per file.
     // `look` is for the file itself (see NativePath::openForReading).
-    static Result find(const QString& path,
-                       const std::function<bool(const QString&)>& mayExist = {},
+    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist = {},
                        NativePath::Look look = NativePath::Look::First);
     // The same, with the file itself already open as `file`.
     static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist,
@@ -45,8 +45,7 @@ public:
 
     // The XMP sidecar of `path`: "stem.xmp" or "name.ext.xmp" in any letter
     // case, in the file's folder; empty for none.
-    static QString sidecarPath(const QString& path,
-                               const std::function<bool(const QString&)>& mayExist = {});
+    static QString sidecarPath(const QString& path, const std::function<bool(const QString&)>& mayExist = {});
     // The date of an XMP sidecar file.
     static Result fromSidecar(const QString& path, const QString& sidecar);
 

@@ -54,7 +54,8 @@ std::optional<uint32_t> CrwReader::timeStamp(const ByteReader& buffer, ByteOrder
         const auto count = buffer.u16At(at, order);
         if (directory && *directory < properties.size && count && *count > 0 &&
             at + 2 + 10 * quint64(*count) <= heapEnd) {
-            const auto record = findRecord(buffer, order, properties.dataPosition, at, TimeStamp);
+            const auto record =
+                findRecord(buffer, order, properties.dataPosition, at, TimeStamp);
             return record ? buffer.u32At(record->dataPosition, order) : std::nullopt;
         }
     }
@@ -70,8 +71,8 @@ void CrwReader::read(ExifDictionary& dictionary, const ByteReader& buffer)
     const auto rootOffset = buffer.u32At(buffer.size() - 4, *order);
     if (!heap || !rootOffset)
         return;
-    const auto properties =
-        findRecord(buffer, *order, *heap, quint64(*heap) + *rootOffset, ImageProperties);
+    const auto properties = findRecord(buffer, *order, *heap, quint64(*heap) + *rootOffset,
+                                       ImageProperties);
     if (!properties)
         return;
     const auto seconds = timeStamp(buffer, *order, *properties);

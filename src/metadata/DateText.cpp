@@ -1,7 +1,9 @@
 #include "metadata/DateText.h"
 
 #include <QByteArray>
+
 #include <algorithm>
+
 
 namespace lumenscribe {
 
@@ -47,8 +49,7 @@ bool endsAt(QByteArrayView text, qsizetype pos)
 // A day ("YYYY:MM:DD") with no digit of a time after it.
 bool dayAlone(QByteArrayView text)
 {
-    if (!digitsAt(text, 0, 4) || !digitsAt(text, 5, 2) || !digitsAt(text, 8, 2) ||
-        !endsAt(text, 10))
+    if (!digitsAt(text, 0, 4) || !digitsAt(text, 5, 2) || !digitsAt(text, 8, 2) || !endsAt(text, 10))
         return false;
     for (qsizetype pos = 10; pos < text.size() && text[pos] != '\0'; ++pos) {
         if (isDigit(text[pos]))
@@ -63,11 +64,7 @@ QByteArray spreadCompactDay(QByteArrayView text)
 {
     QByteArray spread;
     spread.reserve(text.size() + 2);
-    spread.append(text.first(4))
-        .append(':')
-        .append(text.sliced(4, 2))
-        .append(':')
-        .append(text.sliced(6));
+    spread.append(text.first(4)).append(':').append(text.sliced(4, 2)).append(':').append(text.sliced(6));
     return spread;
 }
 
@@ -92,9 +89,7 @@ std::optional<int> zoneAfterTime(QByteArrayView text)
     qsizetype minutesAt = pos + 3;
     if (minutesAt < text.size() && text[minutesAt] == ':')
         ++minutesAt;
-    const int minutes = digitsAt(text, minutesAt, 2)
-                            ? (text[minutesAt] - '0') * 10 + (text[minutesAt + 1] - '0')
-                            : 0;
+    const int minutes = digitsAt(text, minutesAt, 2) ? (text[minutesAt] - '0') * 10 + (text[minutesAt + 1] - '0') : 0;
     if (hours > 18 || minutes > 59)
         return std::nullopt;
     return sign * (hours * 60 + minutes);

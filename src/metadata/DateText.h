@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArrayView>
+
 #include <ctime>
 #include <optional>
 

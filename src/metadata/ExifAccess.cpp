@@ -18,8 +18,8 @@
 namespace lumenscribe {
 
 namespace {
-const QString DateKeys[] = {QStringLiteral("DateTimeOriginal"), QStringLiteral("DateTimeDigitized"),
-                            QStringLiteral("DateTime")};
+const QString DateKeys[] = {QStringLiteral("DateTimeOriginal"),
+                            QStringLiteral("DateTimeDigitized"), QStringLiteral("DateTime")};
 }
 
 void ExifAccess::readExifInformationFromFile(const QString& path, NativePath::Look look)

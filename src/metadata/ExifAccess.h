@@ -9,6 +9,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+
 #include <ctime>
 
 namespace lumenscribe {
@@ -35,8 +36,7 @@ public:
     ExifDictionary& exifDict() { return exifDictionary; }
 
     // `look`: see NativePath::openForReading.
-    void readExifInformationFromFile(const QString& path,
-                                     NativePath::Look look = NativePath::Look::First);
+    void readExifInformationFromFile(const QString& path, NativePath::Look look = NativePath::Look::First);
     // The container choice over any byte source (the file reader's, or a
     // buffer's in tests and the fuzzer).
     void readExifInformationFromSource(const ByteSource& source);

@@ -1,6 +1,7 @@
 #include "metadata/ExifDate.h"
 
 #include <QDateTime>
+
 #include <cmath>
 #include <ctime>
 
@@ -21,9 +22,7 @@ QString formatLocal(double instant, const char* format)
 
 } // namespace
 
-ExifDate::ExifDate() : m_date(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
-{
-}
+ExifDate::ExifDate() : m_date(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0) {}
 
 QString ExifDate::stringValue() const
 {

@@ -34,8 +34,7 @@ void ExifScanner::scan(ExifDictionary& dictionary, const ByteReader& buffer)
             start = p;
             const quint64 count = std::min(nextWindow + Lookahead, length - p);
             window = QByteArray(qsizetype(count + Lookahead), Qt::Uninitialized);
-            if (!buffer.readAt(
-                    p, std::span(reinterpret_cast<uint8_t*>(window.data()), std::size_t(count))))
+            if (!buffer.readAt(p, std::span(reinterpret_cast<uint8_t*>(window.data()), std::size_t(count))))
                 return; // the bytes could not be fetched
             // Past the end the bytes read as zero, like the byte after a buffer.
             std::fill(window.begin() + qsizetype(count), window.end(), '\0');
@@ -44,8 +43,7 @@ void ExifScanner::scan(ExifDictionary& dictionary, const ByteReader& buffer)
         }
         const QByteArrayView here = QByteArrayView(window).sliced(qsizetype(p - start));
         // Most bytes start none of the marks: one look at the first byte.
-        if (const char first = here.front();
-            first != 'T' && first != 'E' && first != 'I' && first != 'M') {
+        if (const char first = here.front(); first != 'T' && first != 'E' && first != 'I' && first != 'M') {
             ++p;
             continue;
         }

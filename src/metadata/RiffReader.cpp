@@ -1,7 +1,6 @@
 #include "metadata/RiffReader.h"
 
 #include "metadata/DateText.h"
-#include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/FreeFormDate.h"
@@ -63,15 +62,11 @@ void RiffReader::readDate(ExifDictionary& dictionary, const ByteReader& buffer)
     DateBytes text{};
     text[10] = ' ';
     int found = 0;
-    const quint64 declared = buffer.u32At(4, Le).value_or(0);
-    const quint64 end = std::min<quint64>(declared, buffer.size());
-    // Whether the walk sees every chunk: in a file cut short the time chunk
-    // may be what is missing.
-    const bool whole = declared <= buffer.size() || buffer.size() >= ExifAccess::MaxReadSize;
+    const quint64 end = std::min<quint64>(buffer.u32At(4, Le).value_or(0), buffer.size());
     for (quint64 at = 12; found < 2;) {
         if (at >= end) {
             // A creation day with no time chunk still names the day.
-            if (found == 1 && text[0] != '\0' && whole)
+            if (found == 1 && text[0] != '\0')
                 storeDate(dictionary, text);
             return;
         }
@@ -127,8 +122,8 @@ std::optional<DateText::Reading> RiffReader::readDateText(const DateBytes& text)
 
 bool RiffReader::readWebP(ExifDictionary& dictionary, const ByteReader& buffer)
 {
-    const quint64 end =
-        std::min<quint64>(quint64(buffer.u32At(4, Le).value_or(0)) + 8, buffer.size());
+    const quint64 end = std::min<quint64>(quint64(buffer.u32At(4, Le).value_or(0)) + 8,
+                                          buffer.size());
     for (quint64 at = 12; at + 8 <= end;) {
         const auto id = buffer.bytesAt(at, 4);
         const auto size = buffer.u32At(at + 4, Le);

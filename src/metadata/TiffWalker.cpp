@@ -26,18 +26,7 @@ constexpr quint64 DateTextBytes = 64;
 // "YYYY:MM:DD HH:MM:SS"
 constexpr quint64 FullDateText = 19;
 
-enum class Rule
-{
-    Integer,
-    Option,
-    Iso,
-    Flash,
-    Text,
-    FourByteText,
-    Date,
-    Rational,
-    ExifPointer
-};
+enum class Rule { Integer, Option, Iso, Flash, Text, FourByteText, Date, Rational, ExifPointer };
 
 struct TagRule
 {
@@ -97,9 +86,8 @@ constexpr TagRule Tags[] = {
 
 const TagRule* findRule(uint16_t tag)
 {
-    const auto* found =
-        std::lower_bound(std::begin(Tags), std::end(Tags), tag,
-                         [](const TagRule& rule, uint16_t wanted) { return rule.tag < wanted; });
+    const auto* found = std::lower_bound(std::begin(Tags), std::end(Tags), tag,
+                                         [](const TagRule& rule, uint16_t wanted) { return rule.tag < wanted; });
     return found != std::end(Tags) && found->tag == tag ? found : nullptr;
 }
 
@@ -166,7 +154,8 @@ bool TiffWalker::isRawMagic(uint16_t magic)
     return magic == 0x0055 || magic == 0x4F52 || magic == 0x5352;
 }
 
-bool TiffWalker::walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer, quint64 base)
+bool TiffWalker::walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer,
+                                quint64 base)
 {
     const auto order = byteOrderAt(buffer, base);
     if (!order)
@@ -202,27 +191,19 @@ void TiffWalker::walk(quint64 position, int depth)
     // A camera's table is read in one piece; a long or truncated one entry
     // by entry, so that what can be read still counts.
     std::array<uint8_t, 64 * 12> table; // NOLINT: filled by the read before use
-    const bool whole =
-        *count <= 64 &&
-        m_buffer.readAt(position + 2, std::span(table.data(), std::size_t(*count) * 12));
+    const bool whole = *count <= 64 && m_buffer.readAt(position + 2, std::span(table.data(), std::size_t(*count) * 12));
     for (quint64 i = 0; i < *count; ++i) {
         std::array<uint8_t, 12> single{};
         const uint8_t* raw = whole ? table.data() + 12 * i : single.data();
         if (!whole && !m_buffer.readAt(position + 2 + 12 * i, single))
             return; // a truncated table ends the walk; what was read stays
         const bool big = m_order == ByteOrder::Big;
-        const auto u16 = [big](const uint8_t* b) {
-            return uint16_t(big ? b[0] << 8 | b[1] : b[1] << 8 | b[0]);
-        };
+        const auto u16 = [big](const uint8_t* b) { return uint16_t(big ? b[0] << 8 | b[1] : b[1] << 8 | b[0]); };
         const auto u32 = [big](const uint8_t* b) {
             return big ? uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3]
                        : uint32_t(b[3]) << 24 | uint32_t(b[2]) << 16 | uint32_t(b[1]) << 8 | b[0];
         };
-        Entry entry{u16(&raw[0]),
-                    u16(&raw[2]),
-                    u32(&raw[4]),
-                    u32(&raw[8]),
-                    {raw[8], raw[9], raw[10], raw[11]}};
+        Entry entry{u16(&raw[0]), u16(&raw[2]), u32(&raw[4]), u32(&raw[8]), {raw[8], raw[9], raw[10], raw[11]}};
         record(entry, depth);
     }
 }
@@ -285,8 +266,8 @@ void TiffWalker::record(const Entry& entry, int depth)
     }
     case Rule::FourByteText:
         if (auto* value = m_dictionary.create<ExifString>(key))
-            value->setString(
-                QString::fromLatin1(reinterpret_cast<const char*>(entry.field.data()), 4));
+            value->setString(QString::fromLatin1(reinterpret_cast<const char*>(entry.field.data()),
+                                                 4));
         return;
     case Rule::Text:
         recordText(key, entry);
@@ -351,8 +332,8 @@ bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
 // holds three dates, so converting one instead of three is worth it.
 void TiffWalker::fileWinningDate()
 {
-    static const QString keys[] = {QStringLiteral("DateTimeOriginal"),
-                                   QStringLiteral("DateTimeDigitized"), QStringLiteral("DateTime")};
+    static const QString keys[] = {QStringLiteral("DateTimeOriginal"), QStringLiteral("DateTimeDigitized"),
+                                   QStringLiteral("DateTime")};
     for (const QString& key : keys) {
         for (auto it = m_dates.rbegin(); it != m_dates.rend(); ++it) {
             if (it->first == key && fileDate(it->first, it->second)) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVarLengthArray>
 #include <QVariantMap>
+
 #include <array>
 #include <optional>
 
@@ -68,10 +69,7 @@ public:
     const QString& counterPrefix() const { return m_counterPrefix; }
     void setCounterPrefix(const QString& value) { m_counterPrefix = value; }
     bool counterOnlyShowForIdenticalFiles() const { return m_counterOnlyShowForIdenticalFiles; }
-    void setCounterOnlyShowForIdenticalFiles(bool value)
-    {
-        m_counterOnlyShowForIdenticalFiles = value;
-    }
+    void setCounterOnlyShowForIdenticalFiles(bool value) { m_counterOnlyShowForIdenticalFiles = value; }
     int identicalFileNamesOption() const { return m_identicalFileNamesOption; }
     void setIdenticalFileNamesOption(int value);
     int counter() const { return m_counter; }
