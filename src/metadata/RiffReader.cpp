@@ -1,6 +1,7 @@
 #include "metadata/RiffReader.h"
 
 #include "metadata/DateText.h"
+#include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/FreeFormDate.h"
@@ -62,11 +63,15 @@ void RiffReader::readDate(ExifDictionary& dictionary, const ByteReader& buffer)
     DateBytes text{};
     text[10] = ' ';
     int found = 0;
-    const quint64 end = std::min<quint64>(buffer.u32At(4, Le).value_or(0), buffer.size());
+    const quint64 declared = buffer.u32At(4, Le).value_or(0);
+    const quint64 end = std::min<quint64>(declared, buffer.size());
+    // Whether the walk sees every chunk: in a file cut short the time chunk
+    // may be what is missing.
+    const bool whole = declared <= buffer.size() || buffer.size() >= ExifAccess::MaxReadSize;
     for (quint64 at = 12; found < 2;) {
         if (at >= end) {
             // A creation day with no time chunk still names the day.
-            if (found == 1 && text[0] != '\0')
+            if (found == 1 && text[0] != '\0' && whole)
                 storeDate(dictionary, text);
             return;
         }
