@@ -6,6 +6,7 @@
 
 #include "metadata/ByteReader.h"
 #include "metadata/CrwReader.h"
+#include "metadata/DateText.h"
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/FreeFormDate.h"
@@ -14,9 +15,9 @@
 #include "metadata/MemorySource.h"
 #include "metadata/PngReader.h"
 #include "metadata/RiffReader.h"
+#include "metadata/XmpReader.h"
 
 #include <QByteArrayView>
-
 #include <algorithm>
 
 namespace lumenscribe::fuzz {
@@ -40,7 +41,12 @@ inline void readEveryWay(QByteArrayView bytes)
     IsoBmffReader::readMovieDate(dictionary, buffer);
     PngReader::read(dictionary, buffer);
     JpegMarkerReader::read(dictionary, buffer);
+    (void)PngReader::xmpPacket(buffer);
+    (void)PngReader::decodeRawProfile(bytes);
+    XmpReader::read(dictionary, buffer);
+    (void)XmpReader::readDate(dictionary, bytes);
     (void)FreeFormDate::parse(bytes.first(std::min<qsizetype>(bytes.size(), 64)));
+    (void)DateText::read(bytes.first(std::min<qsizetype>(bytes.size(), 64)));
 }
 
 } // namespace lumenscribe::fuzz

@@ -2,12 +2,29 @@
 
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
+#include "metadata/ExifDictionary.h"
 #include "metadata/FileSource.h"
+#include "metadata/XmpReader.h"
 #include "naming/NativePath.h"
+
+#include <QDir>
 
 #include <sys/stat.h>
 
 namespace lumenscribe {
+
+namespace {
+
+CaptureDateFinder::Result resultOf(const ExifAccess& reader, const QString& source, const QString& companion = {})
+{
+    const ExifDate* date = reader.evaluateCreationDate();
+    if (!date)
+        return {};
+    return {date->date(), source, reader.creationDateKey(), companion, date->utcOffsetMinutes(),
+            date->timeUnknown()};
+}
+
+} // namespace
 
 QString CaptureDateFinder::companionPath(const QString& path, const QString& extension)
 {
@@ -36,9 +53,7 @@ CaptureDateFinder::Result CaptureDateFinder::fromFile(const FileSource& file)
     ExifAccess reader;
     reader.setDatesOnly(true);
     reader.readExifInformationFromSource(file);
-    if (const ExifDate* date = reader.evaluateCreationDate())
-        return {date->date(), QStringLiteral("file"), reader.creationDateKey()};
-    return {};
+    return resultOf(reader, QStringLiteral("file"));
 }
 
 CaptureDateFinder::Result CaptureDateFinder::search(const QString& path,
@@ -53,15 +68,63 @@ CaptureDateFinder::Result CaptureDateFinder::search(const QString& path,
             continue;
         // Looked at just now, by its type.
         reader.readExifInformationFromFile(candidate, NativePath::Look::AlreadyDone);
-        if (const ExifDate* date = reader.evaluateCreationDate())
-            return {date->date(), extension, reader.creationDateKey()};
+        if (reader.evaluateCreationDate())
+            return resultOf(reader, extension, candidate);
     }
-    if (file)
-        return fromFile(*file);
-    reader.readExifInformationFromFile(path, look);
-    if (const ExifDate* date = reader.evaluateCreationDate())
-        return {date->date(), QStringLiteral("file"), reader.creationDateKey()};
+    Result result;
+    if (file) {
+        result = fromFile(*file);
+    } else {
+        reader.readExifInformationFromFile(path, look);
+        result = resultOf(reader, QStringLiteral("file"));
+    }
+    if (result.date)
+        return result;
+    if (const QString sidecar = sidecarPath(path, mayExist); !sidecar.isEmpty())
+        return fromSidecar(path, sidecar);
     return {};
+}
+
+QString CaptureDateFinder::sidecarPath(const QString& path, const std::function<bool(const QString&)>& mayExist)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString folder = slash >= 0 ? path.left(slash + 1) : QString();
+    const QString name = path.mid(slash + 1);
+    const QString stem = companionPath(name, QString()).chopped(1);
+    const QString wanted[] = {stem + QStringLiteral(".xmp"), name + QStringLiteral(".xmp")};
+    // Asked only for a file without a date of its own, so one listing of
+    // the folder is affordable; it finds the sidecar in any letter case.
+    const QStringList names = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
+                                  .entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& candidate : wanted) {
+        for (const QString& entry : names) {
+            if (entry.compare(candidate, Qt::CaseInsensitive) != 0 || entry == name)
+                continue;
+            const QString full = folder + entry;
+            if ((!mayExist || mayExist(full)) && NativePath::fileType(full) == S_IFREG)
+                return full;
+        }
+    }
+    return {};
+}
+
+CaptureDateFinder::Result CaptureDateFinder::fromSidecar(const QString& path, const QString& sidecar)
+{
+    const FileSource file(sidecar);
+    if (!file.isOpen())
+        return {};
+    const ByteReader whole(file);
+    const auto packet = whole.bytesAt(0, std::min<quint64>(file.size(), XmpReader::MaxPacket));
+    ExifDictionary dictionary;
+    dictionary.setDatesOnly(true);
+    const QString property = packet ? XmpReader::readDate(dictionary, *packet) : QString();
+    const auto* date = dictionary.get<ExifDate>(QStringLiteral("DateTimeOriginal"));
+    if (property.isEmpty() || !date)
+        return {};
+    // Named as a companion is: by what follows the photo's stem.
+    const qsizetype stemLength = companionPath(path, QString()).size() - 1;
+    const QString source = sidecar.mid(stemLength + 1);
+    return {date->date(), source, property, sidecar, date->utcOffsetMinutes(), date->timeUnknown()};
 }
 
 } // namespace lumenscribe

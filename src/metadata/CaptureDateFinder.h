@@ -19,8 +19,14 @@ public:
     struct Result
     {
         std::optional<double> date; // an instant
-        QString source;             // "thm", "THM", "file", or empty
-        QString key;                // the date key it was filed under
+        // "thm", "THM", "file", or the XMP sidecar's name after the photo's
+        // stem ("xmp", "XMP", "JPG.xmp"); empty for none. For a companion,
+        // companionPath(path, source) is the companion's path.
+        QString source;
+        QString key;                     // the date key it was filed under
+        QString companion;               // the companion's path, empty for the file itself
+        std::optional<int> utcOffsetMinutes; // the zone written with the date
+        bool timeUnknown = false;        // the source named a day only: 00:00 of it
     };
 
     // mayExist, when given, answers cheaply whether a companion could be
@@ -36,6 +42,12 @@ public:
     static Result fromFile(const FileSource& file);
     // The path with its extension replaced by `extension`.
     static QString companionPath(const QString& path, const QString& extension);
+
+    // The XMP sidecar of `path`: "stem.xmp" or "name.ext.xmp" in any letter
+    // case, in the file's folder; empty for none.
+    static QString sidecarPath(const QString& path, const std::function<bool(const QString&)>& mayExist = {});
+    // The date of an XMP sidecar file.
+    static Result fromSidecar(const QString& path, const QString& sidecar);
 
 private:
     static Result search(const QString& path, const std::function<bool(const QString&)>& mayExist,

@@ -76,7 +76,8 @@ void CrwReader::read(ExifDictionary& dictionary, const ByteReader& buffer)
     if (!properties)
         return;
     const auto seconds = timeStamp(buffer, *order, *properties);
-    if (!seconds)
+    // A count of 0 is a clock that was never set, not a moment of 1970.
+    if (!seconds || *seconds == 0)
         return;
     // The camera counts its own wall-clock time as if it were UTC.
     const time_t camera = time_t(*seconds);

@@ -12,6 +12,21 @@ namespace lumenscribe {
 class DateText
 {
 public:
+    // A date text as real files hold it: the wall-clock time written, what
+    // followed it, and whether it named a day alone.
+    struct Reading
+    {
+        double instant = 0;                  // the wall-clock time as local time
+        std::optional<int> utcOffsetMinutes; // a zone written after the time
+        bool timeUnknown = false;            // a day without a time: 00:00 of it
+    };
+
+    // "YYYY:MM:DD HH:MM:SS" (any separators, a "T" too) with sub-seconds or a
+    // zone after it, "YYYYMMDD HH:MM:SS", or a day alone. The zone is kept
+    // but does not move the time: a photo is named by the clock it was
+    // taken by. Nothing where localInstant(text) gives nothing.
+    static std::optional<Reading> read(QByteArrayView text);
+
     // The number at each fixed position, read as atol does; a field with no
     // digit is 0, and no range is checked (mktime normalises).
     static struct tm makeTimeFromString(QByteArrayView text);

@@ -11,6 +11,7 @@
 #include "metadata/PngReader.h"
 #include "metadata/RiffReader.h"
 #include "metadata/TiffWalker.h"
+#include "metadata/XmpReader.h"
 
 #include <algorithm>
 
@@ -49,6 +50,20 @@ void ExifAccess::readExifInformationFromSource(const ByteSource& source)
         return;
     }
     readModernOrScan(buffer, whole);
+    if (!evaluateCreationDate())
+        readXmp(buffer);
+}
+
+void ExifAccess::readXmp(const ByteReader& buffer)
+{
+    // Only a file whose EXIF holds no date is named by its XMP.
+    std::optional<QByteArray> packet;
+    if (PngReader::matches(buffer))
+        packet = PngReader::xmpPacket(buffer);
+    if (!packet)
+        packet = XmpReader::findPacket(buffer);
+    if (packet)
+        m_xmpProperty = XmpReader::readDate(exifDictionary, *packet);
 }
 
 void ExifAccess::readModernOrScan(const ByteReader& buffer, const ByteReader& whole)
@@ -136,6 +151,8 @@ const ExifDate* ExifAccess::evaluateCreationDate() const
 
 QString ExifAccess::creationDateKey() const
 {
+    if (!m_xmpProperty.isEmpty() && evaluateCreationDate())
+        return m_xmpProperty;
     for (const QString& key : DateKeys) {
         if (exifDictionary.get<ExifDate>(key))
             return key;

@@ -25,7 +25,11 @@ public:
     // Files this small are not read at all.
     static constexpr quint64 MinReadSize = 33;
 
-    void clear() { exifDictionary.clear(); }
+    void clear()
+    {
+        exifDictionary.clear();
+        m_xmpProperty.clear();
+    }
     // See ExifDictionary::setDatesOnly: for readers that want the date alone.
     void setDatesOnly(bool datesOnly) { exifDictionary.setDatesOnly(datesOnly); }
     const ExifDictionary& exifDict() const { return exifDictionary; }
@@ -47,7 +51,8 @@ public:
     static struct tm makeTimeFromString(QByteArrayView text);
     // DateTimeOriginal, else DateTimeDigitized, else DateTime, else nothing.
     const ExifDate* evaluateCreationDate() const;
-    // The key evaluateCreationDate's entry is filed under, empty for none.
+    // The key evaluateCreationDate's entry is filed under, empty for none;
+    // for a date from the file's XMP the XMP property ("xmp:CreateDate").
     QString creationDateKey() const;
 
     // What the last readExifInformationFromFile cost, in bytes read.
@@ -56,9 +61,11 @@ public:
 private:
     void readModernOrScan(const ByteReader& buffer, const ByteReader& whole);
     void readMovie(const ByteReader& buffer, const ByteReader& whole);
+    void readXmp(const ByteReader& buffer);
 
     ExifDictionary exifDictionary;
     quint64 m_lastBytesRead = 0;
+    QString m_xmpProperty; // where an XMP date came from
 };
 
 } // namespace lumenscribe

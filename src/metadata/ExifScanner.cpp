@@ -89,7 +89,12 @@ void ExifScanner::storeTimeDate(ExifDictionary& dictionary, const ByteReader& bu
         ++end;
     if (end == firstDigit || pos + quint64(end) >= buffer.size())
         return;
+    // A number no calendar year from 1 to 9999 holds is no date either.
+    constexpr long FirstSecond = -62135596800L; // 0001-01-01 00:00:00 UTC
+    constexpr long LastSecond = 253402300799L;  // 9999-12-31 23:59:59 UTC
     const long seconds = DateText::readNumber(text, 0);
+    if (seconds < FirstSecond || seconds > LastSecond)
+        return;
     if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
         date->setDate(double(seconds));
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "metadata/ByteReader.h"
+#include "metadata/DateText.h"
 
 #include <array>
 
@@ -31,6 +32,7 @@ private:
     static void readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind,
                          DateBytes& text, int& found);
     static void storeDate(ExifDictionary& dictionary, const DateBytes& text);
+    static std::optional<DateText::Reading> readDateText(const DateBytes& text);
 };
 
 } // namespace lumenscribe

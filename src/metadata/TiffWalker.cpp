@@ -147,11 +147,21 @@ std::optional<ByteOrder> TiffWalker::byteOrderAt(const ByteReader& buffer, quint
     return std::nullopt;
 }
 
+bool TiffWalker::isRawMagic(uint16_t magic)
+{
+    // Panasonic RW2 ("IIU\0") and Olympus ORF ("IIRO", "MMOR", "IIRS") change
+    // the 42 of a TIFF header but keep its directories, EXIF included.
+    return magic == 0x0055 || magic == 0x4F52 || magic == 0x5352;
+}
+
 bool TiffWalker::walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer,
                                 quint64 base)
 {
     const auto order = byteOrderAt(buffer, base);
-    if (!order || buffer.u16At(base + 2, *order) != 42)
+    if (!order)
+        return false;
+    const auto magic = buffer.u16At(base + 2, *order);
+    if (!magic || (*magic != TiffMagic && !(base == 0 && isRawMagic(*magic))))
         return false;
     const auto offset = buffer.u32At(base + 4, *order);
     if (!offset)
@@ -304,11 +314,14 @@ void TiffWalker::recordDate(const QString& key, const Entry& entry)
 
 bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
 {
-    const auto instant = DateText::localInstant(text);
-    if (!instant)
+    const auto reading = DateText::read(text);
+    if (!reading)
         return false; // an unset clock counts as no date at all
-    if (auto* value = m_dictionary.create<ExifDate>(key))
-        value->setDate(*instant);
+    if (auto* value = m_dictionary.create<ExifDate>(key)) {
+        value->setDate(reading->instant);
+        value->setUtcOffsetMinutes(reading->utcOffsetMinutes);
+        value->setTimeUnknown(reading->timeUnknown);
+    }
     return true;
 }
 

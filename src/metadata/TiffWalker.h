@@ -28,9 +28,14 @@ public:
     // count from `base`.
     void searchIFD(ByteOrder order, quint64 base, quint64 position);
 
+    static constexpr uint16_t TiffMagic = 42;
+
     // The TIFF header at base: its byte order, 42, and the first directory.
     // False when there is no such header; the directory is walked otherwise.
+    // At the start of the bytes the marks of TIFF-based raw files count too.
     static bool walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer, quint64 base);
+    // The number a raw format writes in place of 42.
+    static bool isRawMagic(uint16_t magic);
     // "II" or "MM" at pos.
     static std::optional<ByteOrder> byteOrderAt(const ByteReader& buffer, quint64 pos);
 

@@ -115,7 +115,8 @@ public:
     QString makeExampleFileNameForDate(Instant date, const QString& exampleFileName);
     QString makeExampleFolderNameForDate(Instant date);
     QString popUpStringForDate(OptionalInstant date);
-    void takeDate(Instant date);
+    // False, with every date field 0, for a date local time cannot break down.
+    bool takeDate(Instant date);
     static OptionalInstant fileCreationDateForFile(const QString& path);
 
 private:

@@ -23,31 +23,36 @@ QString joinPath(const QString& folder, const QString& name)
 
 } // namespace
 
-void NameGenerator::takeDate(Instant date)
+bool NameGenerator::takeDate(Instant date)
 {
     // Cut toward zero to whole seconds, then the C library's local time, so
     // that daylight saving is decided exactly as the rest of the system does.
-    if (!std::isfinite(date) || std::fabs(date) > 1e15)
-        return;
-    const std::time_t seconds = static_cast<std::time_t>(std::trunc(date));
     std::tm broken{};
-    if (localtime_r(&seconds, &broken) == nullptr)
-        return;
-    m_year = broken.tm_year + 1900;
-    m_month = broken.tm_mon + 1;
-    m_day = broken.tm_mday;
-    m_hour = broken.tm_hour;
-    m_minute = broken.tm_min;
-    m_second = broken.tm_sec;
+    const bool known = std::isfinite(date) && std::fabs(date) <= 1e15 && [&] {
+        const std::time_t seconds = static_cast<std::time_t>(std::trunc(date));
+        return localtime_r(&seconds, &broken) != nullptr;
+    }();
+    // A date that cannot be broken down leaves no fields of the date before
+    // it behind: a name made from them would be another photo's.
+    m_year = known ? broken.tm_year + 1900 : 0;
+    m_month = known ? broken.tm_mon + 1 : 0;
+    m_day = known ? broken.tm_mday : 0;
+    m_hour = known ? broken.tm_hour : 0;
+    m_minute = known ? broken.tm_min : 0;
+    m_second = known ? broken.tm_sec : 0;
+    return known;
 }
 
 QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString& path,
                                               Instant date)
 {
     m_fileName = file;
-    takeDate(date);
     m_counter = 0;
     m_lastNameWasFree = false;
+    // No name for a date that names no moment: the caller's name check
+    // reports the empty name instead of a name made up from zeros.
+    if (!takeDate(date))
+        return {};
     const QString name = processFormatString(false);
     if (!FileProbe::exists(joinPath(path, name))) {
         m_lastNameWasFree = true;
@@ -64,7 +69,9 @@ QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString
 QString NameGenerator::searchFreeName(const QString& path, Instant date, const QString& firstName)
 {
     Instant shifted = date;
-    m_counter = -1;
+    // Shifting the time varies the name by itself: the counter stays at 0.
+    const bool counting = m_identicalFileNamesOption == 1 || !m_containsSecondsField;
+    m_counter = counting ? -1 : 0;
     QString name = firstName;
     for (int pass = 0; pass < kMaxSearchPasses; ++pass) {
         if (m_identicalFileNamesOption == 1) {

@@ -124,6 +124,10 @@ void TestContainers::scan_data()
     QTest::newRow("TimeDate= cut inside its digits") << QByteArray(24, ' ') + "TimeDate=9096988" << "none";
     QTest::newRow("TimeDate= at the very end") << QByteArray(24, ' ') + "TimeDate=" << "none";
     QTest::newRow("TimeDate= without digits") << padTo33("TimeDate=unknown ") << "none";
+    // Numbers no calendar year from 1 to 9999 holds are no dates.
+    QTest::newRow("TimeDate= past year 9999") << padTo33("TimeDate=253402300800 ") << "none";
+    QTest::newRow("TimeDate= before year 1") << padTo33("TimeDate=-62135596801 ") << "none";
+    QTest::newRow("TimeDate= huge") << padTo33("TimeDate=99999999999999999999 ") << "none";
     QTest::newRow("Exif signature without a byte order goes on")
         << padTo33(QByteArray("Exif\0\0xxx", 9) + "II" + QByteArray("*\0\x08\0\0\0", 6)) << "none";
     QTest::newRow("original before digitized")
@@ -181,7 +185,12 @@ void TestContainers::riff_data()
     const QByteArray etim = riffList("exif", riffChunk("erel", QByteArray("IMGP0001.JPG\0", 13)) +
                                                  riffChunk("etim", QByteArray("12:34:56\0\0", 10)));
     QTest::newRow("wave ICRD and etim after odd chunks") << test::riff("WAVE", info + etim) << fixed;
-    QTest::newRow("wave ICRD alone") << test::riff("WAVE", info + riffChunk("data", "xxxx")) << "none";
+    // A day and no time: 00:00 of it (the reader marks the time unknown).
+    QTest::newRow("wave ICRD alone")
+        << test::riff("WAVE", info + riffChunk("data", "xxxx")) << "DateTime=" + local(2005, 1, 15, 0, 0, 0);
+    QByteArray cutBeforeTime = test::riff("WAVE", info + etim);
+    cutBeforeTime.chop(etim.size());
+    QTest::newRow("wave cut short before its etim") << cutBeforeTime << "none";
     QByteArray bigSize = avi("2005:01:15 12:34:56");
     bigSize.replace(4, 4, le32(0x7FFFFFFF));
     QTest::newRow("size field larger than the file") << bigSize << fixed;
@@ -216,6 +225,9 @@ void TestContainers::crw_data()
     const QByteArray noDirectory = le32(stamp) + QByteArray(8, '\0') + le32(0xFFFF);
     QTest::newRow("no readable heap directory")
         << crwFile(crwHeap(noDirectory, {crwRecord(0x300A, uint32_t(noDirectory.size()), 0)})) << expected;
+    const QByteArray unset = crwHeap(le32(0) + le32(0) + le32(0), {crwRecord(0x180E, 12, 0)});
+    QTest::newRow("time stamp 0: a clock never set")
+        << crwFile(crwHeap(unset, {crwRecord(0x300A, uint32_t(unset.size()), 0)})) << "none";
     QTest::newRow("no image properties")
         << crwFile(crwHeap(props, {crwRecord(0x300B, uint32_t(props.size()), 0)})) << "none";
     QTest::newRow("properties past the end")

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -38,6 +40,7 @@ private slots:
     void counterModeWithoutCounterGivesTheTakenName();
     void counterModeCountsUp();
     void secondsAndCounterShiftTheTime();
+    void dateThatCannotBeBrokenDownGivesNoName();
     void fileCarryingItsOwnNameIsAClash();
     void takenByFolderOrDanglingLink();
     void searchThatCannotEndIsBounded();
@@ -120,10 +123,35 @@ void TestNameMaking::secondsAndCounterShiftTheTime()
     const Instant date = localInstant(2010, 5, 6, 7, 8, 9);
     touch(m_dir->filePath(QStringLiteral("09")));
     QCOMPARE(style.makeNewFileNameForFile(QString(), m_dir->path(), date), QStringLiteral("10"));
-    QCOMPARE(style.counter(), -1); // the counter never moved, so it shows nothing
+    QCOMPARE(style.counter(), 0); // the time moved, the counter did not
+
+    // An always-shown counter stays at its first value while the time shifts.
+    NameGenerator shown(QStringLiteral("%s%C"), false);
+    shown.setCounterOnlyShowForIdenticalFiles(false);
+    touch(m_dir->filePath(QStringLiteral("09_001")));
+    QCOMPARE(shown.makeNewFileNameForFile(QString(), m_dir->path(), date), QStringLiteral("10_001"));
+    shown.setCounterStartsFromZero(true);
+    touch(m_dir->filePath(QStringLiteral("09_000")));
+    QCOMPARE(shown.makeNewFileNameForFile(QString(), m_dir->path(), date), QStringLiteral("10_000"));
 
     style.setIdenticalFileNamesOption(1);
     QCOMPARE(style.makeNewFileNameForFile(QString(), m_dir->path(), date), QStringLiteral("09_002"));
+}
+
+void TestNameMaking::dateThatCannotBeBrokenDownGivesNoName()
+{
+    NameGenerator style(QStringLiteral("%Y-%M-%D_%h-%m-%s%F"), false);
+    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("a.jpg"), m_dir->path(), localInstant(2010, 5, 6, 7, 8, 9)),
+             QStringLiteral("2010-05-06_07-08-09.jpg"));
+    // The next file's date names no moment: its name is empty (the name
+    // check reports it), and none of the first file's date stays behind.
+    for (const Instant bad : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300}) {
+        QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("b.jpg"), m_dir->path(), bad), QString());
+        QVERIFY(!style.lastNameWasFree());
+        QCOMPARE(style.year(), 0);
+        QCOMPARE(style.month(), 0);
+        QVERIFY(!style.takeDate(bad));
+    }
 }
 
 void TestNameMaking::fileCarryingItsOwnNameIsAClash()
