@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -13,6 +12,7 @@ namespace lumenscribe {
 namespace {
 
 thread_local FileProbe::PlannedChanges* t_plannedChanges = nullptr;
+thread_local const QString* t_ownPath = nullptr;
 
 } // namespace
 
@@ -21,9 +21,19 @@ void FileProbe::setPlannedChanges(PlannedChanges* changes)
     t_plannedChanges = changes;
 }
 
+FileProbe::OwnPathFree::OwnPathFree(const QString& path) : m_previous(t_ownPath)
+{
+    t_ownPath = &path;
+}
+
+FileProbe::OwnPathFree::~OwnPathFree()
+{
+    t_ownPath = m_previous;
+}
+
 bool FileProbe::exists(const QString& path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || (t_ownPath && path == *t_ownPath))
         return false;
     if (t_plannedChanges) {
         if (t_plannedChanges->added.contains(path))
@@ -32,7 +42,9 @@ bool FileProbe::exists(const QString& path)
             return false;
     }
     const QByteArray native = NativePath::encode(path);
-    struct stat info{};
+    struct stat info
+    {
+    };
     return !native.contains('\0') && ::lstat(native.constData(), &info) == 0;
 }
 
@@ -46,7 +58,9 @@ OptionalInstant FileProbe::creationDate(const QString& path)
     const QByteArray native = NativePath::encode(path);
     if (native.contains('\0'))
         return std::nullopt;
-    struct statx info{};
+    struct statx info
+    {
+    };
     if (::statx(AT_FDCWD, native.constData(), 0, STATX_MTIME | STATX_BTIME, &info) != 0)
         return std::nullopt;
     const auto milliseconds = [](const statx_timestamp& t) {

@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
-
 #include <functional>
 
 namespace lumenscribe::test {
@@ -33,6 +32,7 @@ public:
 
     QStringList alerts;
     QStringList shownFiles;
+    QList<Instant> shownDates;
     QStringList infos;
     QList<double> maxValues;
     QList<FileReport> reports;
@@ -56,14 +56,23 @@ public:
     {
         m_controller.ciwController().processFile(file, path, date);
         shownFiles.append(file);
+        shownDates.append(date);
         if (onShow)
             onShow(file);
         CIWController& ciw = m_controller.ciwController();
         switch (ciwAnswers.isEmpty() ? 2 : ciwAnswers.takeFirst()) {
-        case 1: ciw.abortButtonClick(); break;
-        case 3: ciw.renameAllButtonClick(); break;
-        case 4: ciw.renameButtonClick(); break;
-        default: ciw.dontRenameButtonClick(); break;
+        case 1:
+            ciw.abortButtonClick();
+            break;
+        case 3:
+            ciw.renameAllButtonClick();
+            break;
+        case 4:
+            ciw.renameButtonClick();
+            break;
+        default:
+            ciw.dontRenameButtonClick();
+            break;
         }
     }
     void closeCIW() override { m_controller.ciwController().close(); }

@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -30,7 +30,10 @@ void makeFile(const QByteArray& path, const QByteArray& content, time_t when)
     QVERIFY2(fd >= 0, path.constData());
     QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
     ::close(fd);
-    struct utimbuf times{when, when};
+    struct utimbuf times
+    {
+        when, when
+    };
     QVERIFY(::utime(path.constData(), &times) == 0);
 }
 
@@ -67,6 +70,7 @@ private slots:
     void oddNamesAreRenamedOrReported();
     void linksLoopsAndUnreadableFolders();
     void pipesAreNeverOpened();
+    void deleteRulesTouchRegularFilesOnly();
     void filesSwappedAfterTheListingAreLookedAtAgain();
     void targetAppearingAtTheLastMomentIsNotOverwritten();
     void sourceVanishingDuringTheRunIsReported();
@@ -121,13 +125,14 @@ void TestRunHazards::linksLoopsAndUnreadableFolders()
     makeFile(QFile::encodeName(card + QStringLiteral("/sub/locked/b.jpg")), "b", 1577880120);
     QVERIFY(QFile::link(card, card + QStringLiteral("/sub/loop")));
     QVERIFY(QFile::link(outside, card + QStringLiteral("/sub/to-folder")));
-    QVERIFY(QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
+    QVERIFY(
+        QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
 
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
         if (operation == FaultyFileSystem::ListFolder && path.endsWith(QStringLiteral("/locked")))
-            fileSystem.fail(FaultyFileSystem::ListFolder, fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1,
-                            EACCES);
+            fileSystem.fail(FaultyFileSystem::ListFolder,
+                            fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1, EACCES);
     };
     m_controller->setFileSystem(&fileSystem);
     m_bench->runOn({card});
@@ -146,10 +151,42 @@ void TestRunHazards::pipesAreNeverOpened()
     const QByteArray pipe = m_card + "/pipe.jpg";
     QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
     makeFile(m_card + "/real.jpg", "real", 1577880000);
-    m_bench->runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
+    m_bench->runOn(
+        {FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
+}
+
+void TestRunHazards::deleteRulesTouchRegularFilesOnly()
+{
+    // Size 0 and a matching name, yet none of these is a small photo: a
+    // pipe, a device, a link (neither it nor what it leads to goes).
+    const QByteArray pipe = m_card + "/pipe.gif";
+    QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
+    const QByteArray device = m_card + "/null.gif";
+    const bool haveDevice =
+        ::mknod(device.constData(), S_IFCHR | 0644, makedev(1, 3)) == 0; // root only
+    QVERIFY(::mkdir(m_card + "/elsewhere", 0755) == 0);
+    makeFile(m_card + "/elsewhere/.small", "s", 1577880000);
+    QVERIFY(::symlink("elsewhere/.small", m_card + "/link.gif") == 0);
+    makeFile(m_card + "/small.gif", "x", 1577880060);
+    m_controller->setDeleteFilesOptions(4); // a pattern ("*.gif") or smaller than the limit
+    m_bench->runOn({FileSystem::decodePath(m_card)});
+    QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
+    QVERIFY(!haveDevice || QFileInfo(QFile::decodeName(device)).exists());
+    QVERIFY(QFileInfo::exists(QFile::decodeName(m_card + "/elsewhere/.small")));
+    QVERIFY(!QFileInfo::exists(QFile::decodeName(m_card + "/small.gif")));
+    int deleted = 0;
+    int notRegular = 0;
+    for (const FileReport& report : std::as_const(m_frontEnd->reports)) {
+        deleted += report.action == FileReport::Action::Deleted ? 1 : 0;
+        notRegular += report.message == u"not a regular file" ? 1 : 0;
+    }
+    QCOMPARE(deleted, 1);
+    QCOMPARE(notRegular, haveDevice ? 2 : 1);
+    // The link is renamed as a link, never removed.
+    QCOMPARE(m_frontEnd->reports.size(), haveDevice ? 4 : 3);
 }
 
 void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
@@ -170,7 +207,8 @@ void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
         if (!file.endsWith(QStringLiteral("IMG_1.JPG")))
             return;
         QVERIFY(::unlink(m_card + "/IMG_2.JPG") == 0 && ::mkfifo(m_card + "/IMG_2.JPG", 0644) == 0);
-        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 && ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
+        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 &&
+                ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
     };
     m_bench->runOn({card}); // would hang if the FIFO were read
     QCOMPARE(m_frontEnd->reports.size(), 3);
@@ -186,9 +224,10 @@ void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()
 {
     makeFile(m_card + "/IMG_1.JPG", "mine", 1577880000);
     const QString card = FileSystem::decodePath(m_card);
-    const QString target = card + u'/' +
-                           QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-                           QStringLiteral(".jpg");
+    const QString target =
+        card + u'/' +
+        QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+        QStringLiteral(".jpg");
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString&) {
         // Another program writes a file of that very name just now, after
@@ -236,7 +275,8 @@ void TestRunHazards::hundredThousandFilesAreListedOnce()
         QVERIFY(fd >= 0);
         ::close(fd);
     }
-    QVERIFY(QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
+    QVERIFY(
+        QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
     FolderExpander expander(FileSystem::real());
     expander.add(FileSystem::decodePath(m_card));
     QStringList files;
