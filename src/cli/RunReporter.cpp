@@ -59,7 +59,9 @@ void RunReporter::fileDone(const FileReport& report)
     ++m_counts[static_cast<size_t>(report.action)];
     for (const FileReport::Companion& companion : report.companions)
         m_failedCompanions += companion.action == FileReport::Action::Failed ? 1 : 0;
-    if (report.noCaptureDate && report.action != FileReport::Action::Deleted)
+    // Counted where the line says so: a file named, or to be, by its file time.
+    if (report.noCaptureDate &&
+        (report.action == FileReport::Action::Renamed || report.action == FileReport::Action::NeedsConfirmation))
         ++m_withoutCaptureDate;
     m_output.result(m_json ? jsonLine(report) : plainLine(report) + companionLines(report));
 }
@@ -134,7 +136,7 @@ QString RunReporter::companionLines(const FileReport& report) const
     QString lines;
     for (const FileReport::Companion& companion : report.companions) {
         if (companion.action == FileReport::Action::Failed) {
-            lines += QStringLiteral("\n  with %1: %2 %3")
+            lines += QStringLiteral("\n  with %1 %2: %3")
                          .arg(companion.source,
                               m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"),
                               companion.message);

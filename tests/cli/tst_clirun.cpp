@@ -172,8 +172,7 @@ void TestCliRun::outputTellsWhatHappenedToEveryFile()
     writeFile(m_card + QStringLiteral("/sub/plain.jpg"), QByteArray(64, 'x'));
 
     const CliResult plan = run({"--dry-run", "--json", m_card});
-    const QStringList lines = plan.out.split(u'
-', Qt::SkipEmptyParts);
+    const QStringList lines = plan.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     const QJsonObject photo = QJsonDocument::fromJson(lines.first().toUtf8()).object();
     const QJsonArray companions = photo.value("companions").toArray();
