@@ -135,8 +135,7 @@ bool RenameRun::decideDatedFolder()
             m_controller.abortOperation.store(true);
             return false;
         }
-        m_plan.add(folder);
-        m_createdFolder = folder;
+        m_plan.add(folder); // not m_createdFolder: the end of a run removes that
         return true;
     }
     JournalEntry made;

@@ -60,8 +60,8 @@ void RunReporter::fileDone(const FileReport& report)
     for (const FileReport::Companion& companion : report.companions)
         m_failedCompanions += companion.action == FileReport::Action::Failed ? 1 : 0;
     // Counted where the line says so: a file named, or to be, by its file time.
-    if (report.noCaptureDate &&
-        (report.action == FileReport::Action::Renamed || report.action == FileReport::Action::NeedsConfirmation))
+    if (report.noCaptureDate && (report.action == FileReport::Action::Renamed ||
+                                 report.action == FileReport::Action::NeedsConfirmation))
         ++m_withoutCaptureDate;
     m_output.result(m_json ? jsonLine(report) : plainLine(report) + companionLines(report));
 }
@@ -108,9 +108,13 @@ QString RunReporter::plainLine(const FileReport& report) const
         return text;
     };
     switch (report.action) {
-    case FileReport::Action::Renamed:
-        return QStringLiteral("%1 -> %2  (%3)")
-            .arg(report.source, shownTarget(report.source, report.target), details());
+    case FileReport::Action::Renamed: {
+        // A creator code or date that could not be set: the file moved all the same.
+        const QString line =
+            QStringLiteral("%1 -> %2  (%3)")
+                .arg(report.source, shownTarget(report.source, report.target), details());
+        return report.message.isEmpty() ? line : line + QStringLiteral("  ") + report.message;
+    }
     case FileReport::Action::Deleted:
         return QStringLiteral("%1 %2").arg(
             m_dryRun ? QStringLiteral("would delete") : QStringLiteral("deleted"), report.source);
