@@ -14,6 +14,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+
 #include <utility>
 
 namespace lumenscribe {

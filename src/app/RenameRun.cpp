@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QProcess>
+
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
@@ -49,10 +50,7 @@ public:
     }
     void closeFIW() override { m_target.closeFIW(); }
     void openFIW() override { m_target.openFIW(); }
-    void ciwWithFile(const QString& f, const QString& p, Instant d) override
-    {
-        m_target.ciwWithFile(f, p, d);
-    }
+    void ciwWithFile(const QString& f, const QString& p, Instant d) override { m_target.ciwWithFile(f, p, d); }
     void closeCIW() override { m_target.closeCIW(); }
     void openCIW() override { m_target.openCIW(); }
     QString fiwMakeFolderName() override { return m_target.fiwMakeFolderName(); }
@@ -114,8 +112,7 @@ bool RenameRun::decideDatedFolder()
     // a dry run asks what the real run would ask.
     if (m_controller.downloadPrefixSuffixType() != 1 || m_controller.renameAllAtStart()) {
         folder = m_proxy.fiwMakeFolderName();
-        accepted = CIWController::checkFileName(PathNames::lastComponent(folder),
-                                                PathNames::folderOf(folder),
+        accepted = CIWController::checkFileName(PathNames::lastComponent(folder), PathNames::folderOf(folder),
                                                 flags) == CIWController::NameOk;
     }
     if (!accepted) {
@@ -165,8 +162,7 @@ QList<ListedFile> RenameRun::buildBatch()
         expander.add(*entry);
     }
     for (const QString& folder : expander.unreadable())
-        m_proxy.showAlertPanel(LocalizedStrings::shared().format(
-            QStringLiteral("AlertPanelFolderReadError"), {folder}));
+        m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
     const QList<ListedFile> batch = expander.sortedFiles();
     m_companions = CompanionIndex(batch);
     m_journal.setDroppedPaths(dropped);
@@ -218,14 +214,12 @@ void RenameRun::processFile(const ListedFile& file, int index)
     const int error = lookAt(file, status, opened);
     if (error == ENOENT && !m_controller.fileSystem().exists(path))
         return; // gone since the folder was read
-    if (applyDeleteRules(path, error == 0 ? &status : nullptr,
-                         error == 0 && isRegularItself(file, status)))
+    if (applyDeleteRules(path, error == 0 ? &status : nullptr, error == 0 && isRegularItself(file, status)))
         return;
     if (error) {
         FileWork work;
         work.path = path;
-        const QString alert =
-            LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
+        const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
         fileAlert(alert);
         report(work, FileReport::Action::Failed, alert);
         return;
@@ -268,8 +262,7 @@ bool RenameRun::isRegularItself(const ListedFile& file, const FileStatus& follow
     if (file.plain)
         return true;
     FileStatus own;
-    return m_controller.fileSystem().status(file.path, own, FileSystem::Links::Keep) == 0 &&
-           own.isRegularFile();
+    return m_controller.fileSystem().status(file.path, own, FileSystem::Links::Keep) == 0 && own.isRegularFile();
 }
 
 // The program's own files and folders, which no walk takes: its settings,
@@ -298,8 +291,8 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
                                                             m_controller.deleteFilesPatterns());
     const quint64 limit = static_cast<quint64>(m_controller.deleteFilesSmallerThankB()) * 1024u;
     const bool small = status && static_cast<quint64>(status->size) < limit;
-    const bool remove = (option == 1 && match) || (option == 2 && small) ||
-                        (option == 3 && small && !match) || (option == 4 && (match || small));
+    const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
+                        (option == 4 && (match || small));
     if (!remove)
         return false;
     FileWork work;
@@ -354,8 +347,8 @@ bool RenameRun::journalStep(const JournalEntry& entry)
     if (m_dryRun || m_journal.record(entry))
         return true;
     if (!m_controller.abortOperation.exchange(true)) {
-        m_proxy.showAlertPanel(LocalizedStrings::shared().format(
-            QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
+        m_proxy.showAlertPanel(
+            LocalizedStrings::shared().format(QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
     }
     return false;
 }
@@ -369,9 +362,8 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
         const bool alone = beside && beside->isEmpty(); // no thumbnail can be there
         const CaptureDateFinder::Result found =
             opened && alone ? CaptureDateFinder::fromFile(*opened)
-            : opened
-                ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
-                : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
+            : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
+                            : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
             // found.timeUnknown, once the reader tells it, goes to the report here.
             work.date = found.date;
@@ -410,9 +402,8 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
         return;
     }
     const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
-    work.checkResult = style.lastNameWasFree()
-                           ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
-                           : CIWController::checkFileName(name, m_targetFolder, flags);
+    work.checkResult = style.lastNameWasFree() ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
+                                               : CIWController::checkFileName(name, m_targetFolder, flags);
     work.needsConfirmation = work.checkResult != CIWController::NameOk;
 }
 
@@ -420,14 +411,12 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
 bool RenameRun::confirm(FileWork& work)
 {
     const bool renameAll = m_controller.renameAll.load();
-    const bool show =
-        work.needsConfirmation ||
-        (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
+    const bool show = work.needsConfirmation ||
+                      (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
     if (!show)
         return true;
     if (m_dryRun) {
-        report(work, FileReport::Action::NeedsConfirmation,
-               work.date ? QString() : QStringLiteral("no date"));
+        report(work, FileReport::Action::NeedsConfirmation, work.date ? QString() : QStringLiteral("no date"));
         return false;
     }
     CIWController& ciw = m_controller.ciwController();
@@ -450,8 +439,7 @@ bool RenameRun::confirm(FileWork& work)
             work.date = shown;
         return true;
     }
-    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation
-                                        : FileReport::Action::Skipped);
+    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation : FileReport::Action::Skipped);
     return false;
 }
 

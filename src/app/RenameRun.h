@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+
 #include <optional>
 
 namespace lumenscribe {
@@ -63,8 +64,8 @@ private:
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
     // `size`: the source's size when the caller has just looked, else -1.
-    bool move(const QString& source, const QString& target, OptionalInstant creationDate,
-              QString* alert, qint64 size = -1);
+    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
+              qint64 size = -1);
     void moveCompanions(FileWork& work, OptionalInstant creationDate);
     bool dryRunMove(const QString& source, const QString& target, QString* alert);
     bool dryRunCanMakeFolder(const QString& folder) const;
@@ -82,8 +83,7 @@ private:
     // Writes the step down before it is taken; when that fails the run
     // stops, so that no step is ever taken that cannot be taken back.
     bool journalStep(const JournalEntry& entry);
-    void report(const FileWork& work, FileReport::Action action,
-                const QString& message = QString());
+    void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
     void endRun();
 
     MainController& m_controller;

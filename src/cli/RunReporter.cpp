@@ -157,9 +157,8 @@ QString RunReporter::jsonLine(const FileReport& report) const
     QJsonObject object;
     object.insert(QStringLiteral("source"), report.source);
     object.insert(QStringLiteral("target"), textOrNull(report.target));
-    object.insert(QStringLiteral("date"), report.date
-                                              ? QJsonValue(LocalDateText::format(*report.date))
-                                              : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("date"),
+                  report.date ? QJsonValue(LocalDateText::format(*report.date)) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("date_source"), textOrNull(report.dateSource));
     object.insert(QStringLiteral("no_capture_date"), report.noCaptureDate);
     object.insert(QStringLiteral("action"), actionName(report.action, m_dryRun));

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -42,9 +43,7 @@ bool FileProbe::exists(const QString& path)
             return false;
     }
     const QByteArray native = NativePath::encode(path);
-    struct stat info
-    {
-    };
+    struct stat info{};
     return !native.contains('\0') && ::lstat(native.constData(), &info) == 0;
 }
 
@@ -58,9 +57,7 @@ OptionalInstant FileProbe::creationDate(const QString& path)
     const QByteArray native = NativePath::encode(path);
     if (native.contains('\0'))
         return std::nullopt;
-    struct statx info
-    {
-    };
+    struct statx info{};
     if (::statx(AT_FDCWD, native.constData(), 0, STATX_MTIME | STATX_BTIME, &info) != 0)
         return std::nullopt;
     const auto milliseconds = [](const statx_timestamp& t) {

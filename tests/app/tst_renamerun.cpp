@@ -147,8 +147,7 @@ void TestRenameRun::sidecarsFollowTheirPhoto()
     writeFile(m_root + QStringLiteral("/IMG_5.JPG.xmp"), "edits");
     writeFile(m_root + QStringLiteral("/IMG_5.AAE"), "adjustments");
     runOn({m_root + QStringLiteral("/IMG_5.JPG")});
-    QCOMPARE(tree(m_root), (QStringList{"2007-02-22_17-02-42.AAE", kCanon, kCanon + ".xmp",
-                                        "2007-02-22_17-02-42.xmp"}));
+    QCOMPARE(tree(m_root), (QStringList{"2007-02-22_17-02-42.AAE", kCanon, kCanon + ".xmp", "2007-02-22_17-02-42.xmp"}));
     QCOMPARE(contentOf(m_root + "/2007-02-22_17-02-42.xmp"), QByteArray("rating 5"));
 }
 
@@ -192,8 +191,7 @@ void TestRenameRun::noMetadataDateAsksEvenWithoutConfirmEachFile()
     m_frontEnd->onShow = [&](const QString&) {
         // The window shows the current moment for a file without a date.
         const QString proposed = m_controller->ciwController().proposedFileName();
-        QVERIFY(proposed.startsWith(
-            QDateTime::fromSecsSinceEpoch(before).toString(QStringLiteral("yyyy-MM-dd"))));
+        QVERIFY(proposed.startsWith(QDateTime::fromSecsSinceEpoch(before).toString(QStringLiteral("yyyy-MM-dd"))));
     };
     runOn({m_root});
     QCOMPARE(m_frontEnd->shownFiles, QStringList{m_root + "/plain.jpg"});
@@ -205,10 +203,7 @@ void TestRenameRun::creationDateSource()
 {
     const QString path = m_root + QStringLiteral("/copied.jpg");
     copyData(QStringLiteral("Canon1DmkIII.jpg"), path);
-    struct utimbuf times
-    {
-        1000000000, 1000000000
-    };
+    struct utimbuf times{1000000000, 1000000000};
     QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
     NameGenerator* style = m_controller->fileNameGenerators().addGenerator();
     style->setFormatString(QStringLiteral("%Q-%Y%F"));
@@ -242,8 +237,7 @@ void TestRenameRun::abortLeavesTheRestUntouched()
     runOn({m_root});
     QCOMPARE(tree(m_root), (QStringList{"2.jpg", kCanon, "3.jpg"}));
     QVERIFY(m_frontEnd->endedAborted);
-    QCOMPARE(m_frontEnd->infos.last(),
-             LocalizedStrings::shared().text(QStringLiteral("NormalInfoRenamingAborted")));
+    QCOMPARE(m_frontEnd->infos.last(), LocalizedStrings::shared().text(QStringLiteral("NormalInfoRenamingAborted")));
 }
 
 void TestRenameRun::takenTargetIsNeverOverwritten()
@@ -257,8 +251,7 @@ void TestRenameRun::takenTargetIsNeverOverwritten()
     m_frontEnd->ciwAnswers = {4}; // the person insists
     runOn({m_root + QStringLiteral("/new.jpg")});
     QCOMPARE(contentOf(m_root + u'/' + kCanon), QByteArray("an older photo of that name"));
-    QCOMPARE(contentOf(m_root + QStringLiteral("/new.jpg")),
-             contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
+    QCOMPARE(contentOf(m_root + QStringLiteral("/new.jpg")), contentOf(kData + QStringLiteral("/Canon1DmkIII.jpg")));
     QCOMPARE(m_frontEnd->alerts.size(), 1);
     QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
 }
@@ -296,8 +289,8 @@ void TestRenameRun::datedFolderCannotBeCreated()
     m_controller->setDownloadOptions(2);
     m_controller->setDownloadDestinationFolder(m_bench->path(QStringLiteral("missing")));
     runOn({m_root});
-    QCOMPARE(m_frontEnd->alerts, QStringList{LocalizedStrings::shared().text(
-                                     QStringLiteral("AlertPanelFolderCreateError"))});
+    QCOMPARE(m_frontEnd->alerts,
+             QStringList{LocalizedStrings::shared().text(QStringLiteral("AlertPanelFolderCreateError"))});
     QVERIFY(m_frontEnd->reports.isEmpty());
     QCOMPARE(m_controller->toOpenCount(), 1); // stays queued for the next run
     QCOMPARE(tree(m_root), QStringList{"1.jpg"});

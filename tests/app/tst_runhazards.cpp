@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,10 +31,7 @@ void makeFile(const QByteArray& path, const QByteArray& content, time_t when)
     QVERIFY2(fd >= 0, path.constData());
     QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
     ::close(fd);
-    struct utimbuf times
-    {
-        when, when
-    };
+    struct utimbuf times{when, when};
     QVERIFY(::utime(path.constData(), &times) == 0);
 }
 
@@ -125,14 +123,13 @@ void TestRunHazards::linksLoopsAndUnreadableFolders()
     makeFile(QFile::encodeName(card + QStringLiteral("/sub/locked/b.jpg")), "b", 1577880120);
     QVERIFY(QFile::link(card, card + QStringLiteral("/sub/loop")));
     QVERIFY(QFile::link(outside, card + QStringLiteral("/sub/to-folder")));
-    QVERIFY(
-        QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
+    QVERIFY(QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
 
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
         if (operation == FaultyFileSystem::ListFolder && path.endsWith(QStringLiteral("/locked")))
-            fileSystem.fail(FaultyFileSystem::ListFolder,
-                            fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1, EACCES);
+            fileSystem.fail(FaultyFileSystem::ListFolder, fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1,
+                            EACCES);
     };
     m_controller->setFileSystem(&fileSystem);
     m_bench->runOn({card});
@@ -151,8 +148,7 @@ void TestRunHazards::pipesAreNeverOpened()
     const QByteArray pipe = m_card + "/pipe.jpg";
     QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
     makeFile(m_card + "/real.jpg", "real", 1577880000);
-    m_bench->runOn(
-        {FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
+    m_bench->runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
@@ -207,8 +203,7 @@ void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
         if (!file.endsWith(QStringLiteral("IMG_1.JPG")))
             return;
         QVERIFY(::unlink(m_card + "/IMG_2.JPG") == 0 && ::mkfifo(m_card + "/IMG_2.JPG", 0644) == 0);
-        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 &&
-                ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
+        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 && ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
     };
     m_bench->runOn({card}); // would hang if the FIFO were read
     QCOMPARE(m_frontEnd->reports.size(), 3);
@@ -224,10 +219,9 @@ void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()
 {
     makeFile(m_card + "/IMG_1.JPG", "mine", 1577880000);
     const QString card = FileSystem::decodePath(m_card);
-    const QString target =
-        card + u'/' +
-        QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-        QStringLiteral(".jpg");
+    const QString target = card + u'/' +
+                           QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+                           QStringLiteral(".jpg");
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString&) {
         // Another program writes a file of that very name just now, after
@@ -275,8 +269,7 @@ void TestRunHazards::hundredThousandFilesAreListedOnce()
         QVERIFY(fd >= 0);
         ::close(fd);
     }
-    QVERIFY(
-        QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
+    QVERIFY(QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
     FolderExpander expander(FileSystem::real());
     expander.add(FileSystem::decodePath(m_card));
     QStringList files;

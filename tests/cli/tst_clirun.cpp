@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <cstdio>
 
 using namespace lumenscribe::test;
@@ -132,8 +133,7 @@ void TestCliRun::moveToAndDatedFolder()
     QCOMPARE(run({"--yes", "--dated-folder", photos, "--folder-style", "3", m_card}).exitCode, 0);
     QCOMPARE(tree(photos), (QStringList{"Download 0000/2004-03-30_10-43-46.jpg",
                                         "Download 0000/2007-02-22_17-02-42.jpg"}));
-    const CliResult again =
-        run({"--yes", "--move-to", m_dir->filePath(QStringLiteral("nowhere")), m_card});
+    const CliResult again = run({"--yes", "--move-to", m_dir->filePath(QStringLiteral("nowhere")), m_card});
     QCOMPARE(again.exitCode, 2);
     QVERIFY(again.err.contains(QStringLiteral("is not a folder")));
 }
@@ -210,8 +210,7 @@ void TestCliRun::answersAtThePrompt()
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), m_config);
-    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"),
-                       m_config + QStringLiteral(".journal"));
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), m_config + QStringLiteral(".journal"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH), {QStringLiteral("--ask"), m_card});
     process.write("e\nmy best.jpg\nx\nr\ns\n");
@@ -229,20 +228,16 @@ void TestCliRun::pathThatIsNotUtf8()
     // A Latin-1 name given on the command line keeps its bytes (the shell
     // makes it: QProcess would re-encode the argument).
     const QByteArray folder = QFile::encodeName(m_dir->path());
-    QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"),
-                        m_dir->filePath(QStringLiteral("x.jpg"))));
+    QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"), m_dir->filePath(QStringLiteral("x.jpg"))));
     QVERIFY(::rename((folder + "/x.jpg").constData(), (folder + "/caf\xe9.jpg").constData()) == 0);
     QProcess shell;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), m_config);
-    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"),
-                       m_config + QStringLiteral(".journal"));
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), m_config + QStringLiteral(".journal"));
     environment.insert(QStringLiteral("TOOL"), QStringLiteral(LUMENSCRIBE_CLI_PATH));
     environment.insert(QStringLiteral("DIR"), m_dir->path());
     shell.setProcessEnvironment(environment);
-    shell.start(QStringLiteral("/bin/sh"),
-                {QStringLiteral("-c"),
-                 QStringLiteral("\"$TOOL\" --yes \"$DIR/caf$(printf '\\351').jpg\"")});
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("\"$TOOL\" --yes \"$DIR/caf$(printf '\\351').jpg\"")});
     QVERIFY(shell.waitForFinished(60000));
     QCOMPARE(shell.exitCode(), 0);
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("2007-02-22_17-02-42.jpg"))));
