@@ -68,6 +68,7 @@ private slots:
     void secondRunChangesNothing();
     void companionsWaitForTheirFileWhateverTheOrder();
     void companionsStayWhenTheirFileCannotMove();
+    void sharedSidecarGoesWithTheFirstFileOnly();
     void companionThatCannotMoveIsReported();
     void dateOfAnUndatedFileIsTheOneShown();
     void wholeCardRenamedTwice();
@@ -480,6 +481,21 @@ void TestRenameRun::companionsWaitForTheirFileWhateverTheOrder()
     QCOMPARE(b.companions.at(0).target, m_root + QStringLiteral("/2004-03-30_10-43-46.XMP"));
     QCOMPARE(m_frontEnd->reports.at(2).dateSource, QStringLiteral("THM"));
     QVERIFY(m_frontEnd->alerts.isEmpty());
+}
+
+void TestRenameRun::sharedSidecarGoesWithTheFirstFileOnly()
+{
+    // A raw file and its JPEG of one shot, one sidecar: it follows the raw
+    // file (first by path), and "IMG_10.xmp" belongs to neither.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_1.CR2"));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_1.JPG"));
+    writeFile(m_root + QStringLiteral("/IMG_1.xmp"), "rating");
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/IMG_10.xmp"));
+    runOn({m_root});
+    QCOMPARE(tree(m_root), (QStringList{kNikon.chopped(4) + ".xmp", "2007-02-22_17-02-42.cr2", kCanon,
+                                        "2007-02-22_17-02-42.xmp"}));
+    QCOMPARE(m_frontEnd->reports.at(0).companions.size(), 1);
+    QVERIFY(m_frontEnd->reports.at(1).companions.isEmpty());
 }
 
 void TestRenameRun::companionsStayWhenTheirFileCannotMove()
