@@ -62,6 +62,7 @@ private slots:
     void pathsDroppedDuringARunJoinIt();
     void countersAdvanceAsFilesAreSeen();
     void dryRunTouchesNothingAndVariesClashingNames();
+    void dryRunFailsWhereTheRealRunFails();
     void gitRepositoryInsideAPhotoFolderStillWorks();
     void homeFolderRunLeavesOwnFilesAndTrashAlone();
     void secondRunChangesNothing_data();
@@ -358,6 +359,21 @@ void TestRenameRun::dryRunTouchesNothingAndVariesClashingNames()
     QCOMPARE(m_frontEnd->reports[1].target, m_root + QStringLiteral("/2007-02-22_17-02-43.jpg"));
     QCOMPARE(m_frontEnd->reports[2].action, FileReport::Action::Deleted);
     QVERIFY(m_frontEnd->shownFiles.isEmpty());
+}
+
+void TestRenameRun::dryRunFailsWhereTheRealRunFails()
+{
+    // The download folder is missing: the real run's moves fail, so the
+    // plan's must too, and the plan says why.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    m_controller->setDownloadOptions(1);
+    m_controller->setDownloadDestinationFolder(m_bench->path(QStringLiteral("missing")));
+    m_controller->setDryRun(true);
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->reports.size(), 1);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
+    QVERIFY(!m_frontEnd->reports.first().message.isEmpty());
+    QCOMPARE(tree(m_root), QStringList{"1.jpg"});
 }
 
 void TestRenameRun::gitRepositoryInsideAPhotoFolderStillWorks()
