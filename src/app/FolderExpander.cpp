@@ -16,7 +16,56 @@ bool isHiddenName(const QString& path)
     return PathNames::lastComponent(path).startsWith(u'.');
 }
 
+std::pair<quint64, quint64> identity(const FileStatus& status)
+{
+    return {status.device, status.inode};
+}
+
+// A trash by its name alone (the hidden ".Trash", ".Trash-1000" and
+// ".Trashes" are hidden names anyway), or a freedesktop trash by its
+// layout: "Trash" holding "files" and "info".
+bool isTrash(const QString& folder, const QList<FolderEntry>& entries)
+{
+    const QString name = PathNames::lastComponent(folder);
+    if (name == u"$RECYCLE.BIN" || name == u"RECYCLER")
+        return true;
+    if (name.compare(u"Trash", Qt::CaseInsensitive) != 0)
+        return false;
+    int parts = 0;
+    for (const FolderEntry& entry : entries) {
+        if (entry.name == u"files" || entry.name == u"info")
+            ++parts;
+    }
+    return parts == 2;
+}
+
 } // namespace
+
+void FolderExpander::setOwnPaths(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        FileStatus status;
+        if (!path.isEmpty() && m_fileSystem.status(path, status, FileSystem::Links::Follow) == 0) {
+            m_own.insert(identity(status));
+            m_ownNames.insert(PathNames::lastComponent(path));
+        }
+    }
+}
+
+bool FolderExpander::isOwn(const FileStatus& status) const
+{
+    return m_own.contains(identity(status));
+}
+
+// Files are listed without a look of their own; only a name that one of
+// the program's files carries costs one.
+bool FolderExpander::isOwnFile(const QString& path) const
+{
+    if (!m_ownNames.contains(PathNames::lastComponent(path)))
+        return false;
+    FileStatus status;
+    return m_fileSystem.status(path, status, FileSystem::Links::Follow) == 0 && isOwn(status);
+}
 
 void FolderExpander::add(const QString& path)
 {
@@ -45,8 +94,8 @@ void FolderExpander::walk(const QString& top)
                 m_unreadable.append(folder);
             continue;
         }
-        const std::pair<quint64, quint64> id{status.device, status.inode};
-        if (m_visited.contains(id))
+        const std::pair<quint64, quint64> id = identity(status);
+        if (m_visited.contains(id) || isOwn(status))
             continue;
         m_visited.insert(id);
         QList<FolderEntry> entries;
@@ -54,6 +103,8 @@ void FolderExpander::walk(const QString& top)
             m_unreadable.append(folder);
             continue;
         }
+        if (isTrash(folder, entries))
+            continue;
         for (const FolderEntry& entry : std::as_const(entries))
             addEntry(PathNames::join(folder, entry.name), entry.type, folders);
     }
@@ -73,7 +124,10 @@ void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringLi
         }
     }
     if (own.isFolder()) {
-        folders.append(path);
+        // A hidden folder is a program's or the system's (a git repository,
+        // a thumbnail cache, a volume's trash): not the person's photos.
+        if (!isHiddenName(path))
+            folders.append(path);
         return;
     }
     if (own.isRegularFile()) {
@@ -93,7 +147,7 @@ void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringLi
 
 void FolderExpander::addFile(const QString& path, bool plain)
 {
-    if (!isHiddenName(path))
+    if (!isHiddenName(path) && !isOwnFile(path))
         m_files.append({path, plain});
 }
 

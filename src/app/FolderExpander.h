@@ -1,6 +1,9 @@
 // Turns dropped paths into the files of a batch: folders are walked to any
-// depth, names beginning with "." are left out (files inside hidden folders
-// are not), and the result is sorted by full path, unit by unit.
+// depth, names beginning with "." are left out, files and folders alike (a
+// hidden folder is walked only when it was dropped itself), and the result
+// is sorted by full path, unit by unit. The program's own folders and files
+// (settings, journals, the trash) and any trash the walk meets are never
+// entered: renaming a git repository's objects or a journal would break them.
 //
 // Symbolic links are never followed into folders, and each folder is read
 // once (by device and inode), so a link back up cannot make a loop. Names
@@ -17,6 +20,7 @@
 namespace lumenscribe {
 
 class FileSystem;
+struct FileStatus;
 
 struct ListedFile
 {
@@ -33,6 +37,10 @@ class FolderExpander
 public:
     explicit FolderExpander(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
+    // Paths the walk never takes or enters, wherever it meets them: the
+    // program's own files and folders. Matched by identity, not by name, so
+    // another spelling of the same folder is left alone too.
+    void setOwnPaths(const QStringList& paths);
     // Adds one dropped path: a file as it is, a folder with everything below.
     void add(const QString& path);
     QList<ListedFile> sortedFiles();
@@ -43,6 +51,8 @@ public:
 private:
     void walk(const QString& folder);
     void addEntry(const QString& path, quint32 listedType, QStringList& folders);
+    bool isOwn(const FileStatus& status) const;
+    bool isOwnFile(const QString& path) const;
 
     FileSystem& m_fileSystem;
     void addFile(const QString& path, bool plain);
@@ -50,6 +60,8 @@ private:
     QList<ListedFile> m_files;
     QStringList m_unreadable;
     QSet<std::pair<quint64, quint64>> m_visited;
+    QSet<std::pair<quint64, quint64>> m_own;
+    QSet<QString> m_ownNames;
 };
 
 } // namespace lumenscribe

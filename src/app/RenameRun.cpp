@@ -8,6 +8,7 @@
 #include "app/MainController.h"
 #include "app/PathNames.h"
 #include "app/StatusProxy.h"
+#include "app/TrashCan.h"
 #include "app/WildcardMatcher.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/FileSource.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumenscribe {
 
@@ -37,13 +39,14 @@ QString text(const char* key)
 class AlertCapture : public StatusProxy
 {
 public:
-    explicit AlertCapture(StatusProxy& target) : m_target(target) {}
+    AlertCapture(StatusProxy& target, bool forward) : m_target(target), m_forward(forward) {}
     QString alerts;
 
     void showAlertPanel(const QString& message) override
     {
         alerts += alerts.isEmpty() ? message : u' ' + message;
-        m_target.showAlertPanel(message);
+        if (m_forward)
+            m_target.showAlertPanel(message);
     }
     void closeFIW() override { m_target.closeFIW(); }
     void openFIW() override { m_target.openFIW(); }
@@ -62,6 +65,7 @@ public:
 
 private:
     StatusProxy& m_target;
+    bool m_forward;
 };
 
 } // namespace
@@ -112,13 +116,15 @@ bool RenameRun::decideDatedFolder()
     const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
     QString folder;
     bool accepted = false;
-    if (m_controller.downloadPrefixSuffixType() != 1 || m_dryRun) {
+    // --yes answers a window that would only ask to confirm a good name;
+    // a dry run asks what the real run would ask.
+    if (m_controller.downloadPrefixSuffixType() != 1 || m_controller.renameAllAtStart()) {
         folder = m_proxy.fiwMakeFolderName();
         accepted = CIWController::checkFileName(PathNames::lastComponent(folder),
                                                 PathNames::folderOf(folder),
                                                 flags) == CIWController::NameOk;
     }
-    if (!accepted && !m_dryRun) {
+    if (!accepted) {
         fiw.prepareForAnswer();
         m_proxy.openFIW();
         if (fiw.threadWaitForModal() == FIWController::Abort)
@@ -127,8 +133,17 @@ bool RenameRun::decideDatedFolder()
         m_proxy.closeFIW();
     }
     m_targetFolder = folder;
-    if (m_controller.abortOperation.load() || m_dryRun)
-        return !m_controller.abortOperation.load();
+    if (m_controller.abortOperation.load())
+        return false;
+    if (m_dryRun) {
+        if (!dryRunCanMakeFolder(folder)) {
+            m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
+            m_controller.abortOperation.store(true);
+            return false;
+        }
+        m_plan.add(folder); // not m_createdFolder: the end of a run removes that
+        return true;
+    }
     JournalEntry made;
     made.kind = JournalEntry::Kind::MakeFolder;
     made.to = folder;
@@ -146,6 +161,7 @@ bool RenameRun::decideDatedFolder()
 QList<ListedFile> RenameRun::buildBatch()
 {
     FolderExpander expander(m_controller.fileSystem());
+    expander.setOwnPaths(ownPaths());
     QStringList dropped;
     for (qsizetype n = m_controller.toOpenCount(); n > 0; --n) {
         const std::optional<QString> entry = m_controller.takeFirstToOpen();
@@ -161,6 +177,7 @@ QList<ListedFile> RenameRun::buildBatch()
         m_proxy.showAlertPanel(LocalizedStrings::shared().format(
             QStringLiteral("AlertPanelFolderReadError"), {folder}));
     const QList<ListedFile> batch = expander.sortedFiles();
+    m_companions = CompanionIndex(batch);
     m_journal.setDroppedPaths(dropped);
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
@@ -209,19 +226,20 @@ void RenameRun::processFile(const ListedFile& file, int index)
     m_proxy.setNIWDoubleValue(index + 1);
     if (m_movedAlong.contains(path) || (m_dryRun && !FileProbe::exists(path)))
         return; // moved already, as a companion of an earlier file
+    if (m_companions.isHeldBack(path))
+        return; // goes with its file, at that file's turn
     FileStatus status;
     FileSource opened; // not a std::optional: GCC clears an optional's whole storage
     const int error = lookAt(file, status, opened);
     if (error == ENOENT && !m_controller.fileSystem().exists(path))
         return; // gone since the folder was read
-    if (applyDeleteRules(path, error == 0 ? &status : nullptr))
+    if (applyDeleteRules(path, error == 0 ? &status : nullptr, error == 0 && isRegularItself(file, status)))
         return;
     if (error) {
         FileWork work;
         work.path = path;
-        const QString alert =
-            LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
-        m_proxy.showAlertPanel(alert);
+        const QString alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {path});
+        fileAlert(alert);
         report(work, FileReport::Action::Failed, alert);
         return;
     }
@@ -242,6 +260,10 @@ void RenameRun::processFile(const ListedFile& file, int index)
     findDate(work, style, opened.isOpen() ? &opened : nullptr);
     opened.close();
     makeTarget(work, style);
+    if (work.unchanged) {
+        report(work, FileReport::Action::Unchanged);
+        return;
+    }
     if (!confirm(work))
         return;
     if (m_controller.abortOperation.load())
@@ -249,10 +271,40 @@ void RenameRun::processFile(const ListedFile& file, int index)
     moveWithCompanions(work);
 }
 
-bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status)
+// The walk's regular files are what they were; anything else is looked at
+// without following links, so that a rule never removes a link (or what it
+// leads to) in the belief that it is a small file.
+bool RenameRun::isRegularItself(const ListedFile& file, const FileStatus& followed)
+{
+    if (!followed.isRegularFile())
+        return false;
+    if (file.plain)
+        return true;
+    FileStatus own;
+    return m_controller.fileSystem().status(file.path, own, FileSystem::Links::Keep) == 0 && own.isRegularFile();
+}
+
+// The program's own files and folders, which no walk takes: its settings,
+// its journals, and the home trash that deleted files go to.
+QStringList RenameRun::ownPaths() const
+{
+    QStringList paths;
+    const QString settings = m_controller.preferencesStore().path();
+    const QString journals = m_controller.journalFolder();
+    paths << settings << journals << TrashCan::homeTrash();
+    for (const QString& folder : {PathNames::folderOf(settings), PathNames::folderOf(journals)}) {
+        if (PathNames::lastComponent(folder) == u"lumenscribe")
+            paths << folder;
+    }
+    return paths;
+}
+
+bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, bool regular)
 {
     const int option = m_controller.deleteFilesOptions();
-    if (option == 0)
+    // Only regular files are deleted: never a device, a pipe, a socket or a
+    // link, whatever its name or its size of 0 says.
+    if (option == 0 || !regular)
         return false;
     const bool match = WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path),
                                                             m_controller.deleteFilesPatterns());
@@ -305,7 +357,7 @@ bool RenameRun::deleteFile(const QString& path, QString* alert)
         }
     }
     *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path});
-    m_proxy.showAlertPanel(*alert);
+    fileAlert(*alert);
     return false;
 }
 
@@ -333,6 +385,7 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
                 ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
                 : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
+            // found.timeUnknown, once the reader tells it, goes to the report here.
             work.date = found.date;
             work.dateSource = found.source;
             if (found.source != u"file")
@@ -357,8 +410,17 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
         return;
     }
     const Instant corrected = m_controller.ciwController().correctDate(*work.date);
-    const QString name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
+    QString name;
+    {
+        // The file's own path is not a clash: run again, and it keeps its name.
+        const FileProbe::OwnPathFree own(work.path);
+        name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
+    }
     work.target = PathNames::join(m_targetFolder, name);
+    if (work.target == work.path && style.lastNameWasFree()) {
+        work.unchanged = true;
+        return;
+    }
     const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
     work.checkResult = style.lastNameWasFree()
                            ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
@@ -383,7 +445,10 @@ bool RenameRun::confirm(FileWork& work)
     CIWController& ciw = m_controller.ciwController();
     ciw.prepareForAnswer();
     m_proxy.openCIW();
-    m_proxy.ciwWithFile(work.path, m_targetFolder, work.date.value_or(now()));
+    // A file without a date is shown with this moment; named with it, it
+    // keeps it as its date, not the later moment of the answer.
+    const Instant shown = work.date.value_or(now());
+    m_proxy.ciwWithFile(work.path, m_targetFolder, shown);
     const int answer = ciw.threadWaitForModal();
     work.target = ciw.newFileName();
     if (answer == CIWController::RenameAll)
@@ -394,7 +459,7 @@ bool RenameRun::confirm(FileWork& work)
         m_proxy.closeCIW();
     if (answer == CIWController::Rename || answer == CIWController::RenameAll) {
         if (!work.date)
-            work.date = now();
+            work.date = shown;
         return true;
     }
     report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation
@@ -409,28 +474,40 @@ void RenameRun::moveWithCompanions(FileWork& work)
         creationDate = m_controller.ciwController().correctDate(*work.date);
     QString alert;
     const bool moved = move(work.path, work.target, creationDate, &alert, work.size);
-    if (!work.companion.isEmpty()) {
-        const QString companionTarget =
-            PathNames::withExtension(work.target, PathNames::extension(work.companion));
-        move(work.companion, companionTarget, creationDate, &alert);
-        m_movedAlong.insert(work.companion);
-    }
+    // Companions stay with their file: a movie whose move failed keeps the
+    // thumbnail that holds its date, so that a second try finds it.
     if (moved)
-        moveSidecars(work.path, work.target, creationDate);
+        moveCompanions(work, creationDate);
     report(work, moved ? FileReport::Action::Renamed : FileReport::Action::Failed, alert);
+}
+
+// Thumbnails, sidecars and edit files beside the file follow it to its new
+// name, so that edits, ratings and the movie's date stay with it.
+void RenameRun::moveCompanions(FileWork& work, OptionalInstant creationDate)
+{
+    QStringList companions;
+    if (const QSet<QString>* names = companionNamesBeside(work.path); names && !names->isEmpty())
+        companions = m_companions.companionsOf(work.path, *names);
+    if (!work.companion.isEmpty() && !companions.contains(work.companion))
+        companions.append(work.companion); // the folder could not be listed
+    for (const QString& companion : std::as_const(companions)) {
+        if (m_movedAlong.contains(companion) || !FileProbe::exists(companion))
+            continue;
+        FileReport::Companion moved;
+        moved.source = companion;
+        moved.target = CompanionIndex::targetFor(companion, work.path, work.target);
+        if (!move(companion, moved.target, creationDate, &moved.message))
+            moved.action = FileReport::Action::Failed;
+        m_movedAlong.insert(companion);
+        work.companions.append(moved);
+    }
 }
 
 bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate,
                      QString* alert, qint64 size)
 {
-    if (m_dryRun) {
-        if (!FileProbe::exists(source) || FileProbe::exists(target))
-            return false;
-        m_plan.remove(source);
-        m_plan.add(target);
-        m_processed.append(target);
-        return true;
-    }
+    if (m_dryRun)
+        return dryRunMove(source, target, alert);
     JournalEntry entry;
     entry.kind = JournalEntry::Kind::Move;
     entry.from = source;
@@ -445,7 +522,7 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     }
     if (!journalStep(entry))
         return false;
-    AlertCapture capture(m_proxy);
+    AlertCapture capture(m_proxy, !(m_observer && m_observer->showsFailureReasons()));
     const bool moved = m_controller.moveFile(source, target, capture, m_processed, creationDate);
     // A copy to another disk, or a new date, changes what the file looks like.
     if (moved && m_controller.fileSystem().status(target, status) == 0) {
@@ -458,58 +535,41 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     return moved;
 }
 
-// Sidecars that photo software keeps beside a file follow it to its new
-// name, so that edits and ratings stay with their photo.
-void RenameRun::moveSidecars(const QString& source, const QString& target,
-                             OptionalInstant creationDate)
+// The checks the real move makes before it moves, against the plan: the
+// source is there, the target is free, and its folder takes files.
+bool RenameRun::dryRunMove(const QString& source, const QString& target, QString* alert)
 {
-    if (const QSet<QString>* names = companionNamesBeside(source); names && names->isEmpty())
-        return;
-    const QString sourceBase = PathNames::withoutExtension(source);
-    struct Sidecar
-    {
-        QString from;
-        bool keepsExtension; // NAME.EXT.xmp: the photo's whole name, then ".xmp"
-        QString suffix;
-    };
-    const QString xmp = QStringLiteral(".xmp");
-    const QString upperXmp = QStringLiteral(".XMP");
-    const QString aae = QStringLiteral(".AAE");
-    const Sidecar sidecars[] = {
-        {sourceBase + xmp, false, xmp},
-        {sourceBase + upperXmp, false, upperXmp},
-        {source + xmp, true, xmp},
-        {sourceBase + aae, false, aae},
-    };
-    for (const Sidecar& sidecar : sidecars) {
-        if (sidecar.from == source || !mayExist(sidecar.from) || !FileProbe::exists(sidecar.from))
-            continue;
-        const QString to = (sidecar.keepsExtension ? target : PathNames::withoutExtension(target)) +
-                           sidecar.suffix;
-        QString ignored;
-        move(sidecar.from, to, creationDate, &ignored);
-        m_movedAlong.insert(sidecar.from);
+    const QString folder = PathNames::folderOf(target);
+    const bool writable = m_plan.added.contains(folder) ||
+                          ::access(FileSystem::encodePath(folder).constData(), W_OK | X_OK) == 0;
+    if (!FileProbe::exists(source) || FileProbe::exists(target) || !writable) {
+        *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"),
+                                                   {source, target});
+        return false;
     }
+    m_plan.remove(source);
+    m_plan.add(target);
+    m_processed.append(target);
+    return true;
 }
 
-namespace {
-
-// The extensions of the names mayExist is asked about: thumbnails and sidecars.
-bool isCompanionName(QStringView name)
+bool RenameRun::dryRunCanMakeFolder(const QString& folder) const
 {
-    for (const char16_t* extension : {u".thm", u".THM", u".xmp", u".XMP", u".AAE"}) {
-        if (name.endsWith(QStringView(extension)))
-            return true;
-    }
-    return false;
+    const QString parent = PathNames::folderOf(folder);
+    return !FileProbe::exists(folder) &&
+           ::access(FileSystem::encodePath(parent).constData(), W_OK | X_OK) == 0;
 }
 
-} // namespace
+void RenameRun::fileAlert(const QString& message)
+{
+    if (!m_observer || !m_observer->showsFailureReasons())
+        m_proxy.showAlertPanel(message);
+}
 
 bool RenameRun::mayExist(const QString& path)
 {
     const QStringView name = QStringView(path).sliced(path.lastIndexOf(u'/') + 1);
-    if (!isCompanionName(name))
+    if (!CompanionIndex::isCompanionName(name))
         return true; // not collected: let the probe decide
     const QSet<QString>* names = companionNamesBeside(path);
     // A folder that cannot be listed: let the probe decide.
@@ -537,7 +597,7 @@ const QSet<QString>* RenameRun::companionNamesIn(const QString& folder)
         if (m_controller.fileSystem().listFolder(folder, names) != 0)
             return nullptr;
         for (const QString& name : std::as_const(names)) {
-            if (isCompanionName(name))
+            if (CompanionIndex::isCompanionName(name))
                 companions.insert(name);
         }
         it = m_folderNames.insert(folder, companions);
@@ -556,8 +616,10 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
     r.target = work.target;
     r.date = work.date;
     r.dateSource = work.dateSource;
+    r.noCaptureDate = work.dateSource == u"creation-date";
     r.action = action;
     r.message = message;
+    r.companions = work.companions;
     m_observer->fileDone(r);
 }
 

@@ -4,6 +4,7 @@
 // it with its companion files. A dry run does all of it on paper.
 #pragma once
 
+#include "app/CompanionIndex.h"
 #include "app/FileSystem.h"
 #include "app/FolderExpander.h"
 #include "app/Journal.h"
@@ -41,7 +42,9 @@ private:
         QString companion;
         QString target;
         bool needsConfirmation = false;
+        bool unchanged = false; // already carries the name its style gives it
         int checkResult = 0;
+        QList<FileReport::Companion> companions;
     };
 
     void startRun();
@@ -51,16 +54,24 @@ private:
     void processBatch(const QList<ListedFile>& batch);
     int lookAt(const ListedFile& file, FileStatus& status, FileSource& opened);
     void processFile(const ListedFile& file, int index);
-    bool applyDeleteRules(const QString& path, const FileStatus* status);
+    // `regular`: the path itself is a regular file, as looked at just now.
+    bool applyDeleteRules(const QString& path, const FileStatus* status, bool regular);
+    bool isRegularItself(const ListedFile& file, const FileStatus& followed);
+    QStringList ownPaths() const;
     // `opened`: the file itself, open, when processFile opened it.
     void findDate(FileWork& work, NameGenerator& style, const FileSource* opened);
     void makeTarget(FileWork& work, NameGenerator& style);
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
     // `size`: the source's size when the caller has just looked, else -1.
-    bool move(const QString& source, const QString& target, OptionalInstant creationDate,
-              QString* alert, qint64 size = -1);
-    void moveSidecars(const QString& source, const QString& target, OptionalInstant creationDate);
+    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
+              qint64 size = -1);
+    void moveCompanions(FileWork& work, OptionalInstant creationDate);
+    bool dryRunMove(const QString& source, const QString& target, QString* alert);
+    bool dryRunCanMakeFolder(const QString& folder) const;
+    // An alert about one file: raised unless the observer shows the reason
+    // with the file's own report.
+    void fileAlert(const QString& message);
     bool deleteFile(const QString& path, QString* alert);
     // Whether a companion or sidecar may be in its folder, by one listing
     // of the folder per run: they are rare, and probing each of their names
@@ -92,6 +103,7 @@ private:
     // Files this run moved along with another (companions, sidecars): their
     // own turn finds nothing to do.
     QSet<QString> m_movedAlong;
+    CompanionIndex m_companions;
     JournalStore m_journalStore;
     Journal m_journal;
 };

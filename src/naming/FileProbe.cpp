@@ -14,6 +14,7 @@ namespace lumenscribe {
 namespace {
 
 thread_local FileProbe::PlannedChanges* t_plannedChanges = nullptr;
+thread_local const QString* t_ownPath = nullptr;
 
 } // namespace
 
@@ -22,9 +23,19 @@ void FileProbe::setPlannedChanges(PlannedChanges* changes)
     t_plannedChanges = changes;
 }
 
+FileProbe::OwnPathFree::OwnPathFree(const QString& path) : m_previous(t_ownPath)
+{
+    t_ownPath = &path;
+}
+
+FileProbe::OwnPathFree::~OwnPathFree()
+{
+    t_ownPath = m_previous;
+}
+
 bool FileProbe::exists(const QString& path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || (t_ownPath && path == *t_ownPath))
         return false;
     if (t_plannedChanges) {
         if (t_plannedChanges->added.contains(path))

@@ -33,6 +33,21 @@ public:
     // Null to see the file system as it is.
     static void setPlannedChanges(PlannedChanges* changes);
 
+    // While one lives, exists() on its thread answers false for the path of
+    // the file being named: a file that already carries the name its style
+    // gives it keeps that name instead of moving a second on at every run.
+    class OwnPathFree
+    {
+    public:
+        explicit OwnPathFree(const QString& path);
+        ~OwnPathFree();
+        OwnPathFree(const OwnPathFree&) = delete;
+        OwnPathFree& operator=(const OwnPathFree&) = delete;
+
+    private:
+        const QString* m_previous;
+    };
+
     // True when anything at all is at the path: a file, a folder, or a
     // symbolic link even when it leads nowhere (renaming onto it would
     // still replace it).

@@ -33,6 +33,7 @@ public:
 
     QStringList alerts;
     QStringList shownFiles;
+    QList<Instant> shownDates;
     QStringList infos;
     QList<double> maxValues;
     QList<FileReport> reports;
@@ -56,6 +57,7 @@ public:
     {
         m_controller.ciwController().processFile(file, path, date);
         shownFiles.append(file);
+        shownDates.append(date);
         if (onShow)
             onShow(file);
         CIWController& ciw = m_controller.ciwController();

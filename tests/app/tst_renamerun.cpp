@@ -1,7 +1,8 @@
 // The rename run end to end, on real folders, through a scripted front end:
 // what lands on disk and what the person is told.
-#include "TestFiles.h"
+#include "FaultyFileSystem.h"
 #include "RunBench.h"
+#include "TestFiles.h"
 #include "app/CIWController.h"
 #include "app/LocalizedStrings.h"
 #include "app/MainController.h"
@@ -9,15 +10,16 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
-
+#include <QThread>
 #include <cerrno>
 #include <utime.h>
 
 using namespace lumenscribe;
+using lumenscribe::test::contentOf;
 using lumenscribe::test::RunBench;
 using lumenscribe::test::ScriptedFrontEnd;
-using lumenscribe::test::contentOf;
 using lumenscribe::test::tree;
 using lumenscribe::test::writeFile;
 
@@ -60,6 +62,17 @@ private slots:
     void pathsDroppedDuringARunJoinIt();
     void countersAdvanceAsFilesAreSeen();
     void dryRunTouchesNothingAndVariesClashingNames();
+    void dryRunFailsWhereTheRealRunFails();
+    void gitRepositoryInsideAPhotoFolderStillWorks();
+    void homeFolderRunLeavesOwnFilesAndTrashAlone();
+    void secondRunChangesNothing_data();
+    void secondRunChangesNothing();
+    void companionsWaitForTheirFileWhateverTheOrder();
+    void companionsStayWhenTheirFileCannotMove();
+    void sharedSidecarGoesWithTheFirstFileOnly();
+    void companionThatCannotMoveIsReported();
+    void dateOfAnUndatedFileIsTheOneShown();
+    void wholeCardRenamedTwice();
 
 private:
     void runOn(const QStringList& paths);
@@ -96,10 +109,14 @@ void TestRenameRun::foldersHiddenNamesAndOrder()
     copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/b/img_0002.jpg"));
     copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/b/.thumb.jpg"));
     copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/a/.cache/deep.jpg"));
-    runOn({m_root});
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/.hidden/given.jpg"));
+    // A hidden folder is walked only when it is dropped itself.
+    runOn({m_root, m_root + QStringLiteral("/.hidden")});
     QCOMPARE(m_frontEnd->reportedSources(),
-             (QStringList{m_root + "/a/.cache/deep.jpg", m_root + "/b/IMG_0010.JPG", m_root + "/b/img_0002.jpg"}));
-    QCOMPARE(tree(m_root), (QStringList{"a/.cache/" + kNikon, "b/.thumb.jpg", "b/" + kNikon, "b/" + kCanon}));
+             (QStringList{m_root + "/.hidden/given.jpg", m_root + "/b/IMG_0010.JPG",
+                          m_root + "/b/img_0002.jpg"}));
+    QCOMPARE(tree(m_root), (QStringList{".hidden/" + kNikon, "a/.cache/deep.jpg", "b/.thumb.jpg",
+                                        "b/" + kNikon, "b/" + kCanon}));
     QCOMPARE(m_frontEnd->maxValues.first(), 3.0);
 }
 
@@ -342,6 +359,278 @@ void TestRenameRun::dryRunTouchesNothingAndVariesClashingNames()
     QCOMPARE(m_frontEnd->reports[1].target, m_root + QStringLiteral("/2007-02-22_17-02-43.jpg"));
     QCOMPARE(m_frontEnd->reports[2].action, FileReport::Action::Deleted);
     QVERIFY(m_frontEnd->shownFiles.isEmpty());
+}
+
+void TestRenameRun::dryRunFailsWhereTheRealRunFails()
+{
+    // The download folder is missing: the real run's moves fail, so the
+    // plan's must too, and the plan says why.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    m_controller->setDownloadOptions(1);
+    m_controller->setDownloadDestinationFolder(m_bench->path(QStringLiteral("missing")));
+    m_controller->setDryRun(true);
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->reports.size(), 1);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
+    QVERIFY(!m_frontEnd->reports.first().message.isEmpty());
+    QCOMPARE(tree(m_root), QStringList{"1.jpg"});
+}
+
+void TestRenameRun::gitRepositoryInsideAPhotoFolderStillWorks()
+{
+    // Git's objects and index have no hidden names of their own; only the
+    // ".git" folder around them says they are not photos.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_1.JPG"));
+    writeFile(m_root + QStringLiteral("/notes.txt"), "trip notes");
+    const auto git = [this](const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(m_root);
+        process.start(QStringLiteral("git"),
+                      QStringList{"-c", "user.name=t", "-c", "user.email=t@t"} + arguments);
+        process.waitForFinished(30000);
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    };
+    if (!git({"init", "-q"}))
+        QSKIP("git is not available");
+    QVERIFY(git({"add", "notes.txt"}));
+    QVERIFY(git({"commit", "-q", "-m", "notes"}));
+    const QStringList repository = tree(m_root + QStringLiteral("/.git"));
+    runOn({m_root});
+    QCOMPARE(tree(m_root + QStringLiteral("/.git")), repository);
+    QVERIFY(git({"fsck", "--strict"}));
+    QVERIFY(git({"cat-file", "-e", "HEAD:notes.txt"}));
+    QVERIFY(QFile::exists(m_root + u'/' + kCanon));
+}
+
+void TestRenameRun::homeFolderRunLeavesOwnFilesAndTrashAlone()
+{
+    // The bench keeps its settings, journals and trash in plain-named
+    // folders, as a home whose XDG folders are set elsewhere would.
+    const QString home = m_bench->dir.path();
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), home + QStringLiteral("/Pictures/IMG_1.JPG"));
+    writeFile(m_bench->path(QStringLiteral("s.json")), "{}");
+    writeFile(m_bench->journals() + QStringLiteral("/old.journal"), "earlier run");
+    writeFile(m_bench->path(QStringLiteral("share/Trash/files/IMG_9.JPG")), "deleted photo");
+    writeFile(m_bench->path(QStringLiteral("share/Trash/info/IMG_9.JPG.trashinfo")),
+              "[Trash Info]");
+    writeFile(home + QStringLiteral("/usb/Trash/files/x.jpg"), "a volume's trash");
+    writeFile(home + QStringLiteral("/usb/Trash/info/x.jpg.trashinfo"), "[Trash Info]");
+    writeFile(home + QStringLiteral("/usb/$RECYCLE.BIN/y.jpg"), "another system's trash");
+    const QStringList before = tree(home);
+    runOn({home});
+    QCOMPARE(m_frontEnd->reportedSources(),
+             QStringList{home + QStringLiteral("/Pictures/IMG_1.JPG")});
+    QStringList expected = before;
+    expected.replace(expected.indexOf(QStringLiteral("Pictures/IMG_1.JPG")),
+                     QStringLiteral("Pictures/") + kCanon);
+    QStringList after = tree(home);
+    after.removeIf(
+        [](const QString& path) { return path.startsWith(QStringLiteral("journals/")); });
+    expected.removeIf(
+        [](const QString& path) { return path.startsWith(QStringLiteral("journals/")); });
+    expected.sort();
+    QCOMPARE(after, expected);
+    QCOMPARE(contentOf(m_bench->journals() + QStringLiteral("/old.journal")),
+             QByteArray("earlier run"));
+}
+
+void TestRenameRun::secondRunChangesNothing_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("shifted second") << QStringLiteral("seconds");
+    QTest::newRow("counter") << QStringLiteral("counter");
+    QTest::newRow("download folder") << QStringLiteral("download");
+}
+
+void TestRenameRun::secondRunChangesNothing()
+{
+    QFETCH(QString, mode);
+    // Two photos of one moment: the second name is a varied one, which a
+    // second run must not take for a clash with itself.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/1.jpg"));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/2.jpg"));
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/3.jpg"));
+    QString folder = m_root;
+    if (mode == u"counter") {
+        m_controller->setNamingStyle(6); // "Pic%C"
+        m_controller->setIdenticalFileNamesOption(1);
+    } else if (mode == u"download") {
+        folder = m_bench->path(QStringLiteral("photos"));
+        QDir().mkpath(folder);
+        m_controller->setDownloadOptions(1);
+        m_controller->setDownloadDestinationFolder(folder);
+    }
+    runOn({m_root});
+    const QStringList first = tree(folder);
+    QCOMPARE(first.size(), 3);
+    QVERIFY(!first.contains(QStringLiteral("1.jpg")));
+    m_frontEnd->reports.clear();
+    runOn({folder});
+    QCOMPARE(tree(folder), first);
+    QCOMPARE(m_frontEnd->reports.size(), 3);
+    for (const FileReport& report : std::as_const(m_frontEnd->reports))
+        QCOMPARE(report.action, FileReport::Action::Unchanged);
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+}
+
+void TestRenameRun::companionsWaitForTheirFileWhateverTheOrder()
+{
+    // Each companion sorts before its file; the movie's date is in its THM.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_0001.JPG"));
+    writeFile(m_root + QStringLiteral("/IMG_0001.AAE"), "edits");
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/b.jpg"));
+    writeFile(m_root + QStringLiteral("/b.XMP"), "rating");
+    writeFile(m_root + QStringLiteral("/b.jpg.Xmp"), "whole-name sidecar");
+    writeFile(m_root + QStringLiteral("/mvi_0121.avi"), QByteArray(4096, 'x'));
+    copyData(QStringLiteral("MVI_0314.THM"), m_root + QStringLiteral("/mvi_0121.THM"));
+    m_controller->setDeleteFilesOptions(2); // sidecars are small: the rules must not get them
+    m_controller->setDeleteFilesSmallerThankB(1);
+    runOn({m_root});
+    QCOMPARE(tree(m_root), (QStringList{"2004-03-30_10-43-46.XMP", kNikon, kNikon + ".Xmp",
+                                        "2007-02-22_17-02-42.AAE", kCanon,
+                                        "2022-01-20_08-16-09.THM", "2022-01-20_08-16-09.avi"}));
+    QCOMPARE(m_frontEnd->reportedSources(),
+             (QStringList{m_root + "/IMG_0001.JPG", m_root + "/b.jpg", m_root + "/mvi_0121.avi"}));
+    const FileReport& b = m_frontEnd->reports.at(1);
+    QCOMPARE(b.companions.size(), 2);
+    QCOMPARE(b.companions.at(0).source, m_root + QStringLiteral("/b.XMP"));
+    QCOMPARE(b.companions.at(0).target, m_root + QStringLiteral("/2004-03-30_10-43-46.XMP"));
+    QCOMPARE(m_frontEnd->reports.at(2).dateSource, QStringLiteral("THM"));
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+}
+
+void TestRenameRun::sharedSidecarGoesWithTheFirstFileOnly()
+{
+    // A raw file and its JPEG of one shot, one sidecar: it follows the raw
+    // file (first by path), and "IMG_10.xmp" belongs to neither.
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_1.CR2"));
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_1.JPG"));
+    writeFile(m_root + QStringLiteral("/IMG_1.xmp"), "rating");
+    copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/IMG_10.xmp"));
+    runOn({m_root});
+    QCOMPARE(tree(m_root), (QStringList{kNikon.chopped(4) + ".xmp", "2007-02-22_17-02-42.cr2", kCanon,
+                                        "2007-02-22_17-02-42.xmp"}));
+    QCOMPARE(m_frontEnd->reports.at(0).companions.size(), 1);
+    QVERIFY(m_frontEnd->reports.at(1).companions.isEmpty());
+}
+
+void TestRenameRun::companionsStayWhenTheirFileCannotMove()
+{
+    writeFile(m_root + QStringLiteral("/MVI_1.AVI"), QByteArray(512, 'x'));
+    copyData(QStringLiteral("MVI_0314.THM"), m_root + QStringLiteral("/MVI_1.THM"));
+    writeFile(m_root + QStringLiteral("/MVI_1.xmp"), "rating");
+    const QString target = m_root + QStringLiteral("/2022-01-20_08-16-09.avi");
+    FaultyFileSystem fileSystem;
+    fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
+        // Someone else takes the movie's new name at the last moment.
+        if (operation == FaultyFileSystem::RenameNoReplace &&
+            path.endsWith(QStringLiteral("MVI_1.AVI")))
+            writeFile(target, "theirs");
+    };
+    m_controller->setFileSystem(&fileSystem);
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->reports.size(), 1);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
+    QVERIFY(m_frontEnd->reports.first().companions.isEmpty());
+    // The thumbnail that holds the movie's date is still beside it.
+    QCOMPARE(tree(m_root),
+             (QStringList{"2022-01-20_08-16-09.avi", "MVI_1.AVI", "MVI_1.THM", "MVI_1.xmp"}));
+}
+
+void TestRenameRun::companionThatCannotMoveIsReported()
+{
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_root + QStringLiteral("/IMG_1.JPG"));
+    writeFile(m_root + QStringLiteral("/IMG_1.xmp"), "mine");
+    // Something of the sidecar's new name is there already.
+    QDir().mkpath(m_root + QStringLiteral("/2007-02-22_17-02-42.xmp/older"));
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->reports.size(), 1);
+    const FileReport& report = m_frontEnd->reports.first();
+    QCOMPARE(report.action, FileReport::Action::Renamed);
+    QCOMPARE(report.companions.size(), 1);
+    QCOMPARE(report.companions.first().action, FileReport::Action::Failed);
+    QVERIFY(!report.companions.first().message.isEmpty());
+    QVERIFY(QFileInfo(m_root + QStringLiteral("/2007-02-22_17-02-42.xmp/older")).isDir());
+    QCOMPARE(contentOf(m_root + QStringLiteral("/IMG_1.xmp")), QByteArray("mine"));
+}
+
+void TestRenameRun::dateOfAnUndatedFileIsTheOneShown()
+{
+    writeFile(m_root + QStringLiteral("/plain.jpg"), QByteArray(64, 'x'));
+    NameGenerator* style = m_controller->fileNameGenerators().addGenerator();
+    style->setDateSource(1);
+    m_controller->setNamingStyle(m_controller->fileNameGenerators().count() - 1);
+    m_controller->setChangeCreationDate(true);
+    m_frontEnd->ciwAnswers = {4};
+    m_frontEnd->onShow = [](const QString&) { QThread::msleep(1100); }; // the person takes a moment
+    runOn({m_root});
+    QCOMPARE(m_frontEnd->reports.size(), 1);
+    QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Renamed);
+    QCOMPARE(m_frontEnd->reports.first().date, OptionalInstant(m_frontEnd->shownDates.first()));
+}
+
+// A copy of a whole card: two camera folders with thumbnails, sidecars and
+// a phone's edit file, nested folders and the hidden files cameras and
+// computers leave. Expected names are exiftool's dates; photo dates are
+// wall-clock and stay, the movie header's date is UTC and follows the zone.
+void TestRenameRun::wholeCardRenamedTwice()
+{
+    const QString canon = m_root + QStringLiteral("/DCIM/100CANON/");
+    const QString apple = m_root + QStringLiteral("/DCIM/101APPLE/");
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), canon + QStringLiteral("IMG_0001.JPG"));
+    writeFile(canon + QStringLiteral("IMG_0001.JPG.xmp"), "rating 5");
+    copyData(QStringLiteral("Canon1DmkIII.jpg"),
+             canon + QStringLiteral("IMG_0002.JPG")); // same moment
+    copyData(QStringLiteral("olympus-d320l.jpg"), canon + QStringLiteral("IMG_0003.jpg"));
+    writeFile(canon + QStringLiteral("IMG_0003.XMP"), "keywords");
+    copyData(QStringLiteral("RIFF.avi"), canon + QStringLiteral("MVI_0314.AVI"));
+    copyData(QStringLiteral("MVI_0314.THM"), canon + QStringLiteral("MVI_0314.THM"));
+    writeFile(canon + QStringLiteral("._IMG_0001.JPG"), "AppleDouble");
+    copyData(QStringLiteral("Stonehenge.heic"), apple + QStringLiteral("IMG_0004.HEIC"));
+    writeFile(apple + QStringLiteral("IMG_0004.AAE"), "<plist/>");
+    copyData(QStringLiteral("QuickTime.mov"), apple + QStringLiteral("IMG_0005.MOV"));
+    copyData(QStringLiteral("P1000244.JPG"), apple + QStringLiteral("trip/day1/P1000244.JPG"));
+    copyData(QStringLiteral("P1000244.MOV"), apple + QStringLiteral("trip/day1/P1000244.MOV"));
+    writeFile(m_root + QStringLiteral("/.Spotlight-V100/Store-V2/store.db"), "index");
+    writeFile(m_root + QStringLiteral("/.DS_Store"), "finder");
+    // Stored as instants: the movie header, the Olympus "TimeDate=" text.
+    const auto local = [](QDate day, QTime time) {
+        return QDateTime(day, time, Qt::UTC)
+            .toLocalTime()
+            .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    };
+    const QString movie = local(QDate(2005, 8, 11), QTime(14, 3, 54));
+    const QString olympus = local(QDate(1998, 10, 29), QTime(22, 6, 59));
+    const QStringList expected{
+        ".DS_Store",
+        ".Spotlight-V100/Store-V2/store.db",
+        "DCIM/100CANON/._IMG_0001.JPG",
+        "DCIM/100CANON/" + olympus + ".XMP",
+        "DCIM/100CANON/" + olympus + ".jpg",
+        "DCIM/100CANON/2007-02-22_17-02-42.jpg",
+        "DCIM/100CANON/2007-02-22_17-02-42.jpg.xmp",
+        "DCIM/100CANON/2007-02-22_17-02-43.jpg",
+        "DCIM/100CANON/2022-01-20_08-16-09.THM",
+        "DCIM/100CANON/2022-01-20_08-16-09.avi",
+        "DCIM/101APPLE/" + movie + ".mov",
+        "DCIM/101APPLE/2015-07-16_15-38-54.AAE",
+        "DCIM/101APPLE/2015-07-16_15-38-54.heic",
+        "DCIM/101APPLE/trip/day1/2023-10-21_10-20-01.jpg",
+        "DCIM/101APPLE/trip/day1/2023-10-21_10-20-01.mov",
+    };
+    runOn({m_root});
+    QStringList sorted = expected;
+    sorted.sort();
+    QCOMPARE(tree(m_root), sorted);
+    QVERIFY(m_frontEnd->alerts.isEmpty());
+    for (const FileReport& report : std::as_const(m_frontEnd->reports))
+        QVERIFY2(!report.noCaptureDate, qPrintable(report.source));
+    m_frontEnd->reports.clear();
+    runOn({m_root});
+    QCOMPARE(tree(m_root), sorted);
+    QCOMPARE(m_frontEnd->reports.size(), 8);
+    for (const FileReport& report : std::as_const(m_frontEnd->reports))
+        QVERIFY2(report.action == FileReport::Action::Unchanged, qPrintable(report.source));
 }
 
 QTEST_GUILESS_MAIN(TestRenameRun)

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -69,6 +70,7 @@ private slots:
     void oddNamesAreRenamedOrReported();
     void linksLoopsAndUnreadableFolders();
     void pipesAreNeverOpened();
+    void deleteRulesTouchRegularFilesOnly();
     void filesSwappedAfterTheListingAreLookedAtAgain();
     void folderSwappedForALinkLeadsNowhere_data();
     void folderSwappedForALinkLeadsNowhere();
@@ -156,6 +158,37 @@ void TestRunHazards::pipesAreNeverOpened()
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
+}
+
+void TestRunHazards::deleteRulesTouchRegularFilesOnly()
+{
+    // Size 0 and a matching name, yet none of these is a small photo: a
+    // pipe, a device, a link (neither it nor what it leads to goes).
+    const QByteArray pipe = m_card + "/pipe.gif";
+    QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
+    const QByteArray device = m_card + "/null.gif";
+    const bool haveDevice =
+        ::mknod(device.constData(), S_IFCHR | 0644, makedev(1, 3)) == 0; // root only
+    QVERIFY(::mkdir(m_card + "/elsewhere", 0755) == 0);
+    makeFile(m_card + "/elsewhere/.small", "s", 1577880000);
+    QVERIFY(::symlink("elsewhere/.small", m_card + "/link.gif") == 0);
+    makeFile(m_card + "/small.gif", "x", 1577880060);
+    m_controller->setDeleteFilesOptions(4); // a pattern ("*.gif") or smaller than the limit
+    m_bench->runOn({FileSystem::decodePath(m_card)});
+    QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
+    QVERIFY(!haveDevice || QFileInfo(QFile::decodeName(device)).exists());
+    QVERIFY(QFileInfo::exists(QFile::decodeName(m_card + "/elsewhere/.small")));
+    QVERIFY(!QFileInfo::exists(QFile::decodeName(m_card + "/small.gif")));
+    int deleted = 0;
+    int notRegular = 0;
+    for (const FileReport& report : std::as_const(m_frontEnd->reports)) {
+        deleted += report.action == FileReport::Action::Deleted ? 1 : 0;
+        notRegular += report.message == u"not a regular file" ? 1 : 0;
+    }
+    QCOMPARE(deleted, 1);
+    QCOMPARE(notRegular, haveDevice ? 2 : 1);
+    // The link is renamed as a link, never removed.
+    QCOMPARE(m_frontEnd->reports.size(), haveDevice ? 4 : 3);
 }
 
 void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -37,6 +38,8 @@ private slots:
     void yesRenamesAndSavesOnlyTheCounters();
     void clashThatCannotBeVariedIsLeft();
     void moveToAndDatedFolder();
+    void dryRunStopsWhereTheRealRunStops();
+    void outputTellsWhatHappenedToEveryFile();
     void missingPathIsReported();
     void pathThatIsNotUtf8();
     void answersAtThePrompt();
@@ -78,8 +81,9 @@ void TestCliRun::dryRunPlansInJson()
     QCOMPARE(first.value("target").toString(), m_card + QStringLiteral("/2007-02-22_17-02-42.jpg"));
     QCOMPARE(first.value("date").toString(), QStringLiteral("2007-02-22 17:02:42"));
     QCOMPARE(first.value("date_source").toString(), QStringLiteral("file"));
-    QCOMPARE(first.value("action").toString(), QStringLiteral("renamed"));
+    QCOMPARE(first.value("action").toString(), QStringLiteral("would-rename"));
     QVERIFY(first.contains("message"));
+    QVERIFY(first.value("companions").toArray().isEmpty());
     QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "sub/DSC_2.JPG"}));
     QVERIFY(!QFile::exists(m_config)); // a plan saves nothing
 }
@@ -113,9 +117,12 @@ void TestCliRun::clashThatCannotBeVariedIsLeft()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.out.contains(QStringLiteral("\"action\":\"needs-confirmation\"")));
     QCOMPARE(tree(m_card), (QStringList{"IMG_3.JPG", "same.jpg", "sub/same.jpg"}));
-    // Nothing changes when the same folder is run again: the file carrying
-    // the name is a clash with itself, reported rather than touched.
-    QCOMPARE(run({"--yes", "--format", "same%F", m_card + QStringLiteral("/same.jpg")}).exitCode, 1);
+    // Nothing changes when the file that carries the name is run again: it
+    // is no clash with itself.
+    const CliResult again =
+        run({"--yes", "--format", "same%F", m_card + QStringLiteral("/same.jpg")});
+    QCOMPARE(again.exitCode, 0);
+    QVERIFY(again.out.contains(QStringLiteral("unchanged ")));
     QCOMPARE(tree(m_card), (QStringList{"IMG_3.JPG", "same.jpg", "sub/same.jpg"}));
 }
 
@@ -129,6 +136,64 @@ void TestCliRun::moveToAndDatedFolder()
     const CliResult again = run({"--yes", "--move-to", m_dir->filePath(QStringLiteral("nowhere")), m_card});
     QCOMPARE(again.exitCode, 2);
     QVERIFY(again.err.contains(QStringLiteral("is not a folder")));
+}
+
+void TestCliRun::dryRunStopsWhereTheRealRunStops()
+{
+    const QString photos = m_dir->filePath(QStringLiteral("photos"));
+    QDir().mkpath(photos + QStringLiteral("/Download 0000")); // the dated folder's name is taken
+    const QStringList arguments{"--yes", "--dated-folder", photos, "--folder-style", "3", m_card};
+    const CliResult plan = run(QStringList{"--dry-run", "--json"} + arguments);
+    const CliResult real = run(arguments);
+    QCOMPARE(plan.exitCode, 1);
+    QCOMPARE(real.exitCode, 1);
+    QVERIFY(!plan.out.contains(QStringLiteral("would-rename")));
+    QVERIFY2(plan.err.contains(QStringLiteral("needs confirmation")), qPrintable(plan.err));
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "sub/DSC_2.JPG"}));
+
+    // A folder name that is only to be confirmed: --yes confirms it.
+    QVERIFY(QDir(photos + QStringLiteral("/Download 0000")).removeRecursively());
+    QCOMPARE(run({"config", "set", "downloadPrefixSuffixType", "1"}).exitCode, 0);
+    const CliResult planned = run(QStringList{"--dry-run", "--json"} + arguments);
+    QCOMPARE(planned.exitCode, 0);
+    QCOMPARE(planned.out.count(QStringLiteral("would-rename")), 2);
+    QCOMPARE(run(arguments).exitCode, 0);
+    QCOMPARE(tree(photos).size(), 2);
+}
+
+void TestCliRun::outputTellsWhatHappenedToEveryFile()
+{
+    QFile::remove(m_card + QStringLiteral("/sub/DSC_2.JPG"));
+    QDir().mkpath(m_card + QStringLiteral("/sub"));
+    writeFile(m_card + QStringLiteral("/IMG_1.AAE"), "edits");
+    writeFile(m_card + QStringLiteral("/IMG_1.xmp"), "rating");
+    // Something of the sidecar's new name is there already.
+    QDir().mkpath(m_card + QStringLiteral("/2007-02-22_17-02-42.xmp/older"));
+    writeFile(m_card + QStringLiteral("/sub/plain.jpg"), QByteArray(64, 'x'));
+
+    const CliResult plan = run({"--dry-run", "--json", m_card});
+    const QStringList lines = plan.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject photo = QJsonDocument::fromJson(lines.first().toUtf8()).object();
+    const QJsonArray companions = photo.value("companions").toArray();
+    QCOMPARE(companions.size(), 2);
+    QCOMPARE(companions.at(0).toObject().value("action").toString(), QStringLiteral("would-rename"));
+    QCOMPARE(companions.at(0).toObject().value("target").toString(),
+             m_card + QStringLiteral("/2007-02-22_17-02-42.AAE"));
+    QCOMPARE(companions.at(1).toObject().value("action").toString(), QStringLiteral("would-fail"));
+    const QJsonObject plain = QJsonDocument::fromJson(lines.last().toUtf8()).object();
+    QVERIFY(plain.value("no_capture_date").toBool());
+
+    const CliResult result = run({"--yes", m_card});
+    const QString all = result.out + result.err;
+    QCOMPARE(result.exitCode, 1); // the sidecar that could not follow
+    QVERIFY2(all.contains(QStringLiteral("(2007-02-22 17:02:42, file)")), qPrintable(all));
+    QVERIFY(all.contains(QStringLiteral("with ") + m_card + QStringLiteral("/IMG_1.AAE -> 2007-02-22_17-02-42.AAE")));
+    QCOMPARE(all.count(QStringLiteral("could not be moved")), 1); // the reason, once
+    QVERIFY(all.contains(QStringLiteral("no capture date: named by its file time")));
+    QVERIFY(all.contains(QStringLiteral("renamed 2, deleted 0, skipped 0, failed 1, 1 without capture date")));
+    QVERIFY(QFileInfo(m_card + QStringLiteral("/2007-02-22_17-02-42.xmp/older")).isDir());
+    QCOMPARE(contentOf(m_card + QStringLiteral("/IMG_1.xmp")), QByteArray("rating"));
 }
 
 void TestCliRun::missingPathIsReported()
