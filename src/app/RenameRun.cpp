@@ -9,6 +9,7 @@
 #include "app/PathNames.h"
 #include "app/StatusProxy.h"
 #include "app/TrashCan.h"
+#include "app/TrashCan.h"
 #include "app/WildcardMatcher.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/FileSource.h"
@@ -208,10 +209,15 @@ int RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& op
     if (file.plain) {
         int fd = -1;
         quint64 size = 0;
-        if (NativePath::openPlainFile(file.path, fd, size) == 0) {
+        struct stat info{};
+        if (NativePath::openPlainFile(file.path, fd, size, &info) == 0) {
+            // What the journal needs to know the file again comes with the open.
             status = FileStatus();
             status.mode = S_IFREG;
             status.size = qint64(size);
+            status.device = info.st_dev;
+            status.inode = info.st_ino;
+            status.modificationTime = {qint64(info.st_mtim.tv_sec), qint32(info.st_mtim.tv_nsec)};
             opened.take(fd, size);
             return 0;
         }
@@ -253,7 +259,8 @@ void RenameRun::processFile(const ListedFile& file, int index)
     NameGenerator& style = *m_controller.fileNameGenerator();
     FileWork work;
     work.path = path;
-    work.size = status.size;
+    work.status = status;
+    work.statusIsOwn = opened.isOpen(); // not a link's target
     const qsizetype slash = path.lastIndexOf(u'/');
     if (m_downloadOptions == 0 && (slash <= 0 || QStringView(path).first(slash) != m_targetFolder))
         m_targetFolder = PathNames::folderOf(path);
@@ -322,7 +329,7 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
         return true;
     }
     QString alert;
-    if (deleteFile(path, &alert))
+    if (deleteFile(path, status, &alert))
         report(work, FileReport::Action::Deleted);
     else
         report(work, FileReport::Action::Failed, alert);
@@ -332,12 +339,14 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
 // A rule that matches more than the person meant must not cost a photo:
 // deleted files go to the trash, and only where a volume has no trash are
 // they removed outright.
-bool RenameRun::deleteFile(const QString& path, QString* alert)
+bool RenameRun::deleteFile(const QString& path, const FileStatus* status, QString* alert)
 {
     FileSystem& fileSystem = m_controller.fileSystem();
     JournalEntry entry;
     entry.kind = JournalEntry::Kind::Trash;
     entry.from = path;
+    if (status)
+        entry.identity = JournalEntry::Identity::of(*status);
     if (!journalStep(entry))
         return false;
     QString trashed;
@@ -356,7 +365,11 @@ bool RenameRun::deleteFile(const QString& path, QString* alert)
             return true;
         }
     }
-    *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path});
+    // A trash that is not the user's own is refused by name; anything else
+    // by the system's own words.
+    const QString reason = error == TrashCan::NotOwnTrash ? text("AlertPanelTrashNotOwn") : qt_error_string(error);
+    *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path}) +
+             QStringLiteral(" (") + reason + u')';
     fileAlert(*alert);
     return false;
 }
@@ -385,11 +398,10 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
                 ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
                 : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
-            // found.timeUnknown, once the reader tells it, goes to the report here.
             work.date = found.date;
             work.dateSource = found.source;
-            if (found.source != u"file")
-                work.companion = CaptureDateFinder::companionPath(work.path, found.source);
+            work.companion = found.companion;
+            work.timeUnknown = found.timeUnknown;
         }
     }
     if (!work.date && style.dateSource() != 1) {
@@ -473,7 +485,7 @@ void RenameRun::moveWithCompanions(FileWork& work)
     if (m_controller.changeCreationDate() && work.date)
         creationDate = m_controller.ciwController().correctDate(*work.date);
     QString alert;
-    const bool moved = move(work.path, work.target, creationDate, &alert, work.size);
+    const bool moved = move(work.path, work.target, creationDate, &alert, work.statusIsOwn ? &work.status : nullptr);
     // Companions stay with their file: a movie whose move failed keeps the
     // thumbnail that holds its date, so that a second try finds it.
     if (moved)
@@ -504,7 +516,7 @@ void RenameRun::moveCompanions(FileWork& work, OptionalInstant creationDate)
 }
 
 bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate,
-                     QString* alert, qint64 size)
+                     QString* alert, const FileStatus* known)
 {
     if (m_dryRun)
         return dryRunMove(source, target, alert);
@@ -512,20 +524,22 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     entry.kind = JournalEntry::Kind::Move;
     entry.from = source;
     entry.to = target;
-    entry.size = size;
     // Which file this is, so that undo takes back this file and no other.
     FileStatus status;
-    if (m_controller.fileSystem().status(source, status) == 0) {
+    if (known)
+        status = *known;
+    if (known || m_controller.fileSystem().status(source, status) == 0) {
         entry.identity = JournalEntry::Identity::of(status);
-        if (size < 0)
-            entry.size = status.size;
+        entry.size = status.size;
     }
     if (!journalStep(entry))
         return false;
     AlertCapture capture(m_proxy, !(m_observer && m_observer->showsFailureReasons()));
     const bool moved = m_controller.moveFile(source, target, capture, m_processed, creationDate);
-    // A copy to another disk, or a new date, changes what the file looks like.
-    if (moved && m_controller.fileSystem().status(target, status) == 0) {
+    // A copy to another disk, or a new date, changes what the file looks
+    // like; a rename within its folder keeps device, inode and times.
+    const bool keptItsIdentity = !creationDate && PathNames::folderOf(source) == PathNames::folderOf(target);
+    if (moved && !keptItsIdentity && m_controller.fileSystem().status(target, status) == 0) {
         entry.kind = JournalEntry::Kind::Moved;
         entry.identity = JournalEntry::Identity::of(status);
         journalStep(entry);
@@ -617,6 +631,7 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
     r.date = work.date;
     r.dateSource = work.dateSource;
     r.noCaptureDate = work.dateSource == u"creation-date";
+    r.timeUnknown = work.timeUnknown;
     r.action = action;
     r.message = message;
     r.companions = work.companions;

@@ -36,9 +36,11 @@ private:
     struct FileWork
     {
         QString path;
-        qint64 size = -1; // as the run found the file, for the journal
+        FileStatus status; // as the run found the file, for the journal
+        bool statusIsOwn = false; // the file's own, not that of a link's target
         OptionalInstant date;
         QString dateSource;
+        bool timeUnknown = false; // the date names a day only
         QString companion;
         QString target;
         bool needsConfirmation = false;
@@ -64,15 +66,16 @@ private:
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
     // `size`: the source's size when the caller has just looked, else -1.
+    // `known`: the source as the caller has just looked at it, else null.
     bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
-              qint64 size = -1);
+              const FileStatus* known = nullptr);
     void moveCompanions(FileWork& work, OptionalInstant creationDate);
     bool dryRunMove(const QString& source, const QString& target, QString* alert);
     bool dryRunCanMakeFolder(const QString& folder) const;
     // An alert about one file: raised unless the observer shows the reason
     // with the file's own report.
     void fileAlert(const QString& message);
-    bool deleteFile(const QString& path, QString* alert);
+    bool deleteFile(const QString& path, const FileStatus* status, QString* alert);
     // Whether a companion or sidecar may be in its folder, by one listing
     // of the folder per run: they are rare, and probing each of their names
     // for every photo would cost most of the run.

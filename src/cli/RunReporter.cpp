@@ -105,6 +105,8 @@ QString RunReporter::plainLine(const FileReport& report) const
             text += QStringLiteral(", ") + report.dateSource;
         if (report.noCaptureDate)
             text += QStringLiteral("; ") + kNoCaptureDate;
+        if (report.timeUnknown)
+            text += QStringLiteral("; time unknown");
         return text;
     };
     switch (report.action) {
@@ -161,6 +163,7 @@ QString RunReporter::jsonLine(const FileReport& report) const
                   report.date ? QJsonValue(LocalDateText::format(*report.date)) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("date_source"), textOrNull(report.dateSource));
     object.insert(QStringLiteral("no_capture_date"), report.noCaptureDate);
+    object.insert(QStringLiteral("time_unknown"), report.timeUnknown);
     object.insert(QStringLiteral("action"), actionName(report.action, m_dryRun));
     object.insert(QStringLiteral("message"), report.noCaptureDate && report.message.isEmpty()
                                                  ? kNoCaptureDate

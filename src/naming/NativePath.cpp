@@ -115,7 +115,8 @@ int closeAndAnswer(int fd, int answer)
 // name swapped for a FIFO or device in between comes back closed. O_NONBLOCK
 // stays: a regular file ignores it, and where a file system does not, the
 // reader clears it on its first EAGAIN.
-int openRegular(const FolderAnchors::Resolved& file, int extraFlags, int& fd, quint64* size)
+int openRegular(const FolderAnchors::Resolved& file, int extraFlags, int& fd, quint64* size,
+                struct stat* known = nullptr)
 {
     int opened = -1;
     do
@@ -123,9 +124,8 @@ int openRegular(const FolderAnchors::Resolved& file, int extraFlags, int& fd, qu
     while (opened < 0 && errno == EINTR);
     if (opened < 0)
         return errno;
-    struct stat info
-    {
-    };
+    struct stat own{};
+    struct stat& info = known ? *known : own;
     if (::fstat(opened, &info) != 0)
         return closeAndAnswer(opened, errno);
     if (!S_ISREG(info.st_mode))
@@ -211,13 +211,13 @@ QByteArray NativePath::encode(const QString& path)
     return out;
 }
 
-int NativePath::openPlainFile(const QString& path, int& fd, quint64& size)
+int NativePath::openPlainFile(const QString& path, int& fd, quint64& size, struct stat* info)
 {
     fd = -1;
     FolderAnchors::Resolved file;
     if (const int error = resolve(path, file))
         return error;
-    return openRegular(file, O_NOFOLLOW, fd, &size);
+    return openRegular(file, O_NOFOLLOW, fd, &size, info);
 }
 
 quint32 NativePath::fileType(const QString& path)

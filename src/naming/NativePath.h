@@ -12,6 +12,8 @@
 #include <QList>
 #include <QStringList>
 
+struct stat;
+
 namespace lumenscribe {
 
 struct FolderEntry
@@ -53,7 +55,8 @@ public:
     // looking first: links are not followed (a name that became a link
     // answers ELOOP), and the descriptor is checked, so anything that is
     // no longer a plain regular file answers NotRegularFile, closed.
-    static int openPlainFile(const QString& path, int& fd, quint64& size);
+    // `info`, when given, receives what the descriptor tells of the file.
+    static int openPlainFile(const QString& path, int& fd, quint64& size, struct stat* info = nullptr);
     // The file type bits (S_IFMT) of what lies at the path, links followed;
     // 0 when nothing can be found there.
     static quint32 fileType(const QString& path);
