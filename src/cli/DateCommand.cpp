@@ -9,7 +9,6 @@
 #include "naming/FileProbe.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 namespace lumenscribe {
 
@@ -36,7 +35,8 @@ QStringList expand(const QStringList& paths, QTextStream& err, bool* unreadable)
 {
     QStringList files;
     for (const QString& path : paths) {
-        if (!QFileInfo(path).isDir()) {
+        FileStatus status;
+        if (FileSystem::real().status(path, status, FileSystem::Links::Follow) != 0 || !status.isFolder()) {
             files.append(path);
             continue;
         }
