@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -43,12 +44,24 @@ QString unescapeValue(const QString& value)
         }
         const QChar next = value.at(++i);
         switch (next.unicode()) {
-        case 's': result.append(u' '); break;
-        case 'n': result.append(u'\n'); break;
-        case 't': result.append(u'\t'); break;
-        case 'r': result.append(u'\r'); break;
-        case '\\': result.append(u'\\'); break;
-        default: result.append(c).append(next); break;
+        case 's':
+            result.append(u' ');
+            break;
+        case 'n':
+            result.append(u'\n');
+            break;
+        case 't':
+            result.append(u'\t');
+            break;
+        case 'r':
+            result.append(u'\r');
+            break;
+        case '\\':
+            result.append(u'\\');
+            break;
+        default:
+            result.append(c).append(next);
+            break;
         }
     }
     return result;
@@ -80,11 +93,6 @@ QHash<QString, QString> readEntry(const QString& path, bool* ok)
             keys.insert(key, unescapeValue(line.mid(equals + 1).trimmed()));
     }
     return keys;
-}
-
-bool isDeprecatedCode(QChar code)
-{
-    return QStringView(u"dDnNvm").contains(code);
 }
 
 } // namespace
@@ -133,7 +141,8 @@ QString ApplicationLauncher::findDesktopFile(const QString& id)
             return direct;
         // "kde-okular.desktop" may be kde/okular.desktop: sub-folders join
         // the id with "-".
-        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             QString relative = QDir(folder).relativeFilePath(path);
@@ -190,7 +199,8 @@ bool ApplicationLauncher::splitExec(const QString& exec, QStringList* words)
         if (quoted) {
             if (c == u'"') {
                 quoted = false;
-            } else if (c == u'\\' && i + 1 < exec.size() && QStringView(u"\"`$\\").contains(exec.at(i + 1))) {
+            } else if (c == u'\\' && i + 1 < exec.size() &&
+                       QStringView(u"\"`$\\").contains(exec.at(i + 1))) {
                 word.append(exec.at(++i));
             } else {
                 word.append(c);
@@ -218,7 +228,8 @@ bool ApplicationLauncher::splitExec(const QString& exec, QStringList* words)
 // One word of the Exec line for the files one process gets. A word that
 // is only a list code becomes the list; a single-file code in a word
 // makes the launcher start one process per file.
-QStringList ApplicationLauncher::expandWord(const QString& word, const QStringList& files, bool* perFile) const
+QStringList ApplicationLauncher::expandWord(const QString& word, const QStringList& files,
+                                            bool* perFile) const
 {
     if (word == u"%F" || word == u"%U")
         return files;
@@ -244,9 +255,8 @@ QStringList ApplicationLauncher::expandWord(const QString& word, const QStringLi
             result.append(m_name);
         } else if (code == u'k') {
             result.append(m_desktopFile);
-        } else if (!isDeprecatedCode(code)) {
-            // Unknown codes are dropped, as the desktop does.
         }
+        // The deprecated codes (%d %D %n %N %v %m) and unknown ones vanish.
     }
     if (hadCode && result.isEmpty())
         return {};
@@ -260,7 +270,7 @@ QList<ApplicationLauncher::Command> ApplicationLauncher::commandsFor(const QStri
         return commands;
     if (m_execWords.isEmpty()) {
         for (const QString& file : files)
-            commands.append({m_program, {file}});
+            commands.append(Command{m_program, {file}});
         return commands;
     }
     // First as one process with every file; a single-file code turns it
@@ -270,12 +280,12 @@ QList<ApplicationLauncher::Command> ApplicationLauncher::commandsFor(const QStri
     for (qsizetype i = 1; i < m_execWords.size(); ++i)
         all.arguments.append(expandWord(m_execWords.at(i), files, &perFile));
     if (!perFile || files.size() <= 1)
-        return {all};
+        return {std::move(all)};
     for (const QString& file : files) {
         Command one{m_program, {}};
         for (qsizetype i = 1; i < m_execWords.size(); ++i)
             one.arguments.append(expandWord(m_execWords.at(i), {file}, &perFile));
-        commands.append(one);
+        commands.append(std::move(one));
     }
     return commands;
 }

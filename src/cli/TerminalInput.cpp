@@ -1,7 +1,6 @@
 #include "cli/TerminalInput.h"
 
 #include <QByteArray>
-
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>

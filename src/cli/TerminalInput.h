@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-
 #include <atomic>
 
 namespace lumenscribe {
@@ -19,7 +18,12 @@ public:
     static bool readLine(QString& line);
 
 private:
-    enum class Wait { Ready, Interrupted, Failed };
+    enum class Wait
+    {
+        Ready,
+        Interrupted,
+        Failed
+    };
     static Wait waitForInput();
 };
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 
 using namespace lumenscribe::test;
@@ -72,9 +71,11 @@ void TestCliPrompt::start(const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), m_config);
-    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), m_config + QStringLiteral(".journal"));
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"),
+                       m_config + QStringLiteral(".journal"));
     m_process.setProcessEnvironment(environment);
-    m_process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH), QStringList{QStringLiteral("--ask")} + arguments);
+    m_process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH),
+                    QStringList{QStringLiteral("--ask")} + arguments);
     QVERIFY(m_process.waitForStarted());
 }
 
@@ -82,7 +83,8 @@ bool TestCliPrompt::waitForPrompt(const QString& text)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!m_err.contains(text) && timer.elapsed() < 60000 && m_process.state() == QProcess::Running) {
+    while (!m_err.contains(text) && timer.elapsed() < 60000 &&
+           m_process.state() == QProcess::Running) {
         m_process.waitForReadyRead(100);
         m_err += QString::fromUtf8(m_process.readAllStandardError());
     }
@@ -135,7 +137,8 @@ void TestCliPrompt::ctrlCAtAQuestionAbortsAtOnce()
     QVERIFY(QDir().mkpath(target));
     if (folder)
         QCOMPARE(runCli({"config", "set", "downloadPrefixSuffixType", "1"}, m_config).exitCode, 0);
-    start(folder ? QStringList{QStringLiteral("--dated-folder"), target, m_card} : QStringList{m_card});
+    start(folder ? QStringList{QStringLiteral("--dated-folder"), target, m_card}
+                 : QStringList{m_card});
     m_process.write(typed);
     QVERIFY2(waitForPrompt(prompt), qPrintable(m_err));
     // Standard input stays open: only Ctrl-C can end this wait.
