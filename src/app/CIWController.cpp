@@ -53,8 +53,11 @@ QString differenceText(int interval)
     return QStringLiteral("%1 %2 %3").arg(sign).arg(magnitude).arg(seconds);
 }
 
-QString checkText(int result)
+// The 31-character text only when that limit is what the name broke.
+QString checkText(int result, bool classicLimit)
 {
+    if (result == CIWController::NameTooLong && !classicLimit)
+        return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameTooLongForFileSystem"));
     switch (result) {
     case CIWController::NameEmpty: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameError"));
     case CIWController::NameTooLong: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameTooLong"));
@@ -90,7 +93,7 @@ int CIWController::checkFreeFileName(const QString& name, const QString& path, u
 {
     if (name.isEmpty())
         return NameEmpty;
-    if ((flags & 1u) && name.size() > 31)
+    if (exceedsClassicLength(name, flags))
         return NameTooLong;
     const qsizetype nameBytes = utf8Size(name);
     const qsizetype separator = path.isEmpty() || path.endsWith(u'/') ? 0 : 1; // as PathNames::join
@@ -99,6 +102,11 @@ int CIWController::checkFreeFileName(const QString& name, const QString& path, u
     if (name == u"." || name == u".." || name.contains(u'/') || name.contains(QChar(0)))
         return NameNotAcceptable;
     return NameOk;
+}
+
+bool CIWController::exceedsClassicLength(const QString& name, unsigned flags)
+{
+    return (flags & 1u) && name.size() > 31;
 }
 
 int CIWController::checkFileName(const QString& name, const QString& path, unsigned flags)
@@ -231,7 +239,7 @@ void CIWController::checkNewFileName()
     m_lastCheck = checkFileName(m_newFileName, m_newPath, flags);
     m_modal.setPath(PathNames::join(m_newPath, m_newFileName));
     if (m_view) {
-        m_view->showInfo(checkText(m_lastCheck));
+        m_view->showInfo(checkText(m_lastCheck, exceedsClassicLength(m_newFileName, flags)));
         m_view->setRenameButtonsEnabled(m_lastCheck == NameOk);
     }
 }

@@ -46,6 +46,8 @@ public:
     Instant correctDate(Instant date) const;
     static int checkFileName(const QString& name, const QString& path, unsigned flags);
     // The same check for a name just seen free at path.
+    // The classic 31-unit limit, checked only when bit 0 of the flags is set.
+    static bool exceedsClassicLength(const QString& name, unsigned flags);
     static int checkFreeFileName(const QString& name, const QString& path, unsigned flags);
     void updatePrefixSuffix();
 

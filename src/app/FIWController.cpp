@@ -12,12 +12,14 @@ namespace lumenscribe {
 
 namespace {
 
-QString checkText(int result)
+QString checkText(int result, bool classicLimit)
 {
     const char* key = nullptr;
     switch (result) {
     case CIWController::NameEmpty: key = "ConfirmFolderNameError"; break;
-    case CIWController::NameTooLong: key = "ConfirmFolderNameTooLong"; break;
+    case CIWController::NameTooLong:
+        key = classicLimit ? "ConfirmFolderNameTooLong" : "ConfirmFolderNameTooLongForFileSystem";
+        break;
     case CIWController::NameExists: key = "ConfirmFolderAlreadyExists"; break;
     case CIWController::NameNotAcceptable: key = "ConfirmFolderNameNotAcceptable"; break;
     case CIWController::NameOk: key = "ConfirmFolderNameOk"; break;
@@ -132,7 +134,7 @@ void FIWController::checkNewFolderName()
     m_lastCheck = CIWController::checkFileName(m_newFolderName, m_newPath, flags);
     m_modal.setPath(PathNames::join(m_newPath, m_newFolderName));
     if (m_view) {
-        m_view->showInfo(checkText(m_lastCheck));
+        m_view->showInfo(checkText(m_lastCheck, CIWController::exceedsClassicLength(m_newFolderName, flags)));
         m_view->setOkButtonEnabled(m_lastCheck == CIWController::NameOk);
     }
 }

@@ -1,5 +1,6 @@
 #include "app/MainController.h"
 
+#include "app/ApplicationLauncher.h"
 #include "app/FileMover.h"
 #include "app/JournalStore.h"
 #include "app/RenameRun.h"
@@ -240,7 +241,7 @@ QString MainController::openFilesApplication() const
 
 void MainController::setOpenFilesApplication(const QString& value)
 {
-    const bool present = !value.isEmpty() && QFileInfo::exists(value);
+    const bool present = !value.isEmpty() && ApplicationLauncher::isKnown(value);
     const std::lock_guard lock(m_textMutex);
     m_openFilesApplication = present ? value : QString();
 }

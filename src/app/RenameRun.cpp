@@ -1,5 +1,6 @@
 #include "app/RenameRun.h"
 
+#include "app/ApplicationLauncher.h"
 #include "app/CIWController.h"
 #include "app/FIWController.h"
 #include "app/FileSystem.h"
@@ -651,8 +652,8 @@ void RenameRun::endRun()
         m_proxy.refreshCounters();
         const QString application = m_controller.openFilesApplication();
         if (!m_dryRun && m_controller.openFilesAfterRenaming() && !application.isEmpty()) {
-            for (const QString& path : std::as_const(m_processed))
-                QProcess::startDetached(application, {path});
+            if (ApplicationLauncher launcher(application); !launcher.open(m_processed))
+                m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelOpenApplicationError"), {application, launcher.error()}));
         }
         m_proxy.makeInfoWindowCloseTimer();
     }

@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 
+#include <optional>
+
 namespace lumenscribe {
 
 namespace {
@@ -38,6 +40,26 @@ bool accepted(const QVariant& stored, const QVariant& wanted)
     return stored.typeId() != QMetaType::QString && stored.toLongLong() == wanted.toLongLong();
 }
 
+// A creator code: a number (decimal, or hexadecimal after "0x") up to
+// 32 bits, or four characters of one byte each, the first in the top byte.
+std::optional<quint32> creatorCode(const QString& text)
+{
+    bool ok = false;
+    const qulonglong number = text.startsWith(u"0x", Qt::CaseInsensitive) ? text.mid(2).toULongLong(&ok, 16)
+                                                                          : text.toULongLong(&ok, 10);
+    if (ok && number <= 0xFFFFFFFFull)
+        return static_cast<quint32>(number);
+    if (text.size() != 4)
+        return std::nullopt;
+    quint32 code = 0;
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return std::nullopt;
+        code = (code << 8) | c.unicode();
+    }
+    return code;
+}
+
 } // namespace
 
 bool ConfigCommand::isSettable(const QString& key)
@@ -52,7 +74,8 @@ int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     parser.setApplicationDescription(QStringLiteral(
         "Lists every setting with its value.\n"
         "lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; "
-        "deleteFilesPatterns takes patterns separated by commas)."));
+        "deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters "
+        "such as 8BIM, or a number)."));
     parser.addHelpOption();
     QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use this settings file."),
                               QStringLiteral("FILE"));
@@ -88,7 +111,13 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
     // "2024" stays a text.
     const int kind = before.value(key).typeId();
     QVariant value;
-    if (kind == QMetaType::QStringList)
+    if (key == u"fileCreatorID") {
+        const std::optional<quint32> code = creatorCode(text);
+        if (!code)
+            return usageError(err, QStringLiteral("fileCreatorID takes four characters or a number from 0 to "
+                                                  "4294967295, not '%1'").arg(text));
+        value = *code;
+    } else if (kind == QMetaType::QStringList)
         value = text.split(u',', Qt::SkipEmptyParts);
     else if (kind == QMetaType::QString)
         value = text;

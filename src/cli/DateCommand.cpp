@@ -1,5 +1,7 @@
 #include "cli/DateCommand.h"
 
+#include "app/FileSystem.h"
+#include "app/FolderExpander.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/ExifDate.h"
 #include "cli/FileProblem.h"
@@ -27,6 +29,31 @@ CaptureDateFinder::Result findDate(const QString& path)
     return result;
 }
 
+// The files as a run takes them: a folder gives everything below it, in
+// path order, without names beginning with "."; a file stands for itself.
+QStringList expand(const QStringList& paths, QTextStream& err, bool* unreadable)
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        FileStatus status;
+        if (FileSystem::real().status(path, status, FileSystem::Links::Follow) != 0 || !status.isFolder()) {
+            files.append(path);
+            continue;
+        }
+        FolderExpander expander(FileSystem::real());
+        expander.add(path);
+        for (const ListedFile& file : expander.sortedFiles())
+            files.append(file.path);
+        for (const QString& folder : expander.unreadable()) {
+            err << "lumenscribe date: cannot read '";
+            NativeText::write(err, folder);
+            err << "'\n";
+            *unreadable = true;
+        }
+    }
+    return files;
+}
+
 } // namespace
 
 int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -34,21 +61,23 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Prints each file's capture date as the rename run finds it: from the \"thm\" or \"THM\" "
-        "companion, the file itself, or else the file's creation date."));
+        "companion, the file itself, or else the file's creation date. Folders are walked as a run "
+        "walks them."));
     parser.addHelpOption();
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         QStringLiteral("One JSON object per file."));
     parser.addOption(jsonOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Files to read."),
-                                 QStringLiteral("FILE..."));
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files or folders to read."),
+                                 QStringLiteral("PATH..."));
     if (const auto done = parseArguments(parser, arguments, out, err))
         return *done;
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
+    if (parser.positionalArguments().isEmpty()) {
         err << "lumenscribe date: no file given (see lumenscribe date --help)\n";
         return 2;
     }
-    int status = 0;
+    bool unreadable = false;
+    const QStringList files = expand(parser.positionalArguments(), err, &unreadable);
+    int status = unreadable ? 1 : 0;
     for (const QString& path : files) {
         CaptureDateFinder::Result result;
         if (const QString problem = FileProblem::forReading(path); !problem.isEmpty()) {

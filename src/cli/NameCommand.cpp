@@ -2,6 +2,7 @@
 
 #include "cli/LocalDateText.h"
 #include "cli/SettingsLoader.h"
+#include "cli/SuffixWarning.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -55,6 +56,9 @@ int NameCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         &error);
     if (!style || !applyRunValues(parser, *style, &error))
         return usageError(err, error);
+    if (const QString warning = SuffixWarning::forFormat(style->formatString());
+        !parser.isSet(m_folder) && !warning.isEmpty())
+        err << warning << '\n';
     out << makeName(parser, *style, date) << '\n';
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "cli/RunLockWait.h"
 #include "cli/RunReporter.h"
 #include "cli/SettingsLoader.h"
+#include "cli/SuffixWarning.h"
 #include "cli/TerminalFileConfirm.h"
 #include "cli/TerminalFolderConfirm.h"
 #include "cli/TerminalInput.h"
@@ -129,6 +130,9 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
     controller.setDryRun(dryRun);
     controller.setRenameAllAtStart(yes);
 
+    if (const QString warning = SuffixWarning::forFormat(controller.fileNameGenerator()->formatString());
+        !warning.isEmpty())
+        output.message(warning);
     bool missing = false;
     QStringList absolute;
     for (const QString& path : paths) {

@@ -35,7 +35,7 @@ int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Lists every file and folder style: number, kind, built-in or custom, the name it gives "
-        "DSC_1234.jpg, and its format.\n"
+        "DSC_1234.jpg, and its format; with --folder the folder styles only.\n"
         "  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...\n"
         "  styles set [--folder] N KEY=VALUE...\n"
         "  styles delete [--folder] N"));
@@ -54,7 +54,8 @@ int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     const QStringList words = parser.positionalArguments();
     const QString verb = words.value(0);
     if (verb.isEmpty()) {
-        list(controller.fileNameGenerators(), out);
+        if (!parser.isSet(folder))
+            list(controller.fileNameGenerators(), out);
         list(controller.folderNameGenerators(), out);
         return 0;
     }

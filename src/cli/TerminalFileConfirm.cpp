@@ -69,32 +69,39 @@ bool TerminalFileConfirm::handle(const QString& choice)
         m_controller.abortButtonClick();
         return true;
     }
-    if (choice == u"e")
-        editName();
-    else if (choice == u"c")
-        correctDate();
+    // No line at the follow-up question (Ctrl-C, end of input) aborts as
+    // it does at the main one.
+    const bool read = choice == u"e" ? editName() : (choice == u"c" ? correctDate() : true);
+    if (!read) {
+        m_controller.abortButtonClick();
+        return true;
+    }
     return false;
 }
 
-void TerminalFileConfirm::editName()
+bool TerminalFileConfirm::editName()
 {
     m_output.message(QStringLiteral("  New name: "));
     QString name;
-    if (TerminalInput::readLine(name))
-        m_controller.newNameTextFieldChange(name);
+    if (!TerminalInput::readLine(name))
+        return false;
+    m_controller.newNameTextFieldChange(name);
+    // The controller shows what it made itself; a typed name the view keeps.
+    m_newName = name;
+    return true;
 }
 
-void TerminalFileConfirm::correctDate()
+bool TerminalFileConfirm::correctDate()
 {
     m_output.message(QStringLiteral("  The right date for this file (YYYY-MM-DD HH:MM:SS); "
                                      "the correction then holds for the files that follow: "));
     QString text;
     if (!TerminalInput::readLine(text))
-        return;
+        return false;
     const OptionalInstant date = LocalDateText::parse(text);
     if (!date) {
         m_output.message(QStringLiteral("  That is not a date."));
-        return;
+        return true;
     }
     const std::time_t seconds = static_cast<std::time_t>(*date);
     std::tm t{};
@@ -103,6 +110,7 @@ void TerminalFileConfirm::correctDate()
         m_controller.correctionEnableCheckBoxClick(true);
     m_controller.correctionStepperChange(
         {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec});
+    return true;
 }
 
 } // namespace lumenscribe

@@ -32,8 +32,9 @@ public:
 private:
     void showState();
     bool handle(const QString& choice);
-    void editName();
-    void correctDate();
+    // False when no answer came (Ctrl-C or end of input).
+    bool editName();
+    bool correctDate();
 
     CIWController& m_controller;
     TerminalOutput& m_output;

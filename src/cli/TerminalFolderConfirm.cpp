@@ -40,8 +40,13 @@ void TerminalFolderConfirm::ask()
         if (choice == u"e") {
             m_output.message(QStringLiteral("  Folder name: "));
             QString name;
-            if (TerminalInput::readLine(name))
-                m_controller.nameTextFieldChange(name);
+            if (!TerminalInput::readLine(name)) {
+                m_controller.abortButtonClick();
+                return;
+            }
+            m_controller.nameTextFieldChange(name);
+            // The controller shows only the names it makes itself.
+            m_name = name;
         }
     }
 }

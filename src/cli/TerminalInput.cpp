@@ -1,11 +1,19 @@
 #include "cli/TerminalInput.h"
 
+#include <QByteArray>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <poll.h>
 #include <unistd.h>
 
 namespace lumenscribe {
+
+namespace {
+
+// How often a waiting prompt looks at the Ctrl-C flag: the signal may be
+// delivered to another thread, and then this thread's wait is not broken.
+constexpr int kInterruptCheckMs = 50;
+
+} // namespace
 
 std::atomic<bool>& TerminalInput::interrupted()
 {
@@ -18,22 +26,48 @@ bool TerminalInput::isInteractive()
     return ::isatty(STDIN_FILENO) == 1;
 }
 
+TerminalInput::Wait TerminalInput::waitForInput()
+{
+    for (;;) {
+        if (interrupted().load())
+            return Wait::Interrupted;
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        const int ready = ::poll(&input, 1, kInterruptCheckMs);
+        if (ready > 0)
+            return Wait::Ready;
+        if (ready < 0 && errno != EINTR)
+            return Wait::Failed;
+    }
+}
+
+// Read a byte at a time, straight from the descriptor: nothing is kept in a
+// buffer that a later wait would not see.
 bool TerminalInput::readLine(QString& line)
 {
-    char* buffer = nullptr;
-    size_t capacity = 0;
-    const ssize_t length = ::getline(&buffer, &capacity, stdin);
-    const bool ok = length >= 0 && !interrupted().load();
-    if (ok) {
-        QByteArray bytes(buffer, length);
-        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-            bytes.chop(1);
-        line = QString::fromLocal8Bit(bytes);
+    QByteArray bytes;
+    for (;;) {
+        const Wait wait = waitForInput();
+        if (wait == Wait::Interrupted)
+            return false;
+        char c = 0;
+        const ssize_t got = wait == Wait::Ready ? ::read(STDIN_FILENO, &c, 1) : 0;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            if (bytes.isEmpty())
+                return false;
+            break; // a last line without its line break
+        }
+        if (c == '\n')
+            break;
+        bytes.append(c);
     }
-    std::free(buffer);
-    if (length < 0)
-        std::clearerr(stdin);
-    return ok;
+    if (interrupted().load())
+        return false;
+    while (bytes.endsWith('\r'))
+        bytes.chop(1);
+    line = QString::fromLocal8Bit(bytes);
+    return true;
 }
 
 } // namespace lumenscribe

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-
 #include <atomic>
 
 namespace lumenscribe {
@@ -15,7 +14,17 @@ public:
     static std::atomic<bool>& interrupted();
     static bool isInteractive();
     // One line without its line break; false at end of input or on Ctrl-C.
+    // The wait wakes up for Ctrl-C whichever thread the signal reaches.
     static bool readLine(QString& line);
+
+private:
+    enum class Wait
+    {
+        Ready,
+        Interrupted,
+        Failed
+    };
+    static Wait waitForInput();
 };
 
 } // namespace lumenscribe

@@ -58,7 +58,8 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     UndoRun undo(FileSystem::real());
     const UndoRun::Result result = undo.undo(path, parser.isSet(dryRun));
     if (result.alreadyUndone) {
-        err << "lumenscribe undo: run " << JournalStore::summarize(path).id << " was taken back already\n";
+        err << "lumenscribe undo: run " << JournalStore::summarize(path).id << " was taken back already; lumenscribe undo --list shows the runs kept, "
+               "and lumenscribe undo RUN takes back an older one\n";
         return 1;
     }
     for (const QString& line : result.restored)

@@ -4,12 +4,15 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cstdio>
 
@@ -45,6 +48,8 @@ private slots:
     void answersAtThePrompt();
     void configSetAndList();
     void managingCustomStyles();
+    void openingRenamedFilesInAnApplication();
+    void commandDetails();
 
 private:
     CliResult run(const QStringList& arguments) { return runCli(arguments, m_config); }
@@ -272,6 +277,88 @@ void TestCliRun::managingCustomStyles()
     const QVariantMap settings = stored();
     QCOMPARE(settings.value("namingStyle").toInt(), 7); // followed its style
     QCOMPARE(settings.value("fileNameGenerators").toMap().size(), 1);
+}
+
+void TestCliRun::openingRenamedFilesInAnApplication()
+{
+    // A desktop file id, as a Linux desktop names applications.
+    const QString log = m_dir->filePath(QStringLiteral("opened.txt"));
+    const QString viewer = m_dir->filePath(QStringLiteral("bin/viewer"));
+    QDir().mkpath(m_dir->filePath(QStringLiteral("bin")));
+    QDir().mkpath(m_dir->filePath(QStringLiteral("share/applications")));
+    QFile script(viewer);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nfor f in \"$@\"; do printf '%s\\n' \"$f\" >> \"" + QFile::encodeName(log) + "\"; done\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    QFile entry(m_dir->filePath(QStringLiteral("share/applications/org.example.Viewer.desktop")));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Viewer\nExec=\"" + QFile::encodeName(viewer) + "\" %F\n");
+    entry.close();
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("share"))));
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHome); });
+
+    QCOMPARE(run({"config", "set", "openFilesAfterRenaming", "true"}).exitCode, 0);
+    QCOMPARE(run({"config", "set", "openFilesApplication", "org.example.Viewer.desktop"}).exitCode, 0);
+    QCOMPARE(run({"config", "set", "openFilesApplication", "no.such.App.desktop"}).exitCode, 2);
+    QCOMPARE(run({"--yes", m_card}).exitCode, 0);
+    QElapsedTimer timer;
+    timer.start();
+    QFile opened(log);
+    while (timer.elapsed() < 10000 && opened.size() < 2 * m_card.size())
+        QThread::msleep(20);
+    QVERIFY(opened.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(opened.readAll()),
+             m_card + QStringLiteral("/2007-02-22_17-02-42.jpg\n") + m_card +
+                 QStringLiteral("/sub/2004-03-30_10-43-46.jpg\n"));
+
+    // A program that cannot start is said, not passed over.
+    QFile broken(m_dir->filePath(QStringLiteral("bin/broken")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("#!/no/such/interpreter\n");
+    broken.close();
+    broken.setPermissions(broken.permissions() | QFile::ExeOwner);
+    QCOMPARE(run({"config", "set", "openFilesApplication", broken.fileName()}).exitCode, 0);
+    copyData(QStringLiteral("Canon1DmkIII.jpg"), m_card + QStringLiteral("/IMG_3.JPG"));
+    const CliResult failed = run({"--yes", m_card + QStringLiteral("/IMG_3.JPG")});
+    QVERIFY2(failed.err.contains(QStringLiteral("could not be opened with ") + broken.fileName()),
+             qPrintable(failed.err));
+}
+
+void TestCliRun::commandDetails()
+{
+    // A creator code as four characters or as any 32-bit number.
+    QCOMPARE(run({"config", "set", "fileCreatorID", "8BIM"}).exitCode, 0);
+    QCOMPARE(stored().value("fileCreatorID").toLongLong(), 0x3842494DLL);
+    QCOMPARE(run({"config", "set", "fileCreatorID", "4294967295"}).exitCode, 0);
+    QCOMPARE(stored().value("fileCreatorID").toLongLong(), 4294967295LL);
+    QCOMPARE(run({"config", "set", "fileCreatorID", "0x54455354"}).exitCode, 0);
+    QCOMPARE(stored().value("fileCreatorID").toLongLong(), 0x54455354LL);
+    for (const char* wrong : {"4294967296", "ABCDE", "abc", "\u20acabc"})
+        QCOMPARE(run({"config", "set", "fileCreatorID", QString::fromUtf8(wrong)}).exitCode, 2);
+
+    // styles --folder lists the folder styles alone.
+    const QString folders = run({"styles", "--folder"}).out;
+    QVERIFY(folders.contains(QStringLiteral("  folder ")) && !folders.contains(QStringLiteral("  file ")));
+    QVERIFY(run({"styles"}).out.contains(QStringLiteral("  file ")));
+
+    // A file format without %F is allowed, with a warning; "%%F" is no %F.
+    QVERIFY(run({"name", "--format", "%Y%M%D", "--date", "2024-05-06 17:08:09"}).err.contains(
+        QStringLiteral("has no %F")));
+    QVERIFY(run({"name", "--format", "%Y%%F", "--date", "2024-05-06 17:08:09"}).err.contains(
+        QStringLiteral("has no %F")));
+    QVERIFY(run({"name", "--format", "%Y%F", "--date", "2024-05-06 17:08:09"}).err.isEmpty());
+    QVERIFY(run({"name", "--folder", "--format", "%Y", "--date", "2024-05-06 17:08:09"}).err.isEmpty());
+    const CliResult bare = run({"--yes", "--format", "%Y%M%D_%h%m%s", m_card + QStringLiteral("/IMG_1.JPG")});
+    QVERIFY(bare.err.contains(QStringLiteral("has no %F")));
+    QVERIFY(QFile::exists(m_card + QStringLiteral("/20070222_170242")));
+
+    // Undo of a run already taken back points to the list of runs.
+    QCOMPARE(run({"undo"}).exitCode, 0);
+    const CliResult again = run({"undo"});
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY2(again.err.contains(QStringLiteral("undo --list")), qPrintable(again.err));
 }
 
 QTEST_GUILESS_MAIN(TestCliRun)
