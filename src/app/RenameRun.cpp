@@ -17,7 +17,6 @@
 #include "naming/FolderAnchors.h"
 
 #include <QDateTime>
-#include <QProcess>
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>

@@ -183,12 +183,15 @@ bool UndoRun::isTheMovedFile(const FileStatus& now, const JournalEntry& move) co
     const JournalEntry::Identity id = JournalEntry::Identity::of(now);
     if (const auto moved = m_moved.constFind(stepKey(move.from, move.to)); moved != m_moved.cend())
         return id == *moved;
-    // Renamed on its own file system (the run writes no note after a rename
-    // within a folder): the same inode, and another inode is another file.
-    if (move.identity && id.device == move.identity->device)
-        return id.inode == move.identity->inode && id.size == move.identity->size;
-    // A copy to another file system whose outcome the run could not write
-    // down (killed, or a full disk), or a journal of an older version.
+    // Renamed in place: the same inode.
+    if (move.identity && id.device == move.identity->device && id.inode == move.identity->inode)
+        return id.size == move.identity->size;
+    // Within one folder a move is always a rename (the run writes no note
+    // after it), so another inode there is another file.
+    if (move.identity && PathNames::folderOf(move.from) == PathNames::folderOf(move.to))
+        return false;
+    // A copy whose outcome the run could not write down (killed, or a full
+    // disk), or a journal of an older version.
     const qint64 size = move.identity ? move.identity->size : move.size;
     return now.isRegularFile() && (size < 0 || now.size == size) &&
            now.modificationTime.seconds <= m_runEnd;
