@@ -160,7 +160,8 @@ void TestDateSources::dateTexts()
     QCOMPARE(reading->timeUnknown, timeUnknown);
 
     // The same text as an EXIF date, end to end.
-    const MemorySource source(exifTiff(Le, text));
+    const QByteArray tiff = exifTiff(Le, text); // the source only views the bytes
+    const MemorySource source(tiff);
     ExifAccess reader;
     reader.readExifInformationFromSource(source);
     const ExifDate* date = reader.evaluateCreationDate();
@@ -288,8 +289,8 @@ void TestDateSources::xmpInFile()
 void TestDateSources::xmpKeepsZoneAndWallClock()
 {
     // Named by the clock the photo was taken by, whatever this machine's zone.
-    const MemorySource source(
-        jpegWithXmp(xmpPacket("xmp:CreateDate=\"2024-05-06T17:08:09+02:00\">")));
+    const QByteArray file = jpegWithXmp(xmpPacket("xmp:CreateDate=\"2024-05-06T17:08:09+02:00\">"));
+    const MemorySource source(file);
     ExifAccess reader;
     reader.readExifInformationFromSource(source);
     const ExifDate* date = reader.evaluateCreationDate();
