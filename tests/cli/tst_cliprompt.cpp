@@ -13,18 +13,6 @@
 
 using namespace lumenscribe::test;
 
-namespace {
-
-const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
-
-void copyData(const QString& name, const QString& target)
-{
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QVERIFY(QFile::copy(kData + u'/' + name, target));
-}
-
-} // namespace
-
 class TestCliPrompt : public QObject
 {
     Q_OBJECT

@@ -22,11 +22,6 @@ namespace {
 
 const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
 
-void copyData(const QString& name, const QString& target)
-{
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QVERIFY(QFile::copy(kData + u'/' + name, target));
-}
 
 } // namespace
 

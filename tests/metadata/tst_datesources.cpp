@@ -2,6 +2,7 @@
 // in PNG text chunks, XMP in the file and beside it, and the date texts real
 // files hold.
 #include "FileBuilder.h"
+#include "TestDates.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/DateText.h"
 #include "metadata/ExifAccess.h"
@@ -25,15 +26,7 @@ constexpr int NoZone = 9999;
 
 QString local(int year, int month, int day, int hour, int minute, int second)
 {
-    struct tm broken = {};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_sec = second;
-    broken.tm_isdst = -1;
-    return ExifDate::localText(double(mktime(&broken)));
+    return ExifDate::localText(lumenscribe::test::localInstant(year, month, day, hour, minute, second));
 }
 
 const QString Taken = local(2005, 1, 15, 12, 34, 56);

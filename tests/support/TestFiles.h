@@ -37,4 +37,11 @@ inline QStringList tree(const QString& root, bool folders = false)
     return found;
 }
 
+// Copies a file of the test data to target, making its folder.
+inline void copyData(const QString& name, const QString& target)
+{
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QVERIFY(QFile::copy(QStringLiteral(LUMENSCRIBE_TESTDATA "/") + name, target));
+}
+
 } // namespace lumenscribe::test
