@@ -1,6 +1,6 @@
 #include "cli/ConfigCommand.h"
 
-#include "app/MainController.h"
+#include "controllers/MainController.h"
 #include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
 

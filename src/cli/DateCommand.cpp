@@ -1,12 +1,12 @@
 #include "cli/DateCommand.h"
 
-#include "app/FileSystem.h"
-#include "app/FolderExpander.h"
+#include "fs/FileSystem.h"
+#include "run/FolderExpander.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/ExifDate.h"
 #include "cli/FileProblem.h"
 #include "cli/NativeText.h"
-#include "naming/FileProbe.h"
+#include "platform/FileProbe.h"
 
 #include <QCommandLineParser>
 

@@ -2,7 +2,7 @@
 // commands that read files say so plainly instead of printing no date.
 #pragma once
 
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // "YYYY-MM-DD HH:MM:SS", through the C library like the rest of the program.
 #pragma once
 
-#include "naming/Instant.h"
+#include "platform/Instant.h"
 
 #include <QString>
 

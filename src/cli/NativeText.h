@@ -5,7 +5,7 @@
 // as yet another. Here such names keep their bytes (see NativePath).
 #pragma once
 
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QIODevice>
 #include <QStringList>

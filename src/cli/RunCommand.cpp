@@ -1,8 +1,8 @@
 #include "cli/RunCommand.h"
 
-#include "app/MainController.h"
-#include "app/FileSystem.h"
-#include "app/RunLock.h"
+#include "controllers/MainController.h"
+#include "fs/FileSystem.h"
+#include "journal/RunLock.h"
 #include "cli/NativeText.h"
 #include "cli/RunLockWait.h"
 #include "cli/RunReporter.h"

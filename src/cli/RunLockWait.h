@@ -2,7 +2,7 @@
 // after waiting with --wait; otherwise says which process holds it.
 #pragma once
 
-#include "app/RunLock.h"
+#include "journal/RunLock.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 #include "cli/RunReporter.h"
 
-#include "app/PathNames.h"
+#include "platform/PathNames.h"
 #include "cli/LocalDateText.h"
 #include "cli/TerminalOutput.h"
 

@@ -2,7 +2,7 @@
 // object per file) and a summary at the end.
 #pragma once
 
-#include "app/RunObserver.h"
+#include "run/RunObserver.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // be used (it has been kept aside, and the initial values apply).
 #pragma once
 
-#include "app/MainController.h"
+#include "controllers/MainController.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 #include "cli/StylesCommand.h"
 
-#include "app/MainController.h"
+#include "controllers/MainController.h"
 #include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
 

@@ -1,6 +1,6 @@
 #include "cli/TerminalFileConfirm.h"
 
-#include "app/CIWController.h"
+#include "controllers/CIWController.h"
 #include "cli/LocalDateText.h"
 #include "cli/TerminalInput.h"
 #include "cli/TerminalOutput.h"

@@ -2,7 +2,7 @@
 // terminal to ask, a file that needs an answer is left as it is.
 #pragma once
 
-#include "app/CIWView.h"
+#include "controllers/CIWView.h"
 
 namespace lumenscribe {
 

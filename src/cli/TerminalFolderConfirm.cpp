@@ -1,6 +1,6 @@
 #include "cli/TerminalFolderConfirm.h"
 
-#include "app/FIWController.h"
+#include "controllers/FIWController.h"
 #include "cli/TerminalInput.h"
 #include "cli/TerminalOutput.h"
 

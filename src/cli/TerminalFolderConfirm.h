@@ -2,7 +2,7 @@
 // the run is stopped rather than guessing a folder name.
 #pragma once
 
-#include "app/FIWView.h"
+#include "controllers/FIWView.h"
 
 namespace lumenscribe {
 

@@ -1,6 +1,6 @@
 #include "cli/TerminalStatus.h"
 
-#include "app/MainController.h"
+#include "controllers/MainController.h"
 #include "cli/TerminalFileConfirm.h"
 #include "cli/TerminalFolderConfirm.h"
 #include "cli/TerminalOutput.h"

@@ -3,7 +3,7 @@
 // two confirmation windows become questions.
 #pragma once
 
-#include "app/StatusProxy.h"
+#include "run/StatusProxy.h"
 
 namespace lumenscribe {
 

@@ -1,9 +1,9 @@
 #include "cli/UndoCommand.h"
 
-#include "app/FileSystem.h"
-#include "app/JournalStore.h"
-#include "app/RunLock.h"
-#include "app/UndoRun.h"
+#include "fs/FileSystem.h"
+#include "journal/JournalStore.h"
+#include "journal/RunLock.h"
+#include "journal/UndoRun.h"
 #include "cli/NativeText.h"
 #include "cli/RunLockWait.h"
 

@@ -5,7 +5,7 @@
 #include "metadata/ExifDictionary.h"
 #include "metadata/FileSource.h"
 #include "metadata/XmpReader.h"
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 

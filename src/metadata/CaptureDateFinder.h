@@ -2,7 +2,7 @@
 // then "THM"), then the file itself, as the rename run asks them.
 #pragma once
 
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 
 #include "metadata/ByteReader.h"
 #include "metadata/ExifDictionary.h"
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "metadata/FileSource.h"
 
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "metadata/ByteSource.h"
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // making in NameGeneratorNaming.cpp.
 #include "naming/NameGenerator.h"
 
-#include "naming/SettingValues.h"
+#include "platform/SettingValues.h"
 
 namespace lumenscribe {
 

@@ -3,7 +3,7 @@
 // makes one name at a time; callers keep their calls from overlapping.
 #pragma once
 
-#include "naming/Instant.h"
+#include "platform/Instant.h"
 
 #include <QString>
 #include <QVarLengthArray>

@@ -1,7 +1,7 @@
 // Name making: the new name of a file or folder with the search for a name
 // that is not taken, examples and pop-up titles, and the local broken-down
 // date the codes print.
-#include "naming/FileProbe.h"
+#include "platform/FileProbe.h"
 #include "naming/NameGenerator.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 // change the disk at the worst moment; open descriptors are counted.
 #pragma once
 
-#include "app/FileSystem.h"
+#include "fs/FileSystem.h"
 
 #include <QList>
 #include <QMap>

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "ScriptedFrontEnd.h"
-#include "app/MainController.h"
-#include "app/PreferencesStore.h"
+#include "controllers/MainController.h"
+#include "settings/PreferencesStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 // have seen.
 #pragma once
 
-#include "app/MainController.h"
-#include "app/RunObserver.h"
-#include "app/StatusProxy.h"
+#include "controllers/MainController.h"
+#include "run/RunObserver.h"
+#include "run/StatusProxy.h"
 
 #include <QDateTime>
 #include <QList>

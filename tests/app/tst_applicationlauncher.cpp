@@ -1,7 +1,7 @@
 // Opening the renamed files in the chosen application: executables, desktop
 // entries and desktop file ids, the Exec line's quoting and field codes,
 // and a clear failure when the application cannot be started.
-#include "app/ApplicationLauncher.h"
+#include "platform/ApplicationLauncher.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // The confirmation windows' logic: the name check, the prefix and suffix
 // choice, the date correction and the wait for an answer.
 #include "TestDates.h"
-#include "app/CIWController.h"
-#include "app/FIWController.h"
-#include "app/MainController.h"
+#include "controllers/CIWController.h"
+#include "controllers/FIWController.h"
+#include "controllers/MainController.h"
 
 #include <QDir>
 #include <QElapsedTimer>

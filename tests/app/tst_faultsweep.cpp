@@ -4,11 +4,11 @@
 // and undo brings the card back as it was.
 #include "FaultyFileSystem.h"
 #include "ScriptedFrontEnd.h"
-#include "app/FileSystem.h"
-#include "app/JournalStore.h"
-#include "app/MainController.h"
-#include "app/TrashCan.h"
-#include "app/UndoRun.h"
+#include "fs/FileSystem.h"
+#include "journal/JournalStore.h"
+#include "controllers/MainController.h"
+#include "fs/TrashCan.h"
+#include "journal/UndoRun.h"
 
 #include <QDir>
 #include <QDirIterator>

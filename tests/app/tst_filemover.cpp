@@ -3,9 +3,9 @@
 // byte for byte. Faults come from FaultyFileSystem, since the tests run as
 // root and the machine has one file system.
 #include "FaultyFileSystem.h"
-#include "app/FileMover.h"
-#include "app/LocalizedStrings.h"
-#include "app/StatusProxy.h"
+#include "fs/FileMover.h"
+#include "platform/LocalizedStrings.h"
+#include "run/StatusProxy.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

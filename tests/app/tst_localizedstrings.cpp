@@ -1,5 +1,5 @@
 // The string table: languages, fallbacks and safe argument insertion.
-#include "app/LocalizedStrings.h"
+#include "platform/LocalizedStrings.h"
 
 #include <QTest>
 

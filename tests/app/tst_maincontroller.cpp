@@ -1,6 +1,6 @@
 // The application controller's settings and its termination.
 #include "ScriptedFrontEnd.h"
-#include "app/MainController.h"
+#include "controllers/MainController.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The preferences file: round trip, and a file that cannot be used is kept
 // aside, never lost.
 #include "FaultyFileSystem.h"
-#include "app/MainController.h"
-#include "app/PreferencesStore.h"
+#include "controllers/MainController.h"
+#include "settings/PreferencesStore.h"
 
 #include <QDir>
 #include <QFile>

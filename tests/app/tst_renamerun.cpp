@@ -3,9 +3,9 @@
 #include "FaultyFileSystem.h"
 #include "RunBench.h"
 #include "TestFiles.h"
-#include "app/CIWController.h"
-#include "app/LocalizedStrings.h"
-#include "app/MainController.h"
+#include "controllers/CIWController.h"
+#include "platform/LocalizedStrings.h"
+#include "controllers/MainController.h"
 
 #include <QDir>
 #include <QDirIterator>

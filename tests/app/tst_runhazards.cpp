@@ -2,8 +2,8 @@
 // unreadable folders, pipes, and a target that appears at the last moment.
 #include "FaultyFileSystem.h"
 #include "RunBench.h"
-#include "app/FolderExpander.h"
-#include "app/MainController.h"
+#include "run/FolderExpander.h"
+#include "controllers/MainController.h"
 
 #include <QDateTime>
 #include <QDir>

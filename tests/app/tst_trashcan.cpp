@@ -1,7 +1,7 @@
 // The trash of a volume other than the home's: only a folder that is the
 // user's own takes a file; anything else leaves the file where it is.
 #include "FaultyFileSystem.h"
-#include "app/TrashCan.h"
+#include "fs/TrashCan.h"
 
 #include <QDir>
 #include <QFile>

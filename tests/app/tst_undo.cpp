@@ -2,10 +2,10 @@
 #include "FaultyFileSystem.h"
 #include "RunBench.h"
 #include "TestFiles.h"
-#include "app/FileSystem.h"
-#include "app/JournalStore.h"
-#include "app/MainController.h"
-#include "app/UndoRun.h"
+#include "fs/FileSystem.h"
+#include "journal/JournalStore.h"
+#include "controllers/MainController.h"
+#include "journal/UndoRun.h"
 
 #include <QDir>
 #include <QDirIterator>

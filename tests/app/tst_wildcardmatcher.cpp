@@ -1,5 +1,5 @@
 // The delete rules' wildcard matcher, with its no-backtracking quirks.
-#include "app/WildcardMatcher.h"
+#include "platform/WildcardMatcher.h"
 
 #include <QTest>
 

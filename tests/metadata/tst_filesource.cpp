@@ -9,7 +9,7 @@
 #include "metadata/FileSource.h"
 #include "metadata/MemorySource.h"
 #include "metadata/XmpReader.h"
-#include "naming/NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 #include <QFile>

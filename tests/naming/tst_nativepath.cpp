@@ -2,9 +2,9 @@
 // the probes and the folder lister find files whose names are not UTF-8.
 // Opening for reading never blocks on a FIFO and refuses what is not a file.
 #include "ScratchFolder.h"
-#include "naming/FileProbe.h"
-#include "naming/FolderAnchors.h"
-#include "naming/NativePath.h"
+#include "platform/FileProbe.h"
+#include "platform/FolderAnchors.h"
+#include "platform/NativePath.h"
 
 #include <QFile>
 #include <QTest>

@@ -2,7 +2,7 @@
 // down, so tests read the same under every time zone.
 #pragma once
 
-#include "naming/Instant.h"
+#include "platform/Instant.h"
 
 #include <ctime>
 

@@ -1,0 +1,214 @@
+// The application's controller: every setting with its guarded setter, the
+// queue of paths to rename, the run state, the two style collections and the
+// two window controllers; it starts the rename run on its worker thread and
+// saves the settings when the application ends.
+//
+// Settings are written on the front end's thread and read by the run on its
+// worker thread: numbers and flags are atomics, texts are copied under a lock.
+#pragma once
+
+#include "controllers/CIWController.h"
+#include "controllers/FIWController.h"
+#include "settings/PreferencesStore.h"
+#include "naming/FNGenerators.h"
+
+#include <QStringList>
+#include <QVariantMap>
+
+#include <atomic>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace lumenscribe {
+
+class FileSystem;
+class RunObserver;
+class StatusBridge;
+class StatusProxy;
+
+class MainController
+{
+public:
+    explicit MainController(PreferencesStore store = PreferencesStore());
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
+
+    // --- the front end's wiring ---
+    // The proxy the run reports through; with a bridge, the run's calls
+    // travel through it and termination keeps serving it while it waits.
+    void setStatusProxy(StatusProxy* proxy) { m_statusProxy = proxy; }
+    void setStatusBridge(StatusBridge* bridge) { m_statusBridge = bridge; }
+    void setRunObserver(RunObserver* observer) { m_runObserver = observer; }
+    RunObserver* runObserver() const { return m_runObserver; }
+    // The file system the run works on; tests put a failing one here.
+    void setFileSystem(FileSystem* fileSystem) { m_fileSystem = fileSystem; }
+    FileSystem& fileSystem() const { return *m_fileSystem; }
+    // Where the journals of the runs are kept.
+    void setJournalFolder(const QString& folder) { m_journalFolder = folder; }
+    const QString& journalFolder() const { return m_journalFolder; }
+    // Plan only: dates and names as the run would make them, nothing touched.
+    void setDryRun(bool value) { m_dryRun = value; }
+    bool dryRun() const { return m_dryRun; }
+    // As if the user answered rename-all before the first file.
+    void setRenameAllAtStart(bool value) { m_renameAllAtStart = value; }
+    bool renameAllAtStart() const { return m_renameAllAtStart; }
+
+    CIWController& ciwController() { return m_ciwController; }
+    FIWController& fiwController() { return m_fiwController; }
+    FNGenerators& fileNameGenerators() { return m_fileNameGenerators; }
+    FNGenerators& folderNameGenerators() { return m_folderNameGenerators; }
+    NameGenerator* fileNameGenerator() { return m_fileNameGenerators.currentGenerator(); }
+    NameGenerator* folderNameGenerator() { return m_folderNameGenerators.currentGenerator(); }
+
+    // --- entry points (front end's thread) ---
+    void applicationOpenFiles(const QStringList& paths);
+    bool applicationOpenFile(const QString& path);
+    void processFileList();
+    // Blocks until the run under way, if any, has ended.
+    void waitForRun();
+    void applicationShouldTerminate();
+    void initApplication();
+    int startMode() const { return m_startMode; }
+    bool needsDonationInfo() const { return m_needsDonationInfo; }
+
+    // --- the worker ---
+    void processToOpenFilesList();
+    // Takes the first queued path, if any.
+    std::optional<QString> takeFirstToOpen();
+    qsizetype toOpenCount() const;
+    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
+                  OptionalInstant creationDate);
+
+    // --- run state ---
+    std::atomic<bool> abortOperation{false};
+    std::atomic<bool> renameAll{false};
+    std::atomic<bool> threadCreated{false};
+    std::atomic<bool> terminateImmediately{false};
+
+    // --- settings ---
+    QVariantMap preferencesDictionary() const;
+    void loadPreferencesFromDictionary(const QVariantMap& values);
+    // The application's own keys only (the style collections stay as they
+    // are), each through its setter.
+    void applySettings(const QVariantMap& values);
+    // The two windows' own persisted choices.
+    void loadWindowPreferences(const QVariantMap& values);
+    // Loads from the store; a problem with the file is kept for the front end.
+    void loadPreferences();
+    // Saves the settings changed since they were loaded into the file as it
+    // is now, so a change another process saved meanwhile stays.
+    bool savePreferences(QString* error = nullptr) const;
+    const QString& preferencesProblem() const { return m_preferencesProblem; }
+    const PreferencesStore& preferencesStore() const { return m_store; }
+
+    int namingStyle() const { return m_namingStyle; }
+    void setNamingStyle(int value);
+    int prefixSuffixType() const { return m_prefixSuffixType; }
+    void setPrefixSuffixType(int value);
+    QString prefixString() const;
+    void setPrefixString(const QString& value);
+    QString suffixString() const;
+    void setSuffixString(const QString& value);
+    int downloadOptions() const { return m_downloadOptions; }
+    void setDownloadOptions(int value);
+    QString downloadDestinationFolder() const;
+    void setDownloadDestinationFolder(const QString& value);
+    int downloadNamingStyle() const { return m_downloadNamingStyle; }
+    void setDownloadNamingStyle(int value);
+    int downloadPrefixSuffixType() const { return m_downloadPrefixSuffixType; }
+    void setDownloadPrefixSuffixType(int value);
+    bool fileCreatorIDChange() const { return m_fileCreatorIDChange; }
+    void setFileCreatorIDChange(bool value) { m_fileCreatorIDChange = value; }
+    quint32 fileCreatorID() const { return m_fileCreatorID; }
+    void setFileCreatorID(quint32 value) { m_fileCreatorID = value; }
+    bool changeCreationDate() const { return m_changeCreationDate; }
+    void setChangeCreationDate(bool value) { m_changeCreationDate = value; }
+    bool openFilesAfterRenaming() const { return m_openFilesAfterRenaming; }
+    void setOpenFilesAfterRenaming(bool value) { m_openFilesAfterRenaming = value; }
+    QString openFilesApplication() const;
+    void setOpenFilesApplication(const QString& value);
+    int deleteFilesOptions() const { return m_deleteFilesOptions; }
+    void setDeleteFilesOptions(int value) { m_deleteFilesOptions = value; }
+    QStringList deleteFilesPatterns() const;
+    void setDeleteFilesPatterns(const QStringList& value);
+    int deleteFilesSmallerThankB() const { return m_deleteFilesSmallerThankB; }
+    void setDeleteFilesSmallerThankB(int value);
+    int identicalFileNamesOption() const { return m_identicalFileNamesOption; }
+    void setIdenticalFileNamesOption(int value);
+    int fileSeqCounter() const { return m_fileSeqCounter; }
+    void setFileSeqCounter(int value);
+    int folderSeqCounter() const { return m_folderSeqCounter; }
+    void setFolderSeqCounter(int value);
+    // The run's steps: the number moves on, the styles keep the one they
+    // were handed for the file or folder in hand.
+    void advanceFileSeqCounter() { ++m_fileSeqCounter; }
+    void advanceFolderSeqCounter() { ++m_folderSeqCounter; }
+    bool showAdvancedOptions() const { return m_showAdvancedOptions; }
+    void setShowAdvancedOptions(bool value) { m_showAdvancedOptions = value; }
+    bool quitAfterAutoProcessing() const { return m_quitAfterAutoProcessing; }
+    void setQuitAfterAutoProcessing(bool value) { m_quitAfterAutoProcessing = value; }
+    bool confirmEachFile() const { return m_confirmEachFile; }
+    void setConfirmEachFile(bool value) { m_confirmEachFile = value; }
+    bool alertOS9NameLength() const { return m_alertOS9NameLength; }
+    void setAlertOS9NameLength(bool value);
+
+    void generatorChangedFileName() { notifyWindows(); }
+
+private:
+    void notifyWindows();
+
+    PreferencesStore m_store;
+    QString m_preferencesProblem;
+    // The settings as loaded; what differs from them is what a save writes.
+    mutable QVariantMap m_loadedPreferences;
+    StatusProxy* m_statusProxy = nullptr;
+    StatusBridge* m_statusBridge = nullptr;
+    RunObserver* m_runObserver = nullptr;
+    FileSystem* m_fileSystem;
+    QString m_journalFolder;
+    bool m_dryRun = false;
+    bool m_renameAllAtStart = false;
+
+    FNGenerators m_fileNameGenerators{false};
+    FNGenerators m_folderNameGenerators{true};
+    CIWController m_ciwController{*this};
+    FIWController m_fiwController{*this};
+
+    int m_startMode = 0;
+    bool m_needsDonationInfo = false;
+    bool m_initialized = false;
+    mutable std::mutex m_toOpenMutex;
+    std::deque<QString> m_toOpenFilesList;
+    std::thread m_worker;
+
+    mutable std::mutex m_textMutex;
+    QString m_prefixString;
+    QString m_suffixString;
+    QString m_downloadDestinationFolder;
+    QString m_openFilesApplication;
+    QStringList m_deleteFilesPatterns{QStringLiteral("*.gif"), QStringLiteral("*.html")};
+
+    std::atomic<int> m_fileSeqCounter{0};
+    std::atomic<int> m_folderSeqCounter{0};
+    std::atomic<int> m_namingStyle{0};
+    std::atomic<int> m_prefixSuffixType{0};
+    std::atomic<int> m_downloadOptions{0};
+    std::atomic<int> m_downloadNamingStyle{0};
+    std::atomic<int> m_downloadPrefixSuffixType{0};
+    std::atomic<bool> m_fileCreatorIDChange{false};
+    std::atomic<quint32> m_fileCreatorID{0};
+    std::atomic<bool> m_changeCreationDate{false};
+    std::atomic<bool> m_openFilesAfterRenaming{false};
+    std::atomic<int> m_deleteFilesOptions{0};
+    std::atomic<int> m_deleteFilesSmallerThankB{100};
+    std::atomic<int> m_identicalFileNamesOption{0};
+    std::atomic<bool> m_showAdvancedOptions{false};
+    std::atomic<bool> m_quitAfterAutoProcessing{true};
+    std::atomic<bool> m_confirmEachFile{true};
+    std::atomic<bool> m_alertOS9NameLength{false};
+};
+
+} // namespace lumenscribe

@@ -1,0 +1,418 @@
+#include "fs/FileMover.h"
+
+#include "platform/LocalizedStrings.h"
+#include "run/StatusProxy.h"
+
+#include <QCryptographicHash>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+
+namespace lumenscribe {
+
+namespace {
+
+constexpr qint64 kCopyChunk = 1 << 20;
+constexpr int kFinderInfoSize = 32;
+constexpr int kCreatorOffset = 4;
+
+const QByteArray& finderInfoName()
+{
+    static const QByteArray name("user.com.apple.FinderInfo");
+    return name;
+}
+
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+// The volume cannot hold owners, modes or attributes (FAT, some shares),
+// or the process may not give them: the photo itself is unharmed.
+// The system's own words for what went wrong, after the alert's text.
+QString reason(int error)
+{
+    return QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+bool cannotKeep(int error)
+{
+    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
+}
+
+} // namespace
+
+FileMover::FileMover(FileSystem& fileSystem) : m_fileSystem(fileSystem)
+{
+}
+
+// Begins with "." so that a run never takes a leftover for a photo. Named
+// after the target, so that the journal's line for the move, written
+// before the copy starts, also names the copy a kill may leave.
+QString FileMover::temporaryPathFor(const QString& target)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(FileSystem::encodePath(target), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    return folderOf(target) + QStringLiteral("/.lumenscribe-") + QString::fromLatin1(hash);
+}
+
+bool FileMover::moveFile(const QString& source, const QString& target, StatusProxy& proxy,
+                         QStringList& processed, OptionalInstant creationDate,
+                         const MoveOptions& options)
+{
+    const LocalizedStrings& strings = LocalizedStrings::shared();
+    m_lastError = move(source, target);
+    if (m_lastError) {
+        proxy.showAlertPanel(
+            strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}) +
+            reason(m_lastError));
+        return false;
+    }
+    // Each attribute on its own: one may fail while the other succeeds.
+    if (options.fileCreatorIDChange) {
+        if (const int error = setCreatorCode(target, options.fileCreatorID)) {
+            m_lastError = error;
+            proxy.showAlertPanel(
+                strings.format(QStringLiteral("AlertPanelFileCreatorCodeError"), {target}) +
+                reason(error));
+        }
+    }
+    if (creationDate) {
+        if (const int error = setCreationDate(target, *creationDate)) {
+            m_lastError = error;
+            proxy.showAlertPanel(
+                strings.format(QStringLiteral("AlertPanelFileCreationDateError"), {target}) +
+                reason(error));
+        }
+    }
+    processed.append(target);
+    return true;
+}
+
+int FileMover::move(const QString& source, const QString& target)
+{
+    // The rename answers for a missing source or a taken target itself; the
+    // source is looked at only when it has to be copied.
+    const int error = placeWithoutReplacing(source, target);
+    if (error != EXDEV)
+        return error;
+    FileStatus from;
+    if (const int statusError = m_fileSystem.status(source, from, FileSystem::Links::Keep))
+        return statusError;
+    return copyAcross(source, target, from);
+}
+
+// No check before the rename: the rename itself refuses a taken target, so
+// a file that appears in between is never replaced.
+int FileMover::placeWithoutReplacing(const QString& from, const QString& to)
+{
+    const int error = m_fileSystem.renameNoReplace(from, to);
+    if (error == EINVAL || error == ENOSYS)
+        return linkThenUnlink(from, to);
+    return error;
+}
+
+// link() refuses an existing name just as the rename would. FAT and exFAT
+// through FUSE, and some shares, have neither that rename nor links.
+int FileMover::linkThenUnlink(const QString& from, const QString& to)
+{
+    if (const int error = m_fileSystem.link(from, to)) {
+        if (error == EPERM || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP)
+            return replacePlaceholder(from, to);
+        return error;
+    }
+    const int error = m_fileSystem.unlink(from);
+    if (error == 0)
+        return 0;
+    // Undo only while the first name still stands: an unlink that reports
+    // failure after all must not cost the file both its names.
+    if (m_fileSystem.exists(from)) {
+        m_fileSystem.unlink(to);
+        return error;
+    }
+    return 0;
+}
+
+// The name is claimed with an exclusive create, which refuses a taken name
+// (on a volume that folds case, also one differing only in case); the plain
+// rename then replaces only that empty placeholder of our own.
+int FileMover::replacePlaceholder(const QString& from, const QString& to)
+{
+    FileStatus source;
+    if (const int error = m_fileSystem.status(from, source))
+        return error;
+    int fd = -1;
+    if (const int error = m_fileSystem.open(to, O_WRONLY | O_CREAT | O_EXCL, 0600, fd))
+        return error;
+    FileStatus placeholder;
+    int error = m_fileSystem.status(to, placeholder);
+    const int closeError = m_fileSystem.close(fd);
+    if (error == 0)
+        error = closeError;
+    // Anything else there by now was put there by someone else: keep it.
+    FileStatus now;
+    if (error == 0 &&
+        (m_fileSystem.status(to, now) != 0 || now.inode != placeholder.inode || now.size != 0))
+        return EEXIST;
+    if (error == 0)
+        error = m_fileSystem.rename(from, to);
+    if (error && m_fileSystem.status(to, now) == 0 && now.inode == placeholder.inode &&
+        now.size == 0 && m_fileSystem.exists(from))
+        m_fileSystem.unlink(to);
+    return error;
+}
+
+int FileMover::copyAcross(const QString& source, const QString& target, const FileStatus& from)
+{
+    // A link or a folder would arrive as something else; leave it be.
+    if (!from.isRegularFile())
+        return EXDEV;
+    int input = -1;
+    if (const int error = m_fileSystem.open(source, O_RDONLY, 0, input))
+        return error;
+    const QString temporary = temporaryPathFor(target);
+    int output = -1;
+    int error = createTemporary(temporary, output);
+    const bool created = error == 0;
+    if (created)
+        error = finishTemporary(source, temporary, output, from, copyContents(input, output));
+    m_fileSystem.close(input);
+    if (error == 0)
+        error = placeWithoutReplacing(temporary, target);
+    if (error) {
+        if (created)
+            m_fileSystem.unlink(temporary);
+        return error;
+    }
+    return commitAcross(source, target, from);
+}
+
+// A file under this name is the leftover of a copy to the same target cut
+// short: never the only copy of anything, as the source goes only after the
+// copy has its final name.
+int FileMover::createTemporary(const QString& path, int& fd)
+{
+    int error = m_fileSystem.open(path, O_WRONLY | O_CREAT | O_EXCL, 0600, fd);
+    if (error == EEXIST && m_fileSystem.unlink(path) == 0)
+        error = m_fileSystem.open(path, O_WRONLY | O_CREAT | O_EXCL, 0600, fd);
+    return error;
+}
+
+int FileMover::copyContents(int input, int output)
+{
+    QByteArray buffer(kCopyChunk, Qt::Uninitialized);
+    for (;;) {
+        qint64 count = 0;
+        if (const int error = m_fileSystem.read(input, buffer.data(), buffer.size(), count))
+            return error;
+        if (count == 0)
+            return 0;
+        if (const int error = writeAll(output, buffer.constData(), count))
+            return error;
+    }
+}
+
+int FileMover::writeAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        qint64 count = 0;
+        if (const int error = m_fileSystem.write(fd, data, size, count))
+            return error;
+        if (count <= 0)
+            return EIO; // no progress and no reason: do not spin
+        data += count;
+        size -= count;
+    }
+    return 0;
+}
+
+// Closes fd whatever happens. The copy keeps what the file was: its user
+// attributes (the creator code among them), owner and group where the
+// process may give them, then the mode (a change of owner clears set-id
+// bits), and the times last, after the final write. Everything reaches the
+// disk before the copy may stand for the source.
+int FileMover::finishTemporary(const QString& source, const QString& path, int fd,
+                               const FileStatus& from, int error)
+{
+    if (error == 0)
+        error = copyAttributes(source, path);
+    if (error == 0) {
+        error = m_fileSystem.changeOwner(path, from.owner, from.group);
+        if (cannotKeep(error))
+            error = m_fileSystem.changeOwner(path, quint32(-1), from.group);
+        if (cannotKeep(error))
+            error = 0;
+    }
+    if (error == 0) {
+        error = m_fileSystem.chmod(path, from.permissions());
+        if (cannotKeep(error))
+            error = 0;
+    }
+    if (error == 0)
+        error = m_fileSystem.setTimes(path, from.accessTime, from.modificationTime);
+    if (error == 0)
+        error = m_fileSystem.fsync(fd);
+    const int closeError = m_fileSystem.close(fd);
+    if (error == 0)
+        error = closeError;
+    if (error == 0) {
+        // The source may have grown or shrunk while it was read.
+        FileStatus copied;
+        error = m_fileSystem.status(path, copied, FileSystem::Links::Keep);
+        if (error == 0 && copied.size != from.size)
+            error = EIO;
+    }
+    return error;
+}
+
+// Only the user's own attributes: the system's (security labels, access
+// lists) belong to the volume they are on.
+int FileMover::copyAttributes(const QString& source, const QString& target)
+{
+    QList<QByteArray> names;
+    int error = m_fileSystem.listAttributes(source, names);
+    if (cannotKeep(error))
+        return 0;
+    for (const QByteArray& name : std::as_const(names)) {
+        if (error || !name.startsWith("user."))
+            continue;
+        QByteArray value;
+        error = m_fileSystem.getAttribute(source, name, value);
+        if (error == ENODATA) {
+            error = 0; // removed in between
+            continue;
+        }
+        if (error == 0)
+            error = m_fileSystem.setAttribute(target, name, value);
+        if (cannotKeep(error))
+            return 0; // the target volume holds none: the creator-code step says so
+    }
+    return error;
+}
+
+// The copy lies at target. The source goes only once the copy's name is on
+// disk; if it cannot go, the copy goes instead and the move has not happened.
+int FileMover::commitAcross(const QString& source, const QString& target, const FileStatus& from)
+{
+    int error = syncFolder(folderOf(target));
+    if (error == 0)
+        error = unchangedSince(source, from);
+    if (error == 0)
+        error = m_fileSystem.unlink(source);
+    if (error == 0)
+        return 0;
+    if (m_fileSystem.exists(source)) {
+        m_fileSystem.unlink(target);
+        return error;
+    }
+    return 0;
+}
+
+// Something still writing the source (a slow card reader, a download)
+// would lose what it wrote after the copy was made.
+int FileMover::unchangedSince(const QString& source, const FileStatus& from)
+{
+    FileStatus now;
+    if (const int error = m_fileSystem.status(source, now, FileSystem::Links::Keep))
+        return error;
+    const bool same = now.device == from.device && now.inode == from.inode &&
+                      now.size == from.size && now.modificationTime == from.modificationTime;
+    return same ? 0 : EBUSY;
+}
+
+bool FileMover::resolveInterrupted(const QString& source, const QString& target, Resolve resolve)
+{
+    for (const QString& leftover : {temporaryPathFor(target), temporaryPathFor(source)}) {
+        FileStatus status;
+        if (m_fileSystem.status(leftover, status) == 0 && status.isRegularFile())
+            m_fileSystem.unlink(leftover);
+    }
+    FileStatus from, to;
+    if (m_fileSystem.status(source, from) != 0 || m_fileSystem.status(target, to) != 0)
+        return false;
+    // On one device the move is a rename and never leaves two names; two
+    // files there are not this program's doing.
+    if (!from.isRegularFile() || !to.isRegularFile() || from.device == to.device ||
+        from.size != to.size || from.modificationTime != to.modificationTime ||
+        !sameBytes(source, target))
+        return false;
+    return m_fileSystem.unlink(resolve == Resolve::Finish ? source : target) == 0;
+}
+
+bool FileMover::sameBytes(const QString& one, const QString& other)
+{
+    int first = -1, second = -1;
+    if (m_fileSystem.open(one, O_RDONLY, 0, first) != 0)
+        return false;
+    if (m_fileSystem.open(other, O_RDONLY, 0, second) != 0) {
+        m_fileSystem.close(first);
+        return false;
+    }
+    QByteArray a(kCopyChunk, Qt::Uninitialized), b(kCopyChunk, Qt::Uninitialized);
+    bool same = true;
+    for (;;) {
+        qint64 countA = 0, countB = 0;
+        if (m_fileSystem.read(first, a.data(), a.size(), countA) != 0 ||
+            m_fileSystem.read(second, b.data(), countA > 0 ? countA : 1, countB) != 0 ||
+            countA != countB || std::memcmp(a.constData(), b.constData(), size_t(countA)) != 0) {
+            same = false;
+            break;
+        }
+        if (countA == 0)
+            break;
+    }
+    m_fileSystem.close(first);
+    m_fileSystem.close(second);
+    return same;
+}
+
+int FileMover::syncFolder(const QString& folder)
+{
+    int fd = -1;
+    if (const int error = m_fileSystem.open(folder, O_RDONLY | O_DIRECTORY, 0, fd))
+        return error;
+    int error = m_fileSystem.fsync(fd);
+    m_fileSystem.close(fd);
+    // Some file systems cannot sync a folder at all and say so.
+    if (error == EINVAL || error == ENOTSUP)
+        error = 0;
+    return error;
+}
+
+int FileMover::setCreatorCode(const QString& path, quint32 creator)
+{
+    QByteArray info;
+    int error = m_fileSystem.getAttribute(path, finderInfoName(), info);
+    if (error == ENODATA) {
+        info.clear();
+        error = 0;
+    }
+    if (error)
+        return error;
+    // Keep the type code and Finder flags; a short attribute is mended.
+    info = info.leftJustified(kFinderInfoSize, '\0', true);
+    for (int i = 0; i < 4; ++i)
+        info[kCreatorOffset + i] = char((creator >> (24 - 8 * i)) & 0xFF);
+    return m_fileSystem.setAttribute(path, finderInfoName(), info);
+}
+
+int FileMover::setCreationDate(const QString& path, Instant date)
+{
+    const double whole = std::floor(date);
+    if (!std::isfinite(whole) || std::fabs(whole) > 9.0e18)
+        return EINVAL;
+    FileTime time{qint64(whole), qint32(std::lround((date - whole) * 1e9))};
+    if (time.nanoseconds >= 1000000000) {
+        time.seconds += 1;
+        time.nanoseconds = 0;
+    }
+    return m_fileSystem.setTimes(path, std::nullopt, time);
+}
+
+} // namespace lumenscribe

@@ -1,0 +1,78 @@
+// Moves one file of the rename run to its new path, never replacing
+// anything, not even in a race, then gives it the creator code and date
+// the settings ask for. Problems are alerts; none stops the run.
+#pragma once
+
+#include "fs/FileSystem.h"
+#include "platform/Instant.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lumenscribe {
+
+class StatusProxy;
+
+struct MoveOptions
+{
+    bool fileCreatorIDChange = false;
+    quint32 fileCreatorID = 0; // four characters, the first in the top byte
+};
+
+class FileMover
+{
+public:
+    explicit FileMover(FileSystem& fileSystem = FileSystem::real());
+
+    // Moves one file to target, never replacing anything. Returns true when
+    // the file now lies at target (attribute failures are alerted but still
+    // true). On success appends target to processed.
+    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy,
+                  QStringList& processed, OptionalInstant creationDate, const MoveOptions& options);
+
+    // The errno of the step that failed in the last moveFile, 0 when every
+    // step succeeded: the terminal reports it beside the alert.
+    int lastError() const { return m_lastError; }
+
+    // The move alone: 0, or the errno of the failed step with the source
+    // left where it was and nothing new at target.
+    int move(const QString& source, const QString& target);
+    // The classic creator code, in the FinderInfo that other systems read.
+    int setCreatorCode(const QString& path, quint32 creator);
+    // Linux cannot set a birth time; the modification time stands in for it.
+    int setCreationDate(const QString& path, Instant date);
+
+    // The temporary name a copy to target is made under.
+    static QString temporaryPathFor(const QString& target);
+    enum class Resolve
+    {
+        Finish,   // a run carries an interrupted move through: the source goes
+        TakeBack, // undo takes it back: the copy at target goes
+    };
+    // Mends a move from source to target cut short by a kill: drops the
+    // leftover temporary copies of either way, and when a copy was complete
+    // but the source still stands, on another device, with the same size,
+    // time and bytes, drops one of the two. True when it dropped one.
+    bool resolveInterrupted(const QString& source, const QString& target, Resolve resolve);
+
+private:
+    int placeWithoutReplacing(const QString& from, const QString& to);
+    int linkThenUnlink(const QString& from, const QString& to);
+    int replacePlaceholder(const QString& from, const QString& to);
+    int copyAcross(const QString& source, const QString& target, const FileStatus& from);
+    int createTemporary(const QString& path, int& fd);
+    int copyAttributes(const QString& source, const QString& target);
+    int copyContents(int input, int output);
+    int writeAll(int fd, const char* data, qint64 size);
+    int finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from,
+                        int error);
+    int commitAcross(const QString& source, const QString& target, const FileStatus& from);
+    int unchangedSince(const QString& source, const FileStatus& from);
+    int syncFolder(const QString& folder);
+    bool sameBytes(const QString& one, const QString& other);
+
+    FileSystem& m_fileSystem;
+    int m_lastError = 0;
+};
+
+} // namespace lumenscribe

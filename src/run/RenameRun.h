@@ -1,0 +1,114 @@
+// One rename run, on the worker thread: takes the queued paths in batches,
+// expands folders, sorts, applies the delete rules, finds each file's date,
+// names it, asks where the settings or a failed check call for it, and moves
+// it with its companion files. A dry run does all of it on paper.
+#pragma once
+
+#include "run/CompanionIndex.h"
+#include "fs/FileSystem.h"
+#include "run/FolderExpander.h"
+#include "journal/Journal.h"
+#include "journal/JournalStore.h"
+#include "run/RunObserver.h"
+#include "platform/FileProbe.h"
+#include "platform/Instant.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace lumenscribe {
+
+class FileSource;
+class MainController;
+class NameGenerator;
+class StatusProxy;
+
+class RenameRun
+{
+public:
+    RenameRun(MainController& controller, StatusProxy& proxy);
+    void run();
+
+private:
+    struct FileWork
+    {
+        QString path;
+        FileStatus status; // as the run found the file, for the journal
+        bool statusIsOwn = false; // the file's own, not that of a link's target
+        OptionalInstant date;
+        QString dateSource;
+        bool timeUnknown = false; // the date names a day only
+        QString companion;
+        QString target;
+        bool needsConfirmation = false;
+        bool unchanged = false; // already carries the name its style gives it
+        int checkResult = 0;
+        QList<FileReport::Companion> companions;
+    };
+
+    void startRun();
+    bool decideDatedFolder();
+    QList<ListedFile> buildBatch();
+    void anchorFolder(const QString& folder);
+    void processBatch(const QList<ListedFile>& batch);
+    int lookAt(const ListedFile& file, FileStatus& status, FileSource& opened);
+    void processFile(const ListedFile& file, int index);
+    // `regular`: the path itself is a regular file, as looked at just now.
+    bool applyDeleteRules(const QString& path, const FileStatus* status, bool regular);
+    bool isRegularItself(const ListedFile& file, const FileStatus& followed);
+    QStringList ownPaths() const;
+    // `opened`: the file itself, open, when processFile opened it.
+    void findDate(FileWork& work, NameGenerator& style, const FileSource* opened);
+    void makeTarget(FileWork& work, NameGenerator& style);
+    bool confirm(FileWork& work);
+    void moveWithCompanions(FileWork& work);
+    // `size`: the source's size when the caller has just looked, else -1.
+    // `known`: the source as the caller has just looked at it, else null.
+    bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
+              const FileStatus* known = nullptr);
+    void moveCompanions(FileWork& work, OptionalInstant creationDate);
+    bool dryRunMove(const QString& source, const QString& target, QString* alert);
+    bool dryRunCanMakeFolder(const QString& folder) const;
+    // An alert about one file: raised unless the observer shows the reason
+    // with the file's own report.
+    void fileAlert(const QString& message);
+    bool deleteFile(const QString& path, const FileStatus* status, QString* alert);
+    // Whether a companion or sidecar may be in its folder, by one listing
+    // of the folder per run: they are rare, and probing each of their names
+    // for every photo would cost most of the run.
+    bool mayExist(const QString& path);
+    // Null when the folder cannot be listed.
+    const QSet<QString>* companionNamesIn(const QString& folder);
+    const QSet<QString>* companionNamesBeside(const QString& path);
+    // Writes the step down before it is taken; when that fails the run
+    // stops, so that no step is ever taken that cannot be taken back.
+    bool journalStep(const JournalEntry& entry);
+    void report(const FileWork& work, FileReport::Action action,
+                const QString& message = QString());
+    void endRun();
+
+    MainController& m_controller;
+    StatusProxy& m_proxy;
+    RunObserver* m_observer;
+    bool m_dryRun;
+    int m_downloadOptions = 0;
+    QString m_targetFolder;
+    QString m_createdFolder;
+    QStringList m_processed;
+    FileProbe::PlannedChanges m_plan;
+    // Per folder, the names that could be companions or sidecars.
+    QHash<QString, QSet<QString>> m_folderNames;
+    QString m_lastFolder;
+    const QSet<QString>* m_lastFolderNames = nullptr;
+    // Files this run moved along with another (companions, sidecars): their
+    // own turn finds nothing to do.
+    QSet<QString> m_movedAlong;
+    CompanionIndex m_companions;
+    JournalStore m_journalStore;
+    Journal m_journal;
+};
+
+} // namespace lumenscribe

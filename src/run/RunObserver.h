@@ -1,0 +1,60 @@
+// What became of each file of a run, for front ends that report it (the
+// terminal's summary and its JSON lines). Called on the run's thread.
+#pragma once
+
+#include "platform/Instant.h"
+
+#include <QList>
+#include <QString>
+
+namespace lumenscribe {
+
+struct FileReport
+{
+    // Unchanged: the file already carries the name its style gives it.
+    enum class Action
+    {
+        Renamed,
+        Deleted,
+        Skipped,
+        Failed,
+        NeedsConfirmation,
+        Unchanged
+    };
+
+    // A thumbnail, sidecar or edit file that went (or was to go) with the
+    // file: Renamed, or Failed with the reason in `message`.
+    struct Companion
+    {
+        QString source;
+        QString target;
+        Action action = Action::Renamed;
+        QString message;
+    };
+
+    QString source;
+    QString target; // empty when no new path was decided
+    OptionalInstant date;
+    // "thm", "THM", "file", "creation-date", or empty for no date.
+    QString dateSource;
+    // No capture date was found: the date is the file's own time.
+    bool noCaptureDate = false;
+    // The capture date names a day but no time of day.
+    bool timeUnknown = false;
+    Action action = Action::Skipped;
+    QString message;
+    QList<Companion> companions;
+};
+
+class RunObserver
+{
+public:
+    virtual ~RunObserver() = default;
+    virtual void fileDone(const FileReport& report) = 0;
+    virtual void runEnded(bool aborted) = 0;
+    // True when the observer shows each file's failure with its reason, so
+    // that the run need not raise the same reason as an alert as well.
+    virtual bool showsFailureReasons() const { return false; }
+};
+
+} // namespace lumenscribe
