@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-
 #include <optional>
 
 namespace lumenscribe {

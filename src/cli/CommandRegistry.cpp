@@ -2,11 +2,11 @@
 
 #include "cli/ConfigCommand.h"
 #include "cli/DateCommand.h"
-#include "cli/TagsCommand.h"
-#include "cli/UndoCommand.h"
 #include "cli/NameCommand.h"
 #include "cli/RunCommand.h"
 #include "cli/StylesCommand.h"
+#include "cli/TagsCommand.h"
+#include "cli/UndoCommand.h"
 
 namespace lumenscribe {
 

@@ -1,14 +1,13 @@
 #include "cli/ConfigCommand.h"
 
-#include "controllers/MainController.h"
 #include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
+#include "controllers/MainController.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-
 #include <optional>
 
 namespace lumenscribe {
@@ -45,8 +44,8 @@ bool accepted(const QVariant& stored, const QVariant& wanted)
 std::optional<quint32> creatorCode(const QString& text)
 {
     bool ok = false;
-    const qulonglong number = text.startsWith(u"0x", Qt::CaseInsensitive) ? text.mid(2).toULongLong(&ok, 16)
-                                                                          : text.toULongLong(&ok, 10);
+    const qulonglong number =
+        text.startsWith(u"0x", Qt::CaseInsensitive) ? text.mid(2).toULongLong(&ok, 16) : text.toULongLong(&ok, 10);
     if (ok && number <= 0xFFFFFFFFull)
         return static_cast<quint32>(number);
     if (text.size() != 4)
@@ -64,18 +63,17 @@ std::optional<quint32> creatorCode(const QString& text)
 
 bool ConfigCommand::isSettable(const QString& key)
 {
-    return key != u"fileNameGenerators" && key != u"folderNameGenerators" &&
-           key != u"CFBundleShortVersionString";
+    return key != u"fileNameGenerators" && key != u"folderNameGenerators" && key != u"CFBundleShortVersionString";
 }
 
 int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists every setting with its value.\n"
-        "lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; "
-        "deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters "
-        "such as 8BIM, or a number)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Lists every setting with its value.\n"
+                       "lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; "
+                       "deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters "
+                       "such as 8BIM, or a number)."));
     parser.addHelpOption();
     QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use this settings file."),
                               QStringLiteral("FILE"));
@@ -115,7 +113,8 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
         const std::optional<quint32> code = creatorCode(text);
         if (!code)
             return usageError(err, QStringLiteral("fileCreatorID takes four characters or a number from 0 to "
-                                                  "4294967295, not '%1'").arg(text));
+                                                  "4294967295, not '%1'")
+                                       .arg(text));
         value = *code;
     } else if (kind == QMetaType::QStringList)
         value = text.split(u',', Qt::SkipEmptyParts);

@@ -1,12 +1,12 @@
 #include "cli/DateCommand.h"
 
-#include "fs/FileSystem.h"
-#include "run/FolderExpander.h"
-#include "metadata/CaptureDateFinder.h"
-#include "metadata/ExifDate.h"
 #include "cli/FileProblem.h"
 #include "cli/NativeText.h"
+#include "fs/FileSystem.h"
+#include "metadata/CaptureDateFinder.h"
+#include "metadata/ExifDate.h"
 #include "platform/FileProbe.h"
+#include "run/FolderExpander.h"
 
 #include <QCommandLineParser>
 
@@ -59,13 +59,12 @@ QStringList expand(const QStringList& paths, QTextStream& err, bool* unreadable)
 int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Prints each file's capture date as the rename run finds it: from the \"thm\" or \"THM\" "
-        "companion, the file itself, or else the file's creation date. Folders are walked as a run "
-        "walks them."));
+    parser.setApplicationDescription(
+        QStringLiteral("Prints each file's capture date as the rename run finds it: from the \"thm\" or \"THM\" "
+                       "companion, the file itself, or else the file's creation date. Folders are walked as a run "
+                       "walks them."));
     parser.addHelpOption();
-    const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        QStringLiteral("One JSON object per file."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object per file."));
     parser.addOption(jsonOption);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files or folders to read."),
                                  QStringLiteral("PATH..."));

@@ -5,9 +5,7 @@
 #include "platform/NativePath.h"
 
 #include <QString>
-
 #include <cstring>
-
 #include <sys/stat.h>
 #include <unistd.h>
 

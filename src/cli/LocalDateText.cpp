@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QRegularExpression>
-
 #include <cmath>
 #include <ctime>
 
@@ -24,8 +23,7 @@ OptionalInstant LocalDateText::parse(const QString& text)
     t.tm_sec = match.captured(6).toInt();
     t.tm_isdst = -1;
     // mktime would quietly move 31 April to 1 May: refuse dates that do not exist.
-    if (!QDate::isValid(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday) || t.tm_hour > 23 ||
-        t.tm_min > 59 || t.tm_sec > 59)
+    if (!QDate::isValid(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday) || t.tm_hour > 23 || t.tm_min > 59 || t.tm_sec > 59)
         return std::nullopt;
     return static_cast<Instant>(std::mktime(&t));
 }
@@ -36,8 +34,8 @@ QString LocalDateText::format(Instant date)
     std::tm t{};
     if (localtime_r(&seconds, &t) == nullptr)
         return QString();
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1,
-                             t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+                             t.tm_min, t.tm_sec);
 }
 
 } // namespace lumenscribe

@@ -21,8 +21,7 @@ int usageError(QTextStream& err, const QString& message)
 
 void NameCommand::addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Prints the name a naming style makes for a date, on one line."));
+    parser.setApplicationDescription(QStringLiteral("Prints the name a naming style makes for a date, on one line."));
     parser.addHelpOption();
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
@@ -45,15 +44,15 @@ int NameCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     if (parser.isSet(m_date)) {
         date = LocalDateText::parse(parser.value(m_date));
         if (!date)
-            return usageError(err, QStringLiteral("cannot read the date '%1' (use \"YYYY-MM-DD HH:MM:SS\")")
-                                       .arg(parser.value(m_date)));
+            return usageError(
+                err,
+                QStringLiteral("cannot read the date '%1' (use \"YYYY-MM-DD HH:MM:SS\")").arg(parser.value(m_date)));
     }
     const std::unique_ptr<MainController> loaded = SettingsLoader::load(QString(), err);
     MainController& controller = *loaded;
     QString error;
     std::unique_ptr<NameGenerator> style = m_styleOptions.build(
-        parser, parser.isSet(m_folder) ? controller.folderNameGenerators() : controller.fileNameGenerators(),
-        &error);
+        parser, parser.isSet(m_folder) ? controller.folderNameGenerators() : controller.fileNameGenerators(), &error);
     if (!style || !applyRunValues(parser, *style, &error))
         return usageError(err, error);
     if (const QString warning = SuffixWarning::forFormat(style->formatString());

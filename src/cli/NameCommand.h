@@ -23,14 +23,11 @@ private:
     QCommandLineOption m_date{QStringLiteral("date"),
                               QStringLiteral("Local date and time \"YYYY-MM-DD HH:MM:SS\" (default: now)."),
                               QStringLiteral("DATE")};
-    QCommandLineOption m_file{QStringLiteral("file"), QStringLiteral("The file being named."),
-                              QStringLiteral("NAME")};
-    QCommandLineOption m_in{QStringLiteral("in"),
-                            QStringLiteral("Find a name not yet taken in this folder."), QStringLiteral("DIR")};
-    QCommandLineOption m_prefix{QStringLiteral("prefix"), QStringLiteral("Prefix written at %P."),
-                                QStringLiteral("P")};
-    QCommandLineOption m_suffix{QStringLiteral("suffix"), QStringLiteral("Suffix written at %S."),
-                                QStringLiteral("S")};
+    QCommandLineOption m_file{QStringLiteral("file"), QStringLiteral("The file being named."), QStringLiteral("NAME")};
+    QCommandLineOption m_in{QStringLiteral("in"), QStringLiteral("Find a name not yet taken in this folder."),
+                            QStringLiteral("DIR")};
+    QCommandLineOption m_prefix{QStringLiteral("prefix"), QStringLiteral("Prefix written at %P."), QStringLiteral("P")};
+    QCommandLineOption m_suffix{QStringLiteral("suffix"), QStringLiteral("Suffix written at %S."), QStringLiteral("S")};
     QCommandLineOption m_seq{QStringLiteral("seq"), QStringLiteral("Sequence number written at %Q (default 1)."),
                              QStringLiteral("N")};
     QCommandLineOption m_identical{QStringLiteral("identical"),

@@ -1,8 +1,5 @@
 #include "cli/RunCommand.h"
 
-#include "controllers/MainController.h"
-#include "fs/FileSystem.h"
-#include "journal/RunLock.h"
 #include "cli/NativeText.h"
 #include "cli/RunLockWait.h"
 #include "cli/RunReporter.h"
@@ -13,10 +10,12 @@
 #include "cli/TerminalInput.h"
 #include "cli/TerminalOutput.h"
 #include "cli/TerminalStatus.h"
+#include "controllers/MainController.h"
+#include "fs/FileSystem.h"
+#include "journal/RunLock.h"
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <csignal>
 #include <unistd.h>
 
@@ -40,7 +39,9 @@ public:
     explicit InterruptGuard(std::atomic<bool>& abortOperation)
     {
         g_abortOperation = &abortOperation;
-        struct sigaction action{};
+        struct sigaction action
+        {
+        };
         action.sa_handler = onInterrupt;
         sigemptyset(&action.sa_mask);
         action.sa_flags = 0; // no restart: a prompt waiting for input wakes up
@@ -53,7 +54,9 @@ public:
     }
 
 private:
-    struct sigaction m_previous{};
+    struct sigaction m_previous
+    {
+    };
 };
 
 int usageError(QTextStream& err, const QString& message)
@@ -196,8 +199,8 @@ bool RunCommand::applyStyle(const QCommandLineParser& parser, MainController& co
         bool ok = false;
         const int index = parser.value(m_folderStyle).toInt(&ok);
         if (!ok || !controller.folderNameGenerators().generatorAtIndex(index)) {
-            *error = QStringLiteral("no folder style number '%1' (see lumenscribe styles)")
-                         .arg(parser.value(m_folderStyle));
+            *error =
+                QStringLiteral("no folder style number '%1' (see lumenscribe styles)").arg(parser.value(m_folderStyle));
             return false;
         }
         controller.setDownloadNamingStyle(index);

@@ -1,8 +1,8 @@
 #include "cli/RunReporter.h"
 
-#include "platform/PathNames.h"
 #include "cli/LocalDateText.h"
 #include "cli/TerminalOutput.h"
+#include "platform/PathNames.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -60,8 +60,8 @@ void RunReporter::fileDone(const FileReport& report)
     for (const FileReport::Companion& companion : report.companions)
         m_failedCompanions += companion.action == FileReport::Action::Failed ? 1 : 0;
     // Counted where the line says so: a file named, or to be, by its file time.
-    if (report.noCaptureDate && (report.action == FileReport::Action::Renamed ||
-                                 report.action == FileReport::Action::NeedsConfirmation))
+    if (report.noCaptureDate &&
+        (report.action == FileReport::Action::Renamed || report.action == FileReport::Action::NeedsConfirmation))
         ++m_withoutCaptureDate;
     m_output.result(m_json ? jsonLine(report) : plainLine(report) + companionLines(report));
 }
@@ -99,8 +99,7 @@ QString RunReporter::summary() const
 QString RunReporter::plainLine(const FileReport& report) const
 {
     const auto details = [&report] {
-        QString text =
-            report.date ? LocalDateText::format(*report.date) : QStringLiteral("no date");
+        QString text = report.date ? LocalDateText::format(*report.date) : QStringLiteral("no date");
         if (!report.dateSource.isEmpty())
             text += QStringLiteral(", ") + report.dateSource;
         if (report.noCaptureDate)
@@ -113,21 +112,18 @@ QString RunReporter::plainLine(const FileReport& report) const
     case FileReport::Action::Renamed: {
         // A creator code or date that could not be set: the file moved all the same.
         const QString line =
-            QStringLiteral("%1 -> %2  (%3)")
-                .arg(report.source, shownTarget(report.source, report.target), details());
+            QStringLiteral("%1 -> %2  (%3)").arg(report.source, shownTarget(report.source, report.target), details());
         return report.message.isEmpty() ? line : line + QStringLiteral("  ") + report.message;
     }
     case FileReport::Action::Deleted:
-        return QStringLiteral("%1 %2").arg(
-            m_dryRun ? QStringLiteral("would delete") : QStringLiteral("deleted"), report.source);
+        return QStringLiteral("%1 %2").arg(m_dryRun ? QStringLiteral("would delete") : QStringLiteral("deleted"),
+                                           report.source);
     case FileReport::Action::Skipped:
-        return report.message.isEmpty()
-                   ? QStringLiteral("skipped %1").arg(report.source)
-                   : QStringLiteral("skipped %1: %2").arg(report.source, report.message);
+        return report.message.isEmpty() ? QStringLiteral("skipped %1").arg(report.source)
+                                        : QStringLiteral("skipped %1: %2").arg(report.source, report.message);
     case FileReport::Action::Failed:
         return QStringLiteral("%1 %2: %3")
-            .arg(m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"), report.source,
-                 report.message);
+            .arg(m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"), report.source, report.message);
     case FileReport::Action::NeedsConfirmation:
         return QStringLiteral("needs confirmation %1 (%2)").arg(report.source, details());
     case FileReport::Action::Unchanged:
@@ -143,8 +139,7 @@ QString RunReporter::companionLines(const FileReport& report) const
     for (const FileReport::Companion& companion : report.companions) {
         if (companion.action == FileReport::Action::Failed) {
             lines += QStringLiteral("\n  with %1 %2: %3")
-                         .arg(companion.source,
-                              m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"),
+                         .arg(companion.source, m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"),
                               companion.message);
         } else {
             lines += QStringLiteral("\n  with %1 -> %2")
@@ -165,9 +160,8 @@ QString RunReporter::jsonLine(const FileReport& report) const
     object.insert(QStringLiteral("no_capture_date"), report.noCaptureDate);
     object.insert(QStringLiteral("time_unknown"), report.timeUnknown);
     object.insert(QStringLiteral("action"), actionName(report.action, m_dryRun));
-    object.insert(QStringLiteral("message"), report.noCaptureDate && report.message.isEmpty()
-                                                 ? kNoCaptureDate
-                                                 : report.message);
+    object.insert(QStringLiteral("message"),
+                  report.noCaptureDate && report.message.isEmpty() ? kNoCaptureDate : report.message);
     QJsonArray companions;
     for (const FileReport::Companion& companion : report.companions) {
         QJsonObject entry;

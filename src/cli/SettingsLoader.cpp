@@ -4,8 +4,8 @@ namespace lumenscribe {
 
 std::unique_ptr<MainController> SettingsLoader::load(const QString& configPath, QTextStream& err)
 {
-    auto controller = std::make_unique<MainController>(configPath.isEmpty() ? PreferencesStore()
-                                                                            : PreferencesStore(configPath));
+    auto controller =
+        std::make_unique<MainController>(configPath.isEmpty() ? PreferencesStore() : PreferencesStore(configPath));
     controller->initApplication();
     if (!controller->preferencesProblem().isEmpty())
         err << "lumenscribe: " << controller->preferencesProblem() << "; starting from the initial settings\n";

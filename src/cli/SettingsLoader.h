@@ -6,7 +6,6 @@
 #include "controllers/MainController.h"
 
 #include <QTextStream>
-
 #include <memory>
 
 namespace lumenscribe {

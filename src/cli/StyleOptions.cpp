@@ -42,7 +42,8 @@ bool StyleOptions::applySettings(NameGenerator& style, const QStringList& settin
         const qsizetype equals = setting.indexOf(u'=');
         const QString key = setting.left(equals);
         if (equals <= 0 || !dictionary.contains(key)) {
-            *error = QStringLiteral("unknown style setting '%1'").arg(setting.left(equals < 0 ? setting.size() : equals));
+            *error =
+                QStringLiteral("unknown style setting '%1'").arg(setting.left(equals < 0 ? setting.size() : equals));
             return false;
         }
         const QVariant value = parseValue(setting.mid(equals + 1));
@@ -56,8 +57,8 @@ bool StyleOptions::applySettings(NameGenerator& style, const QStringList& settin
     return true;
 }
 
-std::unique_ptr<NameGenerator> StyleOptions::build(const QCommandLineParser& parser,
-                                                   FNGenerators& collection, QString* error) const
+std::unique_ptr<NameGenerator> StyleOptions::build(const QCommandLineParser& parser, FNGenerators& collection,
+                                                   QString* error) const
 {
     const bool folder = collection.areFolderNG();
     auto style = std::make_unique<NameGenerator>(folder);

@@ -8,7 +8,6 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-
 #include <memory>
 
 namespace lumenscribe {
@@ -29,8 +28,7 @@ public:
     static QVariant parseValue(const QString& text);
 
 private:
-    QCommandLineOption m_style{QStringLiteral("style"), QStringLiteral("Use style number N."),
-                               QStringLiteral("N")};
+    QCommandLineOption m_style{QStringLiteral("style"), QStringLiteral("Use style number N."), QStringLiteral("N")};
     QCommandLineOption m_format{QStringLiteral("format"), QStringLiteral("Use a new style with this format."),
                                 QStringLiteral("FMT")};
     QCommandLineOption m_set{QStringLiteral("set"),

@@ -1,8 +1,8 @@
 #include "cli/StylesCommand.h"
 
-#include "controllers/MainController.h"
 #include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
+#include "controllers/MainController.h"
 
 namespace lumenscribe {
 
@@ -33,12 +33,12 @@ NameGenerator* customStyle(FNGenerators& collection, const QString& text, QStrin
 int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists every file and folder style: number, kind, built-in or custom, the name it gives "
-        "DSC_1234.jpg, and its format; with --folder the folder styles only.\n"
-        "  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...\n"
-        "  styles set [--folder] N KEY=VALUE...\n"
-        "  styles delete [--folder] N"));
+    parser.setApplicationDescription(
+        QStringLiteral("Lists every file and folder style: number, kind, built-in or custom, the name it gives "
+                       "DSC_1234.jpg, and its format; with --folder the folder styles only.\n"
+                       "  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...\n"
+                       "  styles set [--folder] N KEY=VALUE...\n"
+                       "  styles delete [--folder] N"));
     parser.addHelpOption();
     const QCommandLineOption folder(QStringLiteral("folder"), QStringLiteral("Work on the folder styles."));
     const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("Start from style N."), QStringLiteral("N"));
@@ -75,13 +75,11 @@ void StylesCommand::list(FNGenerators& collection, QTextStream& out)
         NameGenerator* style = collection.generatorAtIndex(i);
         const QString origin = style->isReadOnly() ? QStringLiteral("built-in") : QStringLiteral("custom");
         out << QString::number(i).rightJustified(3) << "  " << kind.leftJustified(7) << origin.leftJustified(10)
-            << style->popUpStringForDate(std::nullopt).leftJustified(28) << ' ' << style->formatString()
-            << '\n';
+            << style->popUpStringForDate(std::nullopt).leftJustified(28) << ' ' << style->formatString() << '\n';
     }
 }
 
-int StylesCommand::add(const QCommandLineParser& parser, MainController& controller, QTextStream& out,
-                       QTextStream& err)
+int StylesCommand::add(const QCommandLineParser& parser, MainController& controller, QTextStream& out, QTextStream& err)
 {
     const bool folder = parser.isSet(QStringLiteral("folder"));
     FNGenerators& collection = folder ? controller.folderNameGenerators() : controller.fileNameGenerators();

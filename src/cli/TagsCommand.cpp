@@ -13,12 +13,11 @@ namespace lumenscribe {
 int TagsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Prints every tag the metadata reader finds in FILE, sorted by key: one \"KEY<TAB>VALUE\" "
-        "line each, or one JSON object."));
+    parser.setApplicationDescription(
+        QStringLiteral("Prints every tag the metadata reader finds in FILE, sorted by key: one \"KEY<TAB>VALUE\" "
+                       "line each, or one JSON object."));
     parser.addHelpOption();
-    const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        QStringLiteral("One JSON object of key and value."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object of key and value."));
     parser.addOption(jsonOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
     if (const auto done = parseArguments(parser, arguments, out, err))

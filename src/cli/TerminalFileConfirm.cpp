@@ -1,9 +1,9 @@
 #include "cli/TerminalFileConfirm.h"
 
-#include "controllers/CIWController.h"
 #include "cli/LocalDateText.h"
 #include "cli/TerminalInput.h"
 #include "cli/TerminalOutput.h"
+#include "controllers/CIWController.h"
 
 #include <ctime>
 
@@ -14,8 +14,7 @@ TerminalFileConfirm::TerminalFileConfirm(CIWController& controller, TerminalOutp
 {
 }
 
-void TerminalFileConfirm::showCorrection(const std::array<int, 6>&, const QString& fileDate,
-                                         const QString& difference)
+void TerminalFileConfirm::showCorrection(const std::array<int, 6>&, const QString& fileDate, const QString& difference)
 {
     m_fileDate = fileDate;
     m_difference = difference;
@@ -29,8 +28,8 @@ void TerminalFileConfirm::ask()
     }
     for (;;) {
         showState();
-        m_output.message(QStringLiteral(
-            "  [r]ename, rename [a]ll, [s]kip, a[b]ort, [e]dit the name, [c]orrect the date? "));
+        m_output.message(
+            QStringLiteral("  [r]ename, rename [a]ll, [s]kip, a[b]ort, [e]dit the name, [c]orrect the date? "));
         QString choice;
         if (!TerminalInput::readLine(choice)) {
             m_controller.abortButtonClick();
@@ -94,7 +93,7 @@ bool TerminalFileConfirm::editName()
 bool TerminalFileConfirm::correctDate()
 {
     m_output.message(QStringLiteral("  The right date for this file (YYYY-MM-DD HH:MM:SS); "
-                                     "the correction then holds for the files that follow: "));
+                                    "the correction then holds for the files that follow: "));
     QString text;
     if (!TerminalInput::readLine(text))
         return false;
@@ -108,8 +107,7 @@ bool TerminalFileConfirm::correctDate()
     localtime_r(&seconds, &t);
     if (!m_controller.correctionEnabled())
         m_controller.correctionEnableCheckBoxClick(true);
-    m_controller.correctionStepperChange(
-        {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec});
+    m_controller.correctionStepperChange({t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec});
     return true;
 }
 

@@ -25,8 +25,7 @@ public:
     void setRenameButtonsEnabled(bool enabled) override { m_renameEnabled = enabled; }
     void showPrefixSuffix(const QString&, bool, const QString&, bool) override {}
     void setFocus(Focus, int, int) override {}
-    void showCorrection(const std::array<int, 6>& fields, const QString& fileDate,
-                        const QString& difference) override;
+    void showCorrection(const std::array<int, 6>& fields, const QString& fileDate, const QString& difference) override;
     void showFile(const QString&) override {}
 
 private:

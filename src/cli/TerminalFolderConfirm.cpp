@@ -1,8 +1,8 @@
 #include "cli/TerminalFolderConfirm.h"
 
-#include "controllers/FIWController.h"
 #include "cli/TerminalInput.h"
 #include "cli/TerminalOutput.h"
+#include "controllers/FIWController.h"
 
 namespace lumenscribe {
 
@@ -21,8 +21,8 @@ void TerminalFolderConfirm::ask()
         return;
     }
     for (;;) {
-        m_output.message(QStringLiteral("New download folder: %1\n  %2\n  [o]k, [e]dit the name, a[b]ort? ")
-                             .arg(m_name, m_info));
+        m_output.message(
+            QStringLiteral("New download folder: %1\n  %2\n  [o]k, [e]dit the name, a[b]ort? ").arg(m_name, m_info));
         QString choice;
         if (!TerminalInput::readLine(choice)) {
             m_controller.abortButtonClick();

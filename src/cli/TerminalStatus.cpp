@@ -1,9 +1,9 @@
 #include "cli/TerminalStatus.h"
 
-#include "controllers/MainController.h"
 #include "cli/TerminalFileConfirm.h"
 #include "cli/TerminalFolderConfirm.h"
 #include "cli/TerminalOutput.h"
+#include "controllers/MainController.h"
 
 #include <QDateTime>
 
@@ -18,8 +18,8 @@ Instant now()
 
 } // namespace
 
-TerminalStatus::TerminalStatus(MainController& controller, TerminalOutput& output,
-                               TerminalFileConfirm& fileConfirm, TerminalFolderConfirm& folderConfirm)
+TerminalStatus::TerminalStatus(MainController& controller, TerminalOutput& output, TerminalFileConfirm& fileConfirm,
+                               TerminalFolderConfirm& folderConfirm)
     : m_controller(controller), m_output(output), m_fileConfirm(fileConfirm), m_folderConfirm(folderConfirm)
 {
 }

@@ -1,11 +1,11 @@
 #include "cli/UndoCommand.h"
 
+#include "cli/NativeText.h"
+#include "cli/RunLockWait.h"
 #include "fs/FileSystem.h"
 #include "journal/JournalStore.h"
 #include "journal/RunLock.h"
 #include "journal/UndoRun.h"
-#include "cli/NativeText.h"
-#include "cli/RunLockWait.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -15,10 +15,10 @@ namespace lumenscribe {
 int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Takes back a run: every file returns to its old name where that name is free and its new "
-        "name still holds it; deleted files come back from the trash. Nothing is overwritten; what "
-        "cannot be taken back is listed."));
+    parser.setApplicationDescription(
+        QStringLiteral("Takes back a run: every file returns to its old name where that name is free and its new "
+                       "name still holds it; deleted files come back from the trash. Nothing is overwritten; what "
+                       "cannot be taken back is listed."));
     parser.addHelpOption();
     const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")},
                                     QStringLiteral("Show what would be taken back."));
@@ -29,9 +29,8 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addPositionalArgument(QStringLiteral("RUN"), QStringLiteral("The run to take back (default: the last)."),
                                  QStringLiteral("[RUN]"));
     if (!parser.parse(NativeText::arguments(arguments)) || parser.positionalArguments().size() > 1) {
-        err << "lumenscribe undo: " << (parser.errorText().isEmpty() ? QStringLiteral("takes one run at most")
-                                                                     : parser.errorText())
-            << '\n';
+        err << "lumenscribe undo: "
+            << (parser.errorText().isEmpty() ? QStringLiteral("takes one run at most") : parser.errorText()) << '\n';
         return 2;
     }
     if (parser.isSet(QStringLiteral("help"))) {
@@ -50,15 +49,17 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     const QString id = parser.positionalArguments().value(0);
     const QString path = store.pathForId(id);
     if (path.isEmpty()) {
-        err << "lumenscribe undo: " << (id.isEmpty() ? QStringLiteral("no run to take back")
-                                                     : QStringLiteral("no run '%1' (see lumenscribe undo --list)").arg(id))
+        err << "lumenscribe undo: "
+            << (id.isEmpty() ? QStringLiteral("no run to take back")
+                             : QStringLiteral("no run '%1' (see lumenscribe undo --list)").arg(id))
             << '\n';
         return 2;
     }
     UndoRun undo(FileSystem::real());
     const UndoRun::Result result = undo.undo(path, parser.isSet(dryRun));
     if (result.alreadyUndone) {
-        err << "lumenscribe undo: run " << JournalStore::summarize(path).id << " was taken back already; lumenscribe undo --list shows the runs kept, "
+        err << "lumenscribe undo: run " << JournalStore::summarize(path).id
+            << " was taken back already; lumenscribe undo --list shows the runs kept, "
                "and lumenscribe undo RUN takes back an older one\n";
         return 1;
     }

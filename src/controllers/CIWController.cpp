@@ -1,12 +1,11 @@
 #include "controllers/CIWController.h"
 
-#include "platform/LocalizedStrings.h"
 #include "controllers/MainController.h"
-#include "platform/PathNames.h"
 #include "platform/FileProbe.h"
+#include "platform/LocalizedStrings.h"
+#include "platform/PathNames.h"
 
 #include <QDateTime>
-
 #include <cmath>
 #include <ctime>
 #include <limits>
@@ -59,21 +58,25 @@ QString checkText(int result, bool classicLimit)
     if (result == CIWController::NameTooLong && !classicLimit)
         return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameTooLongForFileSystem"));
     switch (result) {
-    case CIWController::NameEmpty: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameError"));
-    case CIWController::NameTooLong: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameTooLong"));
-    case CIWController::NameExists: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileAlreadyExists"));
+    case CIWController::NameEmpty:
+        return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameError"));
+    case CIWController::NameTooLong:
+        return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameTooLong"));
+    case CIWController::NameExists:
+        return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileAlreadyExists"));
     case CIWController::NameNotAcceptable:
         return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameNotAcceptable"));
-    case CIWController::NameOk: return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameOk"));
-    default: return QString();
+    case CIWController::NameOk:
+        return LocalizedStrings::shared().text(QStringLiteral("ConfirmFileNameOk"));
+    default:
+        return QString();
     }
 }
 
 } // namespace
 
 CIWController::CIWController(MainController& mainController)
-    : m_mainController(mainController),
-      m_fileDate(static_cast<Instant>(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
+    : m_mainController(mainController), m_fileDate(static_cast<Instant>(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
 {
 }
 
@@ -131,13 +134,18 @@ void CIWController::updatePrefixSuffix()
             suffix = m_mainController.suffixString();
         break;
     }
-    case 2: prefix = m_filePrefix; break;
-    case 3: suffix = m_fileSuffix; break;
+    case 2:
+        prefix = m_filePrefix;
+        break;
+    case 3:
+        suffix = m_fileSuffix;
+        break;
     case 4:
         prefix = m_filePrefix;
         suffix = m_fileSuffix;
         break;
-    default: break;
+    default:
+        break;
     }
     style->setPrefix(prefix);
     style->setSuffix(suffix);
@@ -147,8 +155,8 @@ void CIWController::updatePrefixSuffixEnables()
 {
     const NameGenerator* style = m_mainController.fileNameGenerator();
     if (m_view) {
-        m_view->showPrefixSuffix(style->prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4,
-                                 style->suffix(), m_prefixSuffixType > 2);
+        m_view->showPrefixSuffix(style->prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4, style->suffix(),
+                                 m_prefixSuffixType > 2);
     }
 }
 

@@ -10,11 +10,10 @@
 #pragma once
 
 #include "controllers/CIWView.h"
-#include "run/ModalAnswer.h"
 #include "platform/Instant.h"
+#include "run/ModalAnswer.h"
 
 #include <QString>
-
 #include <array>
 #include <atomic>
 
@@ -25,10 +24,24 @@ class MainController;
 class CIWController
 {
 public:
-    enum Answer { NoAnswer = 0, Abort = 1, DontRename = 2, RenameAll = 3, Rename = 4 };
+    enum Answer
+    {
+        NoAnswer = 0,
+        Abort = 1,
+        DontRename = 2,
+        RenameAll = 3,
+        Rename = 4
+    };
     // NameNotAcceptable: "/" or NUL in it, or "." or "..", a name that would
     // leave its folder or cannot be a name at all.
-    enum CheckResult { NameOk = 0, NameEmpty = 1, NameTooLong = 2, NameExists = 3, NameNotAcceptable = 4 };
+    enum CheckResult
+    {
+        NameOk = 0,
+        NameEmpty = 1,
+        NameTooLong = 2,
+        NameExists = 3,
+        NameNotAcceptable = 4
+    };
     // Longest confirmed path handed to the run, in UTF-8 bytes.
     static constexpr int kMaxPathBytes = ModalAnswer::kMaxPathBytes;
 

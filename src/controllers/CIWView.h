@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 namespace lumenscribe {
@@ -21,7 +20,12 @@ public:
     virtual void setRenameButtonsEnabled(bool enabled) = 0;
     virtual void showPrefixSuffix(const QString& prefix, bool prefixEnabled, const QString& suffix,
                                   bool suffixEnabled) = 0;
-    enum class Focus { NewName, Prefix, Suffix };
+    enum class Focus
+    {
+        NewName,
+        Prefix,
+        Suffix
+    };
     // With Focus::NewName, the range of the name to select.
     virtual void setFocus(Focus focus, int selectionStart, int selectionLength) = 0;
     // Year, month, day, hours, minutes, seconds of the corrected moment.

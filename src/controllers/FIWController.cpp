@@ -1,12 +1,11 @@
 #include "controllers/FIWController.h"
 
 #include "controllers/CIWController.h"
-#include "platform/LocalizedStrings.h"
 #include "controllers/MainController.h"
+#include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
 
 #include <QDateTime>
-
 
 namespace lumenscribe {
 
@@ -16,14 +15,23 @@ QString checkText(int result, bool classicLimit)
 {
     const char* key = nullptr;
     switch (result) {
-    case CIWController::NameEmpty: key = "ConfirmFolderNameError"; break;
+    case CIWController::NameEmpty:
+        key = "ConfirmFolderNameError";
+        break;
     case CIWController::NameTooLong:
         key = classicLimit ? "ConfirmFolderNameTooLong" : "ConfirmFolderNameTooLongForFileSystem";
         break;
-    case CIWController::NameExists: key = "ConfirmFolderAlreadyExists"; break;
-    case CIWController::NameNotAcceptable: key = "ConfirmFolderNameNotAcceptable"; break;
-    case CIWController::NameOk: key = "ConfirmFolderNameOk"; break;
-    default: return QString();
+    case CIWController::NameExists:
+        key = "ConfirmFolderAlreadyExists";
+        break;
+    case CIWController::NameNotAcceptable:
+        key = "ConfirmFolderNameNotAcceptable";
+        break;
+    case CIWController::NameOk:
+        key = "ConfirmFolderNameOk";
+        break;
+    default:
+        return QString();
     }
     return LocalizedStrings::shared().text(QString::fromLatin1(key));
 }
@@ -31,8 +39,7 @@ QString checkText(int result, bool classicLimit)
 } // namespace
 
 FIWController::FIWController(MainController& mainController)
-    : m_mainController(mainController),
-      m_folderDate(static_cast<Instant>(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
+    : m_mainController(mainController), m_folderDate(static_cast<Instant>(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
 {
 }
 
@@ -98,13 +105,18 @@ void FIWController::updatePrefixSuffix()
             suffix = m_mainController.suffixString();
         break;
     }
-    case 2: prefix = m_folderPrefix; break;
-    case 3: suffix = m_folderSuffix; break;
+    case 2:
+        prefix = m_folderPrefix;
+        break;
+    case 3:
+        suffix = m_folderSuffix;
+        break;
     case 4:
         prefix = m_folderPrefix;
         suffix = m_folderSuffix;
         break;
-    default: break;
+    default:
+        break;
     }
     NameGenerator* style = m_mainController.folderNameGenerator();
     style->setPrefix(prefix);
@@ -115,8 +127,8 @@ void FIWController::updatePrefixSuffixEnables()
 {
     const NameGenerator* style = m_mainController.folderNameGenerator();
     if (m_view) {
-        m_view->showPrefixSuffix(style->prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4,
-                                 style->suffix(), m_prefixSuffixType > 2);
+        m_view->showPrefixSuffix(style->prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4, style->suffix(),
+                                 m_prefixSuffixType > 2);
     }
 }
 

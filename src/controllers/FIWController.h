@@ -4,11 +4,10 @@
 #pragma once
 
 #include "controllers/FIWView.h"
-#include "run/ModalAnswer.h"
 #include "platform/Instant.h"
+#include "run/ModalAnswer.h"
 
 #include <QString>
-
 
 namespace lumenscribe {
 
@@ -17,7 +16,12 @@ class MainController;
 class FIWController
 {
 public:
-    enum Answer { NoAnswer = 0, Abort = 1, Ok = 2 };
+    enum Answer
+    {
+        NoAnswer = 0,
+        Abort = 1,
+        Ok = 2
+    };
 
     explicit FIWController(MainController& mainController);
 

@@ -1,15 +1,14 @@
 #include "controllers/MainController.h"
 
-#include "platform/ApplicationLauncher.h"
+#include "controllers/StatusBridge.h"
 #include "fs/FileMover.h"
 #include "journal/JournalStore.h"
+#include "platform/ApplicationLauncher.h"
 #include "run/RenameRun.h"
-#include "controllers/StatusBridge.h"
 #include "run/StatusProxy.h"
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <chrono>
 
 namespace lumenscribe {
@@ -138,8 +137,8 @@ void MainController::initApplication()
     setDownloadNamingStyle(m_downloadNamingStyle);
 }
 
-bool MainController::moveFile(const QString& source, const QString& target, StatusProxy& proxy,
-                              QStringList& processed, OptionalInstant creationDate)
+bool MainController::moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
+                              OptionalInstant creationDate)
 {
     MoveOptions options;
     options.fileCreatorIDChange = m_fileCreatorIDChange.load();

@@ -9,12 +9,11 @@
 
 #include "controllers/CIWController.h"
 #include "controllers/FIWController.h"
-#include "settings/PreferencesStore.h"
 #include "naming/FNGenerators.h"
+#include "settings/PreferencesStore.h"
 
 #include <QStringList>
 #include <QVariantMap>
-
 #include <atomic>
 #include <deque>
 #include <mutex>

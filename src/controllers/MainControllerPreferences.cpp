@@ -12,22 +12,19 @@ using SV = SettingValues;
 
 const QString kVersionKey = QStringLiteral("CFBundleShortVersionString");
 
-template <typename Setter>
-void applyInt(const QVariantMap& values, const char* key, Setter setter)
+template <typename Setter> void applyInt(const QVariantMap& values, const char* key, Setter setter)
 {
     if (const auto v = SV::intValue(values, QString::fromLatin1(key)))
         setter(*v);
 }
 
-template <typename Setter>
-void applyBool(const QVariantMap& values, const char* key, Setter setter)
+template <typename Setter> void applyBool(const QVariantMap& values, const char* key, Setter setter)
 {
     if (const auto v = SV::boolValue(values, QString::fromLatin1(key)))
         setter(*v);
 }
 
-template <typename Setter>
-void applyString(const QVariantMap& values, const char* key, Setter setter)
+template <typename Setter> void applyString(const QVariantMap& values, const char* key, Setter setter)
 {
     if (const auto v = SV::stringValue(values, QString::fromLatin1(key)))
         setter(*v);

@@ -56,39 +56,33 @@ FileMover::FileMover(FileSystem& fileSystem) : m_fileSystem(fileSystem)
 QString FileMover::temporaryPathFor(const QString& target)
 {
     const QByteArray hash =
-        QCryptographicHash::hash(FileSystem::encodePath(target), QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
+        QCryptographicHash::hash(FileSystem::encodePath(target), QCryptographicHash::Sha1).toHex().left(16);
     return folderOf(target) + QStringLiteral("/.lumenscribe-") + QString::fromLatin1(hash);
 }
 
-bool FileMover::moveFile(const QString& source, const QString& target, StatusProxy& proxy,
-                         QStringList& processed, OptionalInstant creationDate,
-                         const MoveOptions& options)
+bool FileMover::moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
+                         OptionalInstant creationDate, const MoveOptions& options)
 {
     const LocalizedStrings& strings = LocalizedStrings::shared();
     m_lastError = move(source, target);
     if (m_lastError) {
-        proxy.showAlertPanel(
-            strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}) +
-            reason(m_lastError));
+        proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}) +
+                             reason(m_lastError));
         return false;
     }
     // Each attribute on its own: one may fail while the other succeeds.
     if (options.fileCreatorIDChange) {
         if (const int error = setCreatorCode(target, options.fileCreatorID)) {
             m_lastError = error;
-            proxy.showAlertPanel(
-                strings.format(QStringLiteral("AlertPanelFileCreatorCodeError"), {target}) +
-                reason(error));
+            proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileCreatorCodeError"), {target}) +
+                                 reason(error));
         }
     }
     if (creationDate) {
         if (const int error = setCreationDate(target, *creationDate)) {
             m_lastError = error;
-            proxy.showAlertPanel(
-                strings.format(QStringLiteral("AlertPanelFileCreationDateError"), {target}) +
-                reason(error));
+            proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileCreationDateError"), {target}) +
+                                 reason(error));
         }
     }
     processed.append(target);
@@ -157,13 +151,12 @@ int FileMover::replacePlaceholder(const QString& from, const QString& to)
         error = closeError;
     // Anything else there by now was put there by someone else: keep it.
     FileStatus now;
-    if (error == 0 &&
-        (m_fileSystem.status(to, now) != 0 || now.inode != placeholder.inode || now.size != 0))
+    if (error == 0 && (m_fileSystem.status(to, now) != 0 || now.inode != placeholder.inode || now.size != 0))
         return EEXIST;
     if (error == 0)
         error = m_fileSystem.rename(from, to);
-    if (error && m_fileSystem.status(to, now) == 0 && now.inode == placeholder.inode &&
-        now.size == 0 && m_fileSystem.exists(from))
+    if (error && m_fileSystem.status(to, now) == 0 && now.inode == placeholder.inode && now.size == 0 &&
+        m_fileSystem.exists(from))
         m_fileSystem.unlink(to);
     return error;
 }
@@ -237,8 +230,7 @@ int FileMover::writeAll(int fd, const char* data, qint64 size)
 // process may give them, then the mode (a change of owner clears set-id
 // bits), and the times last, after the final write. Everything reaches the
 // disk before the copy may stand for the source.
-int FileMover::finishTemporary(const QString& source, const QString& path, int fd,
-                               const FileStatus& from, int error)
+int FileMover::finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from, int error)
 {
     if (error == 0)
         error = copyAttributes(source, path);
@@ -321,8 +313,8 @@ int FileMover::unchangedSince(const QString& source, const FileStatus& from)
     FileStatus now;
     if (const int error = m_fileSystem.status(source, now, FileSystem::Links::Keep))
         return error;
-    const bool same = now.device == from.device && now.inode == from.inode &&
-                      now.size == from.size && now.modificationTime == from.modificationTime;
+    const bool same = now.device == from.device && now.inode == from.inode && now.size == from.size &&
+                      now.modificationTime == from.modificationTime;
     return same ? 0 : EBUSY;
 }
 
@@ -338,9 +330,8 @@ bool FileMover::resolveInterrupted(const QString& source, const QString& target,
         return false;
     // On one device the move is a rename and never leaves two names; two
     // files there are not this program's doing.
-    if (!from.isRegularFile() || !to.isRegularFile() || from.device == to.device ||
-        from.size != to.size || from.modificationTime != to.modificationTime ||
-        !sameBytes(source, target))
+    if (!from.isRegularFile() || !to.isRegularFile() || from.device == to.device || from.size != to.size ||
+        from.modificationTime != to.modificationTime || !sameBytes(source, target))
         return false;
     return m_fileSystem.unlink(resolve == Resolve::Finish ? source : target) == 0;
 }
@@ -359,8 +350,8 @@ bool FileMover::sameBytes(const QString& one, const QString& other)
     for (;;) {
         qint64 countA = 0, countB = 0;
         if (m_fileSystem.read(first, a.data(), a.size(), countA) != 0 ||
-            m_fileSystem.read(second, b.data(), countA > 0 ? countA : 1, countB) != 0 ||
-            countA != countB || std::memcmp(a.constData(), b.constData(), size_t(countA)) != 0) {
+            m_fileSystem.read(second, b.data(), countA > 0 ? countA : 1, countB) != 0 || countA != countB ||
+            std::memcmp(a.constData(), b.constData(), size_t(countA)) != 0) {
             same = false;
             break;
         }

@@ -27,8 +27,8 @@ public:
     // Moves one file to target, never replacing anything. Returns true when
     // the file now lies at target (attribute failures are alerted but still
     // true). On success appends target to processed.
-    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy,
-                  QStringList& processed, OptionalInstant creationDate, const MoveOptions& options);
+    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
+                  OptionalInstant creationDate, const MoveOptions& options);
 
     // The errno of the step that failed in the last moveFile, 0 when every
     // step succeeded: the terminal reports it beside the alert.
@@ -64,8 +64,7 @@ private:
     int copyAttributes(const QString& source, const QString& target);
     int copyContents(int input, int output);
     int writeAll(int fd, const char* data, qint64 size);
-    int finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from,
-                        int error);
+    int finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from, int error);
     int commitAcross(const QString& source, const QString& target, const FileStatus& from);
     int unchangedSince(const QString& source, const FileStatus& from);
     int syncFolder(const QString& folder);

@@ -84,11 +84,9 @@ public:
     // Extended attributes of the file a link points to. A missing attribute
     // answers ENODATA.
     virtual int getAttribute(const QString& path, const QByteArray& name, QByteArray& value) = 0;
-    virtual int setAttribute(const QString& path, const QByteArray& name,
-                             const QByteArray& value) = 0;
+    virtual int setAttribute(const QString& path, const QByteArray& name, const QByteArray& value) = 0;
     // A time left out stays as it is.
-    virtual int setTimes(const QString& path, std::optional<FileTime> access,
-                         std::optional<FileTime> modification) = 0;
+    virtual int setTimes(const QString& path, std::optional<FileTime> access, std::optional<FileTime> modification) = 0;
     // The names of the file's extended attributes.
     virtual int listAttributes(const QString& path, QList<QByteArray>& names) = 0;
     virtual int chmod(const QString& path, quint32 mode) = 0;

@@ -74,8 +74,7 @@ int PosixFileSystem::status(const QString& path, FileStatus& status, Links links
     {
     };
     const int flags = links == Links::Follow ? 0 : AT_SYMLINK_NOFOLLOW;
-    const int error =
-        retrying([&] { return ::fstatat(file.folder, file.name.constData(), &info, flags); });
+    const int error = retrying([&] { return ::fstatat(file.folder, file.name.constData(), &info, flags); });
     if (error)
         return error;
     status.mode = info.st_mode;
@@ -99,8 +98,8 @@ int PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
     // Called directly: older C libraries have no wrapper, and the wrapper of
     // some falls back to a check followed by a plain rename.
     return retrying([&] {
-        return ::syscall(SYS_renameat2, source.folder, source.name.constData(), target.folder,
-                         target.name.constData(), RENAME_NOREPLACE);
+        return ::syscall(SYS_renameat2, source.folder, source.name.constData(), target.folder, target.name.constData(),
+                         RENAME_NOREPLACE);
     });
 #else
     return ENOSYS;
@@ -113,10 +112,8 @@ int PosixFileSystem::link(const QString& existing, const QString& newPath)
     const Resolved target = FolderAnchors::at(newPath);
     if (source.error || target.error)
         return source.error ? source.error : target.error;
-    return retrying([&] {
-        return ::linkat(source.folder, source.name.constData(), target.folder,
-                        target.name.constData(), 0);
-    });
+    return retrying(
+        [&] { return ::linkat(source.folder, source.name.constData(), target.folder, target.name.constData(), 0); });
 }
 
 int PosixFileSystem::rename(const QString& from, const QString& to)
@@ -125,10 +122,8 @@ int PosixFileSystem::rename(const QString& from, const QString& to)
     const Resolved target = FolderAnchors::at(to);
     if (source.error || target.error)
         return source.error ? source.error : target.error;
-    return retrying([&] {
-        return ::renameat(source.folder, source.name.constData(), target.folder,
-                          target.name.constData());
-    });
+    return retrying(
+        [&] { return ::renameat(source.folder, source.name.constData(), target.folder, target.name.constData()); });
 }
 
 int PosixFileSystem::unlink(const QString& path)
@@ -144,9 +139,7 @@ int PosixFileSystem::open(const QString& path, int flags, quint32 mode, int& fd)
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
         return file.error;
-    return retrying([&] {
-        return fd = ::openat(file.folder, file.name.constData(), flags | O_CLOEXEC, mode_t(mode));
-    });
+    return retrying([&] { return fd = ::openat(file.folder, file.name.constData(), flags | O_CLOEXEC, mode_t(mode)); });
 }
 
 int PosixFileSystem::read(int fd, char* buffer, qint64 size, qint64& count)
@@ -185,8 +178,7 @@ int PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, Q
         if (size == -1)
             return errno;
         value.resize(qsizetype(size));
-        const ssize_t got =
-            ::getxattr(file.constData(), name.constData(), value.data(), size_t(value.size()));
+        const ssize_t got = ::getxattr(file.constData(), name.constData(), value.data(), size_t(value.size()));
         if (got >= 0) {
             value.resize(qsizetype(got));
             return 0;
@@ -197,21 +189,17 @@ int PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, Q
     return ERANGE;
 }
 
-int PosixFileSystem::setAttribute(const QString& path, const QByteArray& name,
-                                  const QByteArray& value)
+int PosixFileSystem::setAttribute(const QString& path, const QByteArray& name, const QByteArray& value)
 {
     const Resolved resolved = FolderAnchors::at(path);
     if (resolved.error)
         return resolved.error;
     const QByteArray file = attributePath(resolved);
-    return retrying([&] {
-        return ::setxattr(file.constData(), name.constData(), value.constData(),
-                          size_t(value.size()), 0);
-    });
+    return retrying(
+        [&] { return ::setxattr(file.constData(), name.constData(), value.constData(), size_t(value.size()), 0); });
 }
 
-int PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> access,
-                              std::optional<FileTime> modification)
+int PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> access, std::optional<FileTime> modification)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
@@ -254,8 +242,7 @@ int PosixFileSystem::changeOwner(const QString& path, quint32 owner, quint32 gro
     if (file.error)
         return file.error;
     return retrying([&] {
-        return ::fchownat(file.folder, file.name.constData(), uid_t(owner), gid_t(group),
-                          AT_SYMLINK_NOFOLLOW);
+        return ::fchownat(file.folder, file.name.constData(), uid_t(owner), gid_t(group), AT_SYMLINK_NOFOLLOW);
     });
 }
 
@@ -264,8 +251,7 @@ int PosixFileSystem::chmod(const QString& path, quint32 mode)
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
         return file.error;
-    return retrying(
-        [&] { return ::fchmodat(file.folder, file.name.constData(), mode_t(mode), 0); });
+    return retrying([&] { return ::fchmodat(file.folder, file.name.constData(), mode_t(mode), 0); });
 }
 
 int PosixFileSystem::mkdir(const QString& path, quint32 mode)
@@ -273,8 +259,7 @@ int PosixFileSystem::mkdir(const QString& path, quint32 mode)
     const Resolved folder = FolderAnchors::at(path);
     if (folder.error)
         return folder.error;
-    return retrying(
-        [&] { return ::mkdirat(folder.folder, folder.name.constData(), mode_t(mode)); });
+    return retrying([&] { return ::mkdirat(folder.folder, folder.name.constData(), mode_t(mode)); });
 }
 
 int PosixFileSystem::rmdir(const QString& path)
@@ -282,8 +267,7 @@ int PosixFileSystem::rmdir(const QString& path)
     const Resolved folder = FolderAnchors::at(path);
     if (folder.error)
         return folder.error;
-    return retrying(
-        [&] { return ::unlinkat(folder.folder, folder.name.constData(), AT_REMOVEDIR); });
+    return retrying([&] { return ::unlinkat(folder.folder, folder.name.constData(), AT_REMOVEDIR); });
 }
 
 int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)

@@ -21,8 +21,7 @@ public:
     int close(int fd) override;
     int getAttribute(const QString& path, const QByteArray& name, QByteArray& value) override;
     int setAttribute(const QString& path, const QByteArray& name, const QByteArray& value) override;
-    int setTimes(const QString& path, std::optional<FileTime> access,
-                 std::optional<FileTime> modification) override;
+    int setTimes(const QString& path, std::optional<FileTime> access, std::optional<FileTime> modification) override;
     int listAttributes(const QString& path, QList<QByteArray>& names) override;
     int chmod(const QString& path, quint32 mode) override;
     int changeOwner(const QString& path, quint32 owner, quint32 group) override;

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -112,8 +111,7 @@ int TrashCan::prepareTrash(const QString& trash, quint64 device, bool privateMod
         }
     }
     FileStatus status;
-    return m_fileSystem.status(trash + QStringLiteral("/files"), status) == 0 && status.device == device ? 0
-                                                                                                        : ENOTSUP;
+    return m_fileSystem.status(trash + QStringLiteral("/files"), status) == 0 && status.device == device ? 0 : ENOTSUP;
 }
 
 QString TrashCan::topDirectory(const QString& path, quint64 device)
@@ -131,11 +129,12 @@ QString TrashCan::topDirectory(const QString& path, quint64 device)
 int TrashCan::reserveName(const QString& trash, const QString& path, QString& name)
 {
     const QString base = PathNames::lastComponent(path);
-    const QByteArray note = "[Trash Info]\nPath=" + QUrl::toPercentEncoding(path, "/") + "\nDeletionDate=" +
-                            QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() + "\n";
+    const QByteArray note = "[Trash Info]\nPath=" + QUrl::toPercentEncoding(path, "/") +
+                            "\nDeletionDate=" + QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() + "\n";
     for (int n = 1; n < 10000; ++n) {
-        name = n == 1 ? base : PathNames::withoutExtension(base) + QStringLiteral(" %1").arg(n) +
-                                   (PathNames::extension(base).isEmpty() ? QString() : u'.' + PathNames::extension(base));
+        name = n == 1 ? base
+                      : PathNames::withoutExtension(base) + QStringLiteral(" %1").arg(n) +
+                            (PathNames::extension(base).isEmpty() ? QString() : u'.' + PathNames::extension(base));
         if (m_fileSystem.exists(trash + QStringLiteral("/files/") + name))
             continue;
         const QString notePath = trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");

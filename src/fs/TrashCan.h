@@ -14,7 +14,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cerrno>
 
 namespace lumenscribe {

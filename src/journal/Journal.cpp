@@ -19,8 +19,7 @@ int writeAll(FileSystem& fileSystem, int fd, const QByteArray& bytes)
     qint64 done = 0;
     while (done < bytes.size()) {
         qint64 count = 0;
-        if (const int error =
-                fileSystem.write(fd, bytes.constData() + done, bytes.size() - done, count))
+        if (const int error = fileSystem.write(fd, bytes.constData() + done, bytes.size() - done, count))
             return error;
         done += count;
     }
@@ -45,8 +44,7 @@ QString describe(int error)
 
 } // namespace
 
-Journal::Journal(FileSystem& fileSystem, const JournalStore& store)
-    : m_fileSystem(fileSystem), m_store(store)
+Journal::Journal(FileSystem& fileSystem, const JournalStore& store) : m_fileSystem(fileSystem), m_store(store)
 {
 }
 
@@ -69,8 +67,7 @@ bool Journal::open()
     int error = EEXIST;
     for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
         m_path = m_store.newJournalPath(attempt);
-        error = m_fileSystem.open(m_path, O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600,
-                                  m_fd);
+        error = m_fileSystem.open(m_path, O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600, m_fd);
     }
     if (error) {
         m_error = QStringLiteral("%1: %2").arg(m_path, describe(error));

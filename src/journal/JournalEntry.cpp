@@ -32,9 +32,8 @@ std::string identityText(const JournalEntry::Identity& id)
 {
     char nanos[16];
     std::snprintf(nanos, sizeof nanos, "%09d", int(id.modificationTime.nanoseconds));
-    return std::to_string(id.device) + ':' + std::to_string(id.inode) + ':' +
-           std::to_string(id.size) + ':' + std::to_string(id.modificationTime.seconds) + '.' +
-           nanos;
+    return std::to_string(id.device) + ':' + std::to_string(id.inode) + ':' + std::to_string(id.size) + ':' +
+           std::to_string(id.modificationTime.seconds) + '.' + nanos;
 }
 
 std::optional<JournalEntry::Identity> identityFrom(const QString& text)

@@ -53,19 +53,16 @@ QString JournalStore::newJournalPath(int attempt) const
 {
     QDir().mkpath(m_folder);
     qint64 sequence = 0;
-    for (const QString& name :
-         QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files))
+    for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files))
         sequence = std::max(sequence, sequenceOf(name));
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    return m_folder + u'/' + stamp +
-           QStringLiteral("-%1").arg(sequence + 1 + attempt, 6, 10, QLatin1Char('0')) + kSuffix;
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    return m_folder + u'/' + stamp + QStringLiteral("-%1").arg(sequence + 1 + attempt, 6, 10, QLatin1Char('0')) +
+           kSuffix;
 }
 
 qint64 JournalStore::sequenceOf(const QString& name)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\d{8}T\\d{6}Z-(\\d{1,18})\\.journal$"));
+    static const QRegularExpression pattern(QStringLiteral("^\\d{8}T\\d{6}Z-(\\d{1,18})\\.journal$"));
     const QRegularExpressionMatch match = pattern.match(name);
     return match.hasMatch() ? match.captured(1).toLongLong() : 0;
 }
@@ -82,8 +79,7 @@ QStringList JournalStore::journalNames() const
         QString name;
     };
     QList<Named> named;
-    for (const QString& name :
-         QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
+    for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
         const qint64 sequence = sequenceOf(name);
         named.append({sequence, sequence > 0 ? 0 : startOf(m_folder + u'/' + name), name});
     }

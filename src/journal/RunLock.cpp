@@ -57,11 +57,9 @@ bool RunLock::open()
     QDir().mkpath(PathNames::folderOf(m_path));
     // Close-on-exec: a program opened after the run must not inherit the
     // lock and hold it after this process ended.
-    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
-                  0600);
+    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_fd < 0) {
-        m_error = QStringLiteral("cannot open %1: %2")
-                      .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+        m_error = QStringLiteral("cannot open %1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     return true;
@@ -80,8 +78,7 @@ RunLock::State RunLock::lock(bool wait)
             m_holder = readHolder();
             return State::HeldByAnother;
         }
-        m_error = QStringLiteral("cannot lock %1: %2")
-                      .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+        m_error = QStringLiteral("cannot lock %1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
         return State::Failed;
     }
     m_taken = true;

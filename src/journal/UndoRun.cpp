@@ -2,10 +2,10 @@
 
 #include "fs/FileMover.h"
 #include "fs/FileSystem.h"
+#include "fs/TrashCan.h"
 #include "journal/Journal.h"
 #include "journal/JournalStore.h"
 #include "platform/PathNames.h"
-#include "fs/TrashCan.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -85,8 +85,7 @@ UndoRun::Result UndoRun::undo(const QString& journalPath, bool dryRun)
         undone.kind = JournalEntry::Kind::Undone;
         undone.time = QDateTime::currentSecsSinceEpoch();
         if (!Journal::append(m_fileSystem, journalPath, undone))
-            result.notRestored.append(
-                QStringLiteral("%1: could not be marked as undone").arg(journalPath));
+            result.notRestored.append(QStringLiteral("%1: could not be marked as undone").arg(journalPath));
     }
     return result;
 }
@@ -114,8 +113,7 @@ void UndoRun::takeBack(const QList<JournalEntry>& entries, Result& result)
             if (!trashed.contains(it->from) && !exists(it->from)) {
                 const QString found = TrashCan(m_fileSystem).findTrashed(it->from);
                 if (found.isEmpty())
-                    result.notRestored.append(
-                        QStringLiteral("%1: not found in the trash").arg(it->from));
+                    result.notRestored.append(QStringLiteral("%1: not found in the trash").arg(it->from));
                 else if (!m_restoredBefore.contains(stepKey(found, it->from)))
                     undoTrash(it->from, found, result);
             }
@@ -123,8 +121,7 @@ void UndoRun::takeBack(const QList<JournalEntry>& entries, Result& result)
         case JournalEntry::Kind::Removed:
             ++m_lostForGood;
             result.notRestored.append(
-                QStringLiteral("%1: deleted outright (no trash on its volume), cannot be restored")
-                    .arg(it->from));
+                QStringLiteral("%1: deleted outright (no trash on its volume), cannot be restored").arg(it->from));
             break;
         case JournalEntry::Kind::MakeFolder:
             undoFolder(it->to, result);
@@ -193,8 +190,7 @@ bool UndoRun::isTheMovedFile(const FileStatus& now, const JournalEntry& move) co
     // A copy whose outcome the run could not write down (killed, or a full
     // disk), or a journal of an older version.
     const qint64 size = move.identity ? move.identity->size : move.size;
-    return now.isRegularFile() && (size < 0 || now.size == size) &&
-           now.modificationTime.seconds <= m_runEnd;
+    return now.isRegularFile() && (size < 0 || now.size == size) && now.modificationTime.seconds <= m_runEnd;
 }
 
 void UndoRun::undoMove(const JournalEntry& move, Result& result)
@@ -203,8 +199,7 @@ void UndoRun::undoMove(const JournalEntry& move, Result& result)
     const QString& to = move.to;
     // A kill during a copy to another disk, by the run or by an undo, may
     // have left a temporary copy, or the file under both names.
-    if (!m_dryRun &&
-        FileMover(m_fileSystem).resolveInterrupted(from, to, FileMover::Resolve::TakeBack)) {
+    if (!m_dryRun && FileMover(m_fileSystem).resolveInterrupted(from, to, FileMover::Resolve::TakeBack)) {
         restoredStep(to, from, result);
         return;
     }
@@ -213,20 +208,16 @@ void UndoRun::undoMove(const JournalEntry& move, Result& result)
     if (oldThere && !newThere)
         return; // the step never happened, or was taken back already
     if (!newThere) {
-        result.notRestored.append(
-            QStringLiteral("%1: no longer there, so %2 cannot be restored").arg(to, from));
+        result.notRestored.append(QStringLiteral("%1: no longer there, so %2 cannot be restored").arg(to, from));
         return;
     }
     if (oldThere) {
-        result.notRestored.append(
-            QStringLiteral("%1: left where it is, %2 is taken again").arg(to, from));
+        result.notRestored.append(QStringLiteral("%1: left where it is, %2 is taken again").arg(to, from));
         return;
     }
     FileStatus status;
-    if (!m_plannedThere.contains(to) &&
-        (m_fileSystem.status(to, status) != 0 || !isTheMovedFile(status, move))) {
-        result.notRestored.append(
-            QStringLiteral("%1: not the file the run put there, left where it is").arg(to));
+    if (!m_plannedThere.contains(to) && (m_fileSystem.status(to, status) != 0 || !isTheMovedFile(status, move))) {
+        result.notRestored.append(QStringLiteral("%1: not the file the run put there, left where it is").arg(to));
         return;
     }
     if (put(to, from, result))
@@ -241,22 +232,18 @@ bool UndoRun::isTheTrashedFile(const QString& original, const QString& trashed, 
     QFile note(noteOf(trashed));
     const QList<QByteArray> lines =
         note.open(QIODevice::ReadOnly) ? note.read(64 * 1024).split('\n') : QList<QByteArray>();
-    const QByteArray absolute =
-        "Path=" + QUrl::toPercentEncoding(QFileInfo(original).absoluteFilePath(), "/");
+    const QByteArray absolute = "Path=" + QUrl::toPercentEncoding(QFileInfo(original).absoluteFilePath(), "/");
     const QByteArray given = "Path=" + QUrl::toPercentEncoding(original, "/");
     if (!lines.contains(absolute) && !lines.contains(given)) {
         result.notRestored.append(
-            QStringLiteral("%1: the trash does not say it came from %2, left in the trash")
-                .arg(trashed, original));
+            QStringLiteral("%1: the trash does not say it came from %2, left in the trash").arg(trashed, original));
         return false;
     }
     const auto before = m_trashing.constFind(original);
     FileStatus status;
     if (before != m_trashing.cend() &&
-        (m_fileSystem.status(trashed, status) != 0 ||
-         !sameFileAsBefore(JournalEntry::Identity::of(status), *before))) {
-        result.notRestored.append(
-            QStringLiteral("%1: not the file the run trashed, left in the trash").arg(trashed));
+        (m_fileSystem.status(trashed, status) != 0 || !sameFileAsBefore(JournalEntry::Identity::of(status), *before))) {
+        result.notRestored.append(QStringLiteral("%1: not the file the run trashed, left in the trash").arg(trashed));
         return false;
     }
     return true;
@@ -265,8 +252,7 @@ bool UndoRun::isTheTrashedFile(const QString& original, const QString& trashed, 
 void UndoRun::undoTrash(const QString& original, const QString& trashed, Result& result)
 {
     if (exists(original)) {
-        result.notRestored.append(
-            QStringLiteral("%1: taken again, its old file stays in the trash").arg(original));
+        result.notRestored.append(QStringLiteral("%1: taken again, its old file stays in the trash").arg(original));
         return;
     }
     if (trashed.isEmpty() || !exists(trashed)) {

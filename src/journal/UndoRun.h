@@ -49,9 +49,8 @@ private:
     FileSystem& m_fileSystem;
     bool m_dryRun = false;
     QString m_journalPath;
-    qint64 m_runEnd = 0; // seconds: the last time the run wrote down
-    QHash<QString, JournalEntry::Identity>
-        m_moved; // the file each finished move left at its target
+    qint64 m_runEnd = 0;                               // seconds: the last time the run wrote down
+    QHash<QString, JournalEntry::Identity> m_moved;    // the file each finished move left at its target
     QHash<QString, JournalEntry::Identity> m_trashing; // the file each delete was about to trash
     QSet<QString> m_restoredBefore;                    // steps an earlier undo took back
     int m_lostForGood = 0;                             // notes about files deleted outright

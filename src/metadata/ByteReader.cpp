@@ -7,12 +7,13 @@
 namespace lumenscribe {
 
 ByteReader::ByteReader(const ByteSource& source, quint64 begin, quint64 size)
-    : m_source(&source), m_begin(std::min(begin, source.size())),
-      m_size(std::min(size, source.size() - m_begin))
+    : m_source(&source), m_begin(std::min(begin, source.size())), m_size(std::min(size, source.size() - m_begin))
 {
 }
 
-ByteReader::ByteReader(const ByteSource& source) : ByteReader(source, 0, source.size()) {}
+ByteReader::ByteReader(const ByteSource& source) : ByteReader(source, 0, source.size())
+{
+}
 
 bool ByteReader::seek(quint64 pos)
 {
@@ -110,15 +111,17 @@ std::optional<ByteReader> ByteReader::sub(quint64 pos, quint64 count) const
     return ByteReader(*m_source, m_begin + pos, count);
 }
 
-template <typename T> static std::optional<T> advance(ByteReader& reader, std::optional<T> value,
-                                                      quint64 width)
+template <typename T> static std::optional<T> advance(ByteReader& reader, std::optional<T> value, quint64 width)
 {
     if (value)
         reader.skip(width);
     return value;
 }
 
-std::optional<uint8_t> ByteReader::readU8() { return advance(*this, u8At(m_pos), 1); }
+std::optional<uint8_t> ByteReader::readU8()
+{
+    return advance(*this, u8At(m_pos), 1);
+}
 std::optional<uint16_t> ByteReader::readU16(ByteOrder order)
 {
     return advance(*this, u16At(m_pos, order), 2);

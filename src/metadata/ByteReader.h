@@ -9,12 +9,15 @@
 #include "metadata/ByteSource.h"
 
 #include <QByteArray>
-
 #include <optional>
 
 namespace lumenscribe {
 
-enum class ByteOrder { Little, Big };
+enum class ByteOrder
+{
+    Little,
+    Big
+};
 
 class ByteReader
 {

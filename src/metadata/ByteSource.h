@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <cstdint>
 #include <span>
 

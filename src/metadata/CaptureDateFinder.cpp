@@ -8,7 +8,6 @@
 #include "platform/NativePath.h"
 
 #include <QDir>
-
 #include <sys/stat.h>
 
 namespace lumenscribe {
@@ -20,8 +19,7 @@ CaptureDateFinder::Result resultOf(const ExifAccess& reader, const QString& sour
     const ExifDate* date = reader.evaluateCreationDate();
     if (!date)
         return {};
-    return {date->date(), source, reader.creationDateKey(), companion, date->utcOffsetMinutes(),
-            date->timeUnknown()};
+    return {date->date(), source, reader.creationDateKey(), companion, date->utcOffsetMinutes(), date->timeUnknown()};
 }
 
 } // namespace
@@ -34,9 +32,8 @@ QString CaptureDateFinder::companionPath(const QString& path, const QString& ext
     return stem + u'.' + extension;
 }
 
-CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
-                                                  const std::function<bool(const QString&)>& mayExist,
-                                                  NativePath::Look look)
+CaptureDateFinder::Result
+CaptureDateFinder::find(const QString& path, const std::function<bool(const QString&)>& mayExist, NativePath::Look look)
 {
     return search(path, mayExist, look, nullptr);
 }
@@ -94,8 +91,8 @@ QString CaptureDateFinder::sidecarPath(const QString& path, const std::function<
     const QString wanted[] = {stem + QStringLiteral(".xmp"), name + QStringLiteral(".xmp")};
     // Asked only for a file without a date of its own, so one listing of
     // the folder is affordable; it finds the sidecar in any letter case.
-    const QStringList names = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
-                                  .entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names =
+        QDir(folder.isEmpty() ? QStringLiteral(".") : folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& candidate : wanted) {
         for (const QString& entry : names) {
             if (entry.compare(candidate, Qt::CaseInsensitive) != 0 || entry == name)

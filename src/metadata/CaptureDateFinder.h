@@ -5,7 +5,6 @@
 #include "platform/NativePath.h"
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 
@@ -23,10 +22,10 @@ public:
         // stem ("xmp", "XMP", "JPG.xmp"); empty for none. For a companion,
         // companionPath(path, source) is the companion's path.
         QString source;
-        QString key;                     // the date key it was filed under
-        QString companion;               // the companion's path, empty for the file itself
+        QString key;                         // the date key it was filed under
+        QString companion;                   // the companion's path, empty for the file itself
         std::optional<int> utcOffsetMinutes; // the zone written with the date
-        bool timeUnknown = false;        // the source named a day only: 00:00 of it
+        bool timeUnknown = false;            // the source named a day only: 00:00 of it
     };
 
     // mayExist, when given, answers cheaply whether a companion could be

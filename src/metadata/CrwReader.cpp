@@ -17,9 +17,8 @@ constexpr uint16_t InRecord = 0x4000;
 constexpr uint16_t LocationBits = 0xC000;
 } // namespace
 
-std::optional<CrwReader::Record> CrwReader::findRecord(const ByteReader& buffer, ByteOrder order,
-                                                       quint64 heap, quint64 directory,
-                                                       uint16_t tag)
+std::optional<CrwReader::Record> CrwReader::findRecord(const ByteReader& buffer, ByteOrder order, quint64 heap,
+                                                       quint64 directory, uint16_t tag)
 {
     const auto count = buffer.u16At(directory, order);
     if (!count)
@@ -40,8 +39,7 @@ std::optional<CrwReader::Record> CrwReader::findRecord(const ByteReader& buffer,
     return std::nullopt;
 }
 
-std::optional<uint32_t> CrwReader::timeStamp(const ByteReader& buffer, ByteOrder order,
-                                             const Record& properties)
+std::optional<uint32_t> CrwReader::timeStamp(const ByteReader& buffer, ByteOrder order, const Record& properties)
 {
     // Software that rewrites a CRW may move the time-stamp record away from
     // the start of the image properties, so the heap's own directory is asked
@@ -54,8 +52,7 @@ std::optional<uint32_t> CrwReader::timeStamp(const ByteReader& buffer, ByteOrder
         const auto count = buffer.u16At(at, order);
         if (directory && *directory < properties.size && count && *count > 0 &&
             at + 2 + 10 * quint64(*count) <= heapEnd) {
-            const auto record =
-                findRecord(buffer, order, properties.dataPosition, at, TimeStamp);
+            const auto record = findRecord(buffer, order, properties.dataPosition, at, TimeStamp);
             return record ? buffer.u32At(record->dataPosition, order) : std::nullopt;
         }
     }
@@ -71,8 +68,7 @@ void CrwReader::read(ExifDictionary& dictionary, const ByteReader& buffer)
     const auto rootOffset = buffer.u32At(buffer.size() - 4, *order);
     if (!heap || !rootOffset)
         return;
-    const auto properties = findRecord(buffer, *order, *heap, quint64(*heap) + *rootOffset,
-                                       ImageProperties);
+    const auto properties = findRecord(buffer, *order, *heap, quint64(*heap) + *rootOffset, ImageProperties);
     if (!properties)
         return;
     const auto seconds = timeStamp(buffer, *order, *properties);

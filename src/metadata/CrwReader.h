@@ -29,10 +29,9 @@ private:
         quint64 dataPosition; // counted from the buffer's start
         quint32 size;
     };
-    static std::optional<Record> findRecord(const ByteReader& buffer, ByteOrder order,
-                                            quint64 heap, quint64 directory, uint16_t tag);
-    static std::optional<uint32_t> timeStamp(const ByteReader& buffer, ByteOrder order,
-                                             const Record& properties);
+    static std::optional<Record> findRecord(const ByteReader& buffer, ByteOrder order, quint64 heap, quint64 directory,
+                                            uint16_t tag);
+    static std::optional<uint32_t> timeStamp(const ByteReader& buffer, ByteOrder order, const Record& properties);
 };
 
 } // namespace lumenscribe

@@ -1,9 +1,7 @@
 #include "metadata/DateText.h"
 
 #include <QByteArray>
-
 #include <algorithm>
-
 
 namespace lumenscribe {
 

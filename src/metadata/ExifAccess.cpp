@@ -18,8 +18,8 @@
 namespace lumenscribe {
 
 namespace {
-const QString DateKeys[] = {QStringLiteral("DateTimeOriginal"),
-                            QStringLiteral("DateTimeDigitized"), QStringLiteral("DateTime")};
+const QString DateKeys[] = {QStringLiteral("DateTimeOriginal"), QStringLiteral("DateTimeDigitized"),
+                            QStringLiteral("DateTime")};
 }
 
 void ExifAccess::readExifInformationFromFile(const QString& path, NativePath::Look look)
@@ -76,8 +76,7 @@ void ExifAccess::readModernOrScan(const ByteReader& buffer, const ByteReader& wh
     }
     if (PngReader::matches(buffer) && PngReader::read(exifDictionary, buffer))
         return;
-    if (buffer.matchesAt(0, "RIFF") && buffer.matchesAt(8, "WEBP") &&
-        RiffReader::readWebP(exifDictionary, buffer))
+    if (buffer.matchesAt(0, "RIFF") && buffer.matchesAt(8, "WEBP") && RiffReader::readWebP(exifDictionary, buffer))
         return;
     readExifInformationFromBuffer(buffer);
     if (!evaluateCreationDate() && JpegMarkerReader::matches(buffer)) {
@@ -126,8 +125,7 @@ void ExifAccess::handleRIFF_AVI(const ByteReader& buffer)
     RiffReader::readDate(exifDictionary, buffer);
 }
 
-void ExifAccess::searchIFD(uint16_t byteOrder, const ByteReader& buffer, quint64 base,
-                           quint64 offset)
+void ExifAccess::searchIFD(uint16_t byteOrder, const ByteReader& buffer, quint64 base, quint64 offset)
 {
     if (byteOrder != 0x4949 && byteOrder != 0x4D4D)
         return;

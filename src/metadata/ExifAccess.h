@@ -9,7 +9,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-
 #include <ctime>
 
 namespace lumenscribe {

@@ -1,7 +1,6 @@
 #include "metadata/ExifDate.h"
 
 #include <QDateTime>
-
 #include <cmath>
 #include <ctime>
 
@@ -22,7 +21,9 @@ QString formatLocal(double instant, const char* format)
 
 } // namespace
 
-ExifDate::ExifDate() : m_date(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0) {}
+ExifDate::ExifDate() : m_date(double(QDateTime::currentMSecsSinceEpoch()) / 1000.0)
+{
+}
 
 QString ExifDate::stringValue() const
 {

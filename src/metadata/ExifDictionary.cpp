@@ -7,8 +7,8 @@
 #include "metadata/ExifString.h"
 
 #include <functional>
-#include <optional>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace lumenscribe {
@@ -29,24 +29,23 @@ std::unique_ptr<ExifValue> option(Options options, std::optional<int> defaultId 
 
 std::unique_ptr<ExifValue> orientation()
 {
-    return option(
-        {{1, "The 0th row is at the visual top of the image, and the 0th column is the visual "
-             "left-hand side."},
-         {2, "The 0th row is at the visual top of the image, and the 0th column is the visual "
-             "right-hand side."},
-         {3, "The 0th row is at the visual bottom of the image, and the 0th column is the visual "
-             "right-hand side."},
-         {4, "The 0th row is at the visual bottom of the image, and the 0th column is the visual "
-             "left-hand side."},
-         {5, "The 0th row is the visual left-hand side of of the image, and the 0th column is the "
-             "visual top."},
-         {6, "The 0th row is the visual right -hand side of of the image, and the 0th column is "
-             "the visual top."},
-         {7, "The 0th row is the visual right -hand side of of the image, and the 0th column is "
-             "the visual bottom."},
-         {8, "The 0th row is the visual left-hand side of of the image, and the 0th column is the "
-             "visual bottom."}},
-        1);
+    return option({{1, "The 0th row is at the visual top of the image, and the 0th column is the visual "
+                       "left-hand side."},
+                   {2, "The 0th row is at the visual top of the image, and the 0th column is the visual "
+                       "right-hand side."},
+                   {3, "The 0th row is at the visual bottom of the image, and the 0th column is the visual "
+                       "right-hand side."},
+                   {4, "The 0th row is at the visual bottom of the image, and the 0th column is the visual "
+                       "left-hand side."},
+                   {5, "The 0th row is the visual left-hand side of of the image, and the 0th column is the "
+                       "visual top."},
+                   {6, "The 0th row is the visual right -hand side of of the image, and the 0th column is "
+                       "the visual top."},
+                   {7, "The 0th row is the visual right -hand side of of the image, and the 0th column is "
+                       "the visual bottom."},
+                   {8, "The 0th row is the visual left-hand side of of the image, and the 0th column is the "
+                       "visual bottom."}},
+                  1);
 }
 
 std::unique_ptr<ExifValue> optionEntry(const QString& key)
@@ -56,18 +55,37 @@ std::unique_ptr<ExifValue> optionEntry(const QString& key)
     if (key == u"YCbCrPositioning")
         return option({{1, "centered"}, {2, "co-sited"}}, 1);
     if (key == u"MeteringMode")
-        return option({{0, "unknown"}, {1, "Average"}, {2, "CenterWeightedAverage"}, {3, "Spot"},
-                       {4, "MultiSpot"}, {5, "Pattern"}, {6, "Partial"}, {255, "other"}},
+        return option({{0, "unknown"},
+                       {1, "Average"},
+                       {2, "CenterWeightedAverage"},
+                       {3, "Spot"},
+                       {4, "MultiSpot"},
+                       {5, "Pattern"},
+                       {6, "Partial"},
+                       {255, "other"}},
                       0);
     if (key == u"ExposureProgram")
-        return option({{0, "not defined"}, {1, "Manual"}, {2, "Normal program"},
-                       {3, "Aperture priority"}, {4, "Shutter priority"}, {5, "Creative program"},
-                       {6, "Action program"}, {7, "Portrait mode"}, {8, "Landscape mode"}},
+        return option({{0, "not defined"},
+                       {1, "Manual"},
+                       {2, "Normal program"},
+                       {3, "Aperture priority"},
+                       {4, "Shutter priority"},
+                       {5, "Creative program"},
+                       {6, "Action program"},
+                       {7, "Portrait mode"},
+                       {8, "Landscape mode"}},
                       0);
     if (key == u"LightSource")
-        return option({{0, "unknown"}, {1, "Daylight"}, {2, "Fluorescent"}, {3, "Tungsten"},
-                       {17, "Standard light A"}, {18, "Standard light B"},
-                       {19, "Standard light C"}, {20, "D55"}, {21, "D65"}, {22, "D75"},
+        return option({{0, "unknown"},
+                       {1, "Daylight"},
+                       {2, "Fluorescent"},
+                       {3, "Tungsten"},
+                       {17, "Standard light A"},
+                       {18, "Standard light B"},
+                       {19, "Standard light C"},
+                       {20, "D55"},
+                       {21, "D65"},
+                       {22, "D75"},
                        {255, "other"}},
                       0);
     if (key == u"FlashFiringStatus")
@@ -96,23 +114,20 @@ std::unique_ptr<ExifValue> plainEntry(const QString& key)
 {
     // The three offset texts are ours: they show beside the dates in the tags
     // view, while names keep using local wall-clock time.
-    if (isOneOf(key, {u"Make", u"Model", u"Software", u"Artist", u"Copyright", u"SubsecTime",
-                      u"SubsecTimeOriginal", u"SubsecTimeDigitized", u"OffsetTime",
-                      u"OffsetTimeOriginal", u"OffsetTimeDigitized"}))
+    if (isOneOf(key, {u"Make", u"Model", u"Software", u"Artist", u"Copyright", u"SubsecTime", u"SubsecTimeOriginal",
+                      u"SubsecTimeDigitized", u"OffsetTime", u"OffsetTimeOriginal", u"OffsetTimeDigitized"}))
         return std::make_unique<ExifString>();
     if (isOneOf(key, {u"ExifVersion", u"FlashPixVersion"})) {
         auto entry = std::make_unique<ExifString>();
         entry->setMaxLength(4);
         return entry;
     }
-    if (isOneOf(key, {u"ExposureTime", u"CompressedBitsPerPixel", u"XResolution", u"YResolution",
-                      u"FocalLength", u"FNumber", u"ShutterSpeedValue", u"ExposureBiasValue",
-                      u"MaxApertureValue", u"SubjectDistance"}))
+    if (isOneOf(key, {u"ExposureTime", u"CompressedBitsPerPixel", u"XResolution", u"YResolution", u"FocalLength",
+                      u"FNumber", u"ShutterSpeedValue", u"ExposureBiasValue", u"MaxApertureValue", u"SubjectDistance"}))
         return std::make_unique<ExifRational>();
-    if (isOneOf(key, {u"ISOSpeedRatings", u"FocalLengthIn35mmFilm", u"PixelXDimension",
-                      u"PixelYDimension", u"PlanarConfiguration", u"SamplesPerPixel",
-                      u"PhotometricInterpretation", u"ImageWidth", u"ImageLength", u"Compression",
-                      u"YCbCrSubSampling"}))
+    if (isOneOf(key, {u"ISOSpeedRatings", u"FocalLengthIn35mmFilm", u"PixelXDimension", u"PixelYDimension",
+                      u"PlanarConfiguration", u"SamplesPerPixel", u"PhotometricInterpretation", u"ImageWidth",
+                      u"ImageLength", u"Compression", u"YCbCrSubSampling"}))
         return std::make_unique<ExifInteger>();
     return nullptr;
 }

@@ -20,16 +20,10 @@ public:
     ExifValue* createDictionaryEntry(const QString& key);
 
     // createDictionaryEntry when the key's type is T, else nothing.
-    template <typename T> T* create(const QString& key)
-    {
-        return dynamic_cast<T*>(createDictionaryEntry(key));
-    }
+    template <typename T> T* create(const QString& key) { return dynamic_cast<T*>(createDictionaryEntry(key)); }
 
     const ExifValue* value(const QString& key) const;
-    template <typename T> const T* get(const QString& key) const
-    {
-        return dynamic_cast<const T*>(value(key));
-    }
+    template <typename T> const T* get(const QString& key) const { return dynamic_cast<const T*>(value(key)); }
     bool contains(const QString& key) const { return m_entries.count(key) != 0; }
     bool isEmpty() const { return m_entries.empty(); }
     std::size_t size() const { return m_entries.size(); }

@@ -5,7 +5,6 @@
 #include "metadata/ExifValue.h"
 
 #include <QStringList>
-
 #include <cstdint>
 
 namespace lumenscribe {

@@ -42,10 +42,7 @@ QString ExifRational::shortStringValue() const
 
 QString ExifRational::stringValue() const
 {
-    return QStringLiteral("%1 (%2/%3)")
-        .arg(shortStringValue())
-        .arg(int32_t(m_num))
-        .arg(int32_t(m_den));
+    return QStringLiteral("%1 (%2/%3)").arg(shortStringValue()).arg(int32_t(m_num)).arg(int32_t(m_den));
 }
 
 } // namespace lumenscribe

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,7 +77,9 @@ FileSource::~FileSource()
 
 void FileSource::adopt(int descriptor)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::fstat(descriptor, &info) != 0) {
         m_openError = errno;
         ::close(descriptor);

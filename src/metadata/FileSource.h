@@ -7,10 +7,8 @@
 #include "platform/NativePath.h"
 
 #include <QString>
-
 #include <array>
 #include <span>
-
 #include <unordered_map>
 #include <vector>
 

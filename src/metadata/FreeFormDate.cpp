@@ -24,9 +24,9 @@ int monthFromName(QStringView name)
 
 std::optional<Fields> asctimeForm(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral(
-        "^(?:[A-Za-z]{3},?\\s+)?([A-Za-z]{3})\\s+(\\d{1,2})\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?"
-        "\\s+(\\d{4})$"));
+    static const QRegularExpression form(
+        QStringLiteral("^(?:[A-Za-z]{3},?\\s+)?([A-Za-z]{3})\\s+(\\d{1,2})\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?"
+                       "\\s+(\\d{4})$"));
     const auto match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -42,15 +42,19 @@ std::optional<Fields> asctimeForm(const QString& text)
 
 std::optional<Fields> numericForm(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral(
-        "^(\\d{4})[-/:.](\\d{1,2})[-/:.](\\d{1,2})(?:[T ]+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?"
-        "(?:[.,]\\d+)?)\\s*(Z|[+-]\\d{2}:?\\d{2})?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})[-/:.](\\d{1,2})[-/:.](\\d{1,2})(?:[T ]+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?"
+                       "(?:[.,]\\d+)?)\\s*(Z|[+-]\\d{2}:?\\d{2})?$"));
     const auto match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    Fields fields{match.capturedView(1).toInt(), match.capturedView(2).toInt(),
-                  match.capturedView(3).toInt(), match.capturedView(4).toInt(),
-                  match.capturedView(5).toInt(), match.capturedView(6).toInt(), std::nullopt};
+    Fields fields{match.capturedView(1).toInt(),
+                  match.capturedView(2).toInt(),
+                  match.capturedView(3).toInt(),
+                  match.capturedView(4).toInt(),
+                  match.capturedView(5).toInt(),
+                  match.capturedView(6).toInt(),
+                  std::nullopt};
     const QStringView zone = match.capturedView(7);
     if (zone == u"Z") {
         fields.zoneSeconds = 0;
@@ -64,8 +68,8 @@ std::optional<Fields> numericForm(const QString& text)
 
 bool inRange(const Fields& f)
 {
-    return f.year >= 1 && f.month >= 1 && f.month <= 12 && f.day >= 1 && f.day <= 31 &&
-           f.hour <= 23 && f.minute <= 59 && f.second <= 60;
+    return f.year >= 1 && f.month >= 1 && f.month <= 12 && f.day >= 1 && f.day <= 31 && f.hour <= 23 &&
+           f.minute <= 59 && f.second <= 60;
 }
 
 std::optional<double> toInstant(const Fields& f)

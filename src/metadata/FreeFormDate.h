@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QByteArrayView>
-
 #include <optional>
 
 namespace lumenscribe {

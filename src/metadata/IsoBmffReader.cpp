@@ -1,12 +1,12 @@
 #include "metadata/IsoBmffReader.h"
 
-#include <array>
-
 #include "metadata/ExifDate.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/IsoItemLocator.h"
 #include "metadata/QuickTimeKeys.h"
 #include "metadata/TiffWalker.h"
+
+#include <array>
 
 namespace lumenscribe {
 
@@ -49,8 +49,8 @@ void IsoBmffReader::forEachBox(const ByteReader& reader, quint64 from, quint64 t
     }
 }
 
-std::optional<IsoBmffReader::Box> IsoBmffReader::findBox(const ByteReader& reader, quint64 from,
-                                                         quint64 to, QByteArrayView type)
+std::optional<IsoBmffReader::Box> IsoBmffReader::findBox(const ByteReader& reader, quint64 from, quint64 to,
+                                                         QByteArrayView type)
 {
     std::optional<Box> found;
     forEachBox(reader, from, to, [&](const Box& box) {
@@ -85,8 +85,7 @@ bool IsoBmffReader::readStillImage(ExifDictionary& dictionary, const ByteReader&
     return false;
 }
 
-bool IsoBmffReader::readExifItem(ExifDictionary& dictionary, const ByteReader& file,
-                                 const Box& meta)
+bool IsoBmffReader::readExifItem(ExifDictionary& dictionary, const ByteReader& file, const Box& meta)
 {
     // meta is a full box here: version and flags come before its children.
     const auto item = IsoItemLocator::exifItem(file, meta.payload + 4, meta.payload + meta.size);
@@ -98,8 +97,7 @@ bool IsoBmffReader::readExifItem(ExifDictionary& dictionary, const ByteReader& f
     return TiffWalker::walkTiffHeader(dictionary, *item, 4 + quint64(*offset));
 }
 
-bool IsoBmffReader::readCanonBlocks(ExifDictionary& dictionary, const ByteReader& file,
-                                    const Box& moov)
+bool IsoBmffReader::readCanonBlocks(ExifDictionary& dictionary, const ByteReader& file, const Box& moov)
 {
     bool walked = false;
     forEachBox(file, moov.payload, moov.payload + moov.size, [&](const Box& box) {
@@ -124,19 +122,17 @@ bool IsoBmffReader::readMovieDate(ExifDictionary& dictionary, const ByteReader& 
     return readAppleDate(dictionary, file, *moov) || readHeaderDate(dictionary, file, *moov);
 }
 
-bool IsoBmffReader::readAppleDate(ExifDictionary& dictionary, const ByteReader& file,
-                                  const Box& moov)
+bool IsoBmffReader::readAppleDate(ExifDictionary& dictionary, const ByteReader& file, const Box& moov)
 {
     const auto meta = findBox(file, moov.payload, moov.payload + moov.size, "meta");
     if (!meta)
         return false;
-    const auto text = QuickTimeKeys::value(file, meta->payload, meta->payload + meta->size,
-                                           "com.apple.quicktime.creationdate");
+    const auto text =
+        QuickTimeKeys::value(file, meta->payload, meta->payload + meta->size, "com.apple.quicktime.creationdate");
     return text && QuickTimeKeys::storeCreationDate(dictionary, *text);
 }
 
-bool IsoBmffReader::readHeaderDate(ExifDictionary& dictionary, const ByteReader& file,
-                                   const Box& moov)
+bool IsoBmffReader::readHeaderDate(ExifDictionary& dictionary, const ByteReader& file, const Box& moov)
 {
     const auto mvhd = findBox(file, moov.payload, moov.payload + moov.size, "mvhd");
     if (!mvhd)

@@ -38,17 +38,13 @@ public:
     // Calls visit for each box in [from, to) until it returns false.
     static void forEachBox(const ByteReader& reader, quint64 from, quint64 to,
                            const std::function<bool(const Box&)>& visit);
-    static std::optional<Box> findBox(const ByteReader& reader, quint64 from, quint64 to,
-                                      QByteArrayView type);
+    static std::optional<Box> findBox(const ByteReader& reader, quint64 from, quint64 to, QByteArrayView type);
 
 private:
     static bool readExifItem(ExifDictionary& dictionary, const ByteReader& file, const Box& meta);
-    static bool readCanonBlocks(ExifDictionary& dictionary, const ByteReader& file,
-                                const Box& moov);
-    static bool readAppleDate(ExifDictionary& dictionary, const ByteReader& file,
-                              const Box& moov);
-    static bool readHeaderDate(ExifDictionary& dictionary, const ByteReader& file,
-                               const Box& moov);
+    static bool readCanonBlocks(ExifDictionary& dictionary, const ByteReader& file, const Box& moov);
+    static bool readAppleDate(ExifDictionary& dictionary, const ByteReader& file, const Box& moov);
+    static bool readHeaderDate(ExifDictionary& dictionary, const ByteReader& file, const Box& moov);
 };
 
 } // namespace lumenscribe

@@ -36,12 +36,10 @@ std::optional<ByteReader> boxReader(const ByteReader& file, const IsoBmffReader:
 }
 
 // Method 0 counts from the file's start, method 1 from idat's data.
-std::optional<ByteReader> extent(const ByteReader& file, int method, std::optional<quint64> idat,
-                                 uint64_t base, uint64_t offset, uint64_t length)
+std::optional<ByteReader> extent(const ByteReader& file, int method, std::optional<quint64> idat, uint64_t base,
+                                 uint64_t offset, uint64_t length)
 {
-    const std::optional<quint64> origin = method == 0 ? std::optional<quint64>(0)
-                                          : method == 1 ? idat
-                                                        : std::nullopt;
+    const std::optional<quint64> origin = method == 0 ? std::optional<quint64>(0) : method == 1 ? idat : std::nullopt;
     if (!origin || base > file.size() || offset > file.size())
         return std::nullopt;
     const quint64 start = *origin + base + offset;
@@ -74,8 +72,8 @@ std::optional<uint32_t> IsoItemLocator::exifItemId(const ByteReader& iinf)
     return found;
 }
 
-std::optional<ByteReader> IsoItemLocator::locate(const ByteReader& file, const ByteReader& iloc,
-                                                 uint32_t itemId, std::optional<quint64> idat)
+std::optional<ByteReader> IsoItemLocator::locate(const ByteReader& file, const ByteReader& iloc, uint32_t itemId,
+                                                 std::optional<quint64> idat)
 {
     ByteReader in = iloc;
     const int version = in.readU8().value_or(0xFF);
@@ -105,8 +103,7 @@ std::optional<ByteReader> IsoItemLocator::locate(const ByteReader& file, const B
     return std::nullopt;
 }
 
-std::optional<ByteReader> IsoItemLocator::exifItem(const ByteReader& file, quint64 from,
-                                                   quint64 to)
+std::optional<ByteReader> IsoItemLocator::exifItem(const ByteReader& file, quint64 from, quint64 to)
 {
     const auto iinf = IsoBmffReader::findBox(file, from, to, "iinf");
     const auto iloc = IsoBmffReader::findBox(file, from, to, "iloc");
@@ -116,8 +113,7 @@ std::optional<ByteReader> IsoItemLocator::exifItem(const ByteReader& file, quint
     if (!id)
         return std::nullopt;
     const auto idat = IsoBmffReader::findBox(file, from, to, "idat");
-    return locate(file, *boxReader(file, *iloc), *id,
-                  idat ? std::optional<quint64>(idat->payload) : std::nullopt);
+    return locate(file, *boxReader(file, *iloc), *id, idat ? std::optional<quint64>(idat->payload) : std::nullopt);
 }
 
 } // namespace lumenscribe

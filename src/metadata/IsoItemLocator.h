@@ -24,8 +24,8 @@ public:
 
 private:
     static std::optional<uint32_t> exifItemId(const ByteReader& iinf);
-    static std::optional<ByteReader> locate(const ByteReader& file, const ByteReader& iloc,
-                                            uint32_t itemId, std::optional<quint64> idat);
+    static std::optional<ByteReader> locate(const ByteReader& file, const ByteReader& iloc, uint32_t itemId,
+                                            std::optional<quint64> idat);
 };
 
 } // namespace lumenscribe

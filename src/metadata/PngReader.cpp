@@ -96,8 +96,7 @@ std::optional<QByteArray> PngReader::xmpPacket(const ByteReader& file)
 // tEXt: keyword, 0, text. zTXt: keyword, 0, method, deflated text. iTXt:
 // keyword, 0, compression flag, method, language, 0, translated keyword, 0,
 // text (deflated when the flag is 1).
-std::optional<PngReader::TextChunk> PngReader::readText(const ByteReader& chunk,
-                                                        QByteArrayView type)
+std::optional<PngReader::TextChunk> PngReader::readText(const ByteReader& chunk, QByteArrayView type)
 {
     const bool plain = type == "tEXt";
     const bool zipped = type == "zTXt";

@@ -58,8 +58,7 @@ std::optional<uint32_t> QuickTimeKeys::keyIndex(const ByteReader& keys, QByteArr
     return std::nullopt;
 }
 
-std::optional<QByteArray> QuickTimeKeys::value(const ByteReader& file, quint64 from, quint64 to,
-                                               QByteArrayView name)
+std::optional<QByteArray> QuickTimeKeys::value(const ByteReader& file, quint64 from, quint64 to, QByteArrayView name)
 {
     // A QuickTime meta holds its children at once; an ISO one after 4 bytes
     // of version and flags, which read as a zero box size.
@@ -73,12 +72,10 @@ std::optional<QByteArray> QuickTimeKeys::value(const ByteReader& file, quint64 f
     if (!index)
         return std::nullopt;
     std::optional<QByteArray> found;
-    IsoBmffReader::forEachBox(file, ilst->payload, ilst->payload + ilst->size,
-                              [&](const IsoBmffReader::Box& entry) {
+    IsoBmffReader::forEachBox(file, ilst->payload, ilst->payload + ilst->size, [&](const IsoBmffReader::Box& entry) {
         if (entry.type.size() != 4 || qFromBigEndian<uint32_t>(entry.type.constData()) != *index)
             return true;
-        const auto data = IsoBmffReader::findBox(file, entry.payload, entry.payload + entry.size,
-                                                 "data");
+        const auto data = IsoBmffReader::findBox(file, entry.payload, entry.payload + entry.size, "data");
         if (data && data->size >= 8)
             found = file.bytesUpTo(data->payload + 8, std::min<quint64>(data->size - 8, 256));
         return false;

@@ -18,8 +18,7 @@ class QuickTimeKeys
 {
 public:
     // The value bytes of the key `name` in the meta payload [from, to).
-    static std::optional<QByteArray> value(const ByteReader& file, quint64 from, quint64 to,
-                                           QByteArrayView name);
+    static std::optional<QByteArray> value(const ByteReader& file, quint64 from, quint64 to, QByteArrayView name);
     // "2019-07-24T11:25:40+0300": the wall-clock part as "DateTimeOriginal",
     // the zone as "OffsetTimeOriginal" (+03:00). False when it holds no date.
     static bool storeCreationDate(ExifDictionary& dictionary, QByteArrayView text);

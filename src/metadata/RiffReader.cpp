@@ -33,8 +33,8 @@ quint64 padded(uint32_t size)
 
 } // namespace
 
-void RiffReader::readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind,
-                          DateBytes& text, int& found)
+void RiffReader::readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind, DateBytes& text,
+                          int& found)
 {
     for (quint64 at = from; at < to;) {
         const auto id = buffer.bytesAt(at, 4);
@@ -108,8 +108,7 @@ void RiffReader::storeDate(ExifDictionary& dictionary, const DateBytes& text)
 
 std::optional<DateText::Reading> RiffReader::readDateText(const DateBytes& text)
 {
-    const bool dateSeparators =
-        (text[4] == ':' && text[7] == ':') || (text[4] == '-' && text[7] == '-');
+    const bool dateSeparators = (text[4] == ':' && text[7] == ':') || (text[4] == '-' && text[7] == '-');
     const bool fixedForm = dateSeparators && text[10] == ' ' && text[13] == ':' && text[16] == ':';
     const QByteArrayView whole(text.data(), qsizetype(text.size()));
     if (fixedForm)
@@ -127,8 +126,7 @@ std::optional<DateText::Reading> RiffReader::readDateText(const DateBytes& text)
 
 bool RiffReader::readWebP(ExifDictionary& dictionary, const ByteReader& buffer)
 {
-    const quint64 end = std::min<quint64>(quint64(buffer.u32At(4, Le).value_or(0)) + 8,
-                                          buffer.size());
+    const quint64 end = std::min<quint64>(quint64(buffer.u32At(4, Le).value_or(0)) + 8, buffer.size());
     for (quint64 at = 12; at + 8 <= end;) {
         const auto id = buffer.bytesAt(at, 4);
         const auto size = buffer.u32At(at + 4, Le);

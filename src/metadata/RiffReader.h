@@ -27,10 +27,16 @@ public:
 
 private:
     using DateBytes = std::array<char, 49>;
-    enum class ListKind { Other, Header, Info, Exif };
+    enum class ListKind
+    {
+        Other,
+        Header,
+        Info,
+        Exif
+    };
 
-    static void readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind,
-                         DateBytes& text, int& found);
+    static void readList(const ByteReader& buffer, quint64 from, quint64 to, ListKind kind, DateBytes& text,
+                         int& found);
     static void storeDate(ExifDictionary& dictionary, const DateBytes& text);
     static std::optional<DateText::Reading> readDateText(const DateBytes& text);
 };

@@ -1,7 +1,6 @@
 #include "metadata/TextBytes.h"
 
 #include <QStringDecoder>
-
 #include <algorithm>
 
 namespace lumenscribe {

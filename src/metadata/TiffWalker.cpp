@@ -26,7 +26,18 @@ constexpr quint64 DateTextBytes = 64;
 // "YYYY:MM:DD HH:MM:SS"
 constexpr quint64 FullDateText = 19;
 
-enum class Rule { Integer, Option, Iso, Flash, Text, FourByteText, Date, Rational, ExifPointer };
+enum class Rule
+{
+    Integer,
+    Option,
+    Iso,
+    Flash,
+    Text,
+    FourByteText,
+    Date,
+    Rational,
+    ExifPointer
+};
 
 struct TagRule
 {
@@ -154,8 +165,7 @@ bool TiffWalker::isRawMagic(uint16_t magic)
     return magic == 0x0055 || magic == 0x4F52 || magic == 0x5352;
 }
 
-bool TiffWalker::walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer,
-                                quint64 base)
+bool TiffWalker::walkTiffHeader(ExifDictionary& dictionary, const ByteReader& buffer, quint64 base)
 {
     const auto order = byteOrderAt(buffer, base);
     if (!order)
@@ -182,8 +192,7 @@ void TiffWalker::searchIFD(ByteOrder order, quint64 base, quint64 position)
 
 void TiffWalker::walk(quint64 position, int depth)
 {
-    if (depth > MaxDepth || m_visited.size() >= MaxDirectories ||
-        !m_visited.insert(position).second)
+    if (depth > MaxDepth || m_visited.size() >= MaxDirectories || !m_visited.insert(position).second)
         return;
     const auto count = m_buffer.u16At(position, m_order);
     if (!count)
@@ -266,8 +275,7 @@ void TiffWalker::record(const Entry& entry, int depth)
     }
     case Rule::FourByteText:
         if (auto* value = m_dictionary.create<ExifString>(key))
-            value->setString(QString::fromLatin1(reinterpret_cast<const char*>(entry.field.data()),
-                                                 4));
+            value->setString(QString::fromLatin1(reinterpret_cast<const char*>(entry.field.data()), 4));
         return;
     case Rule::Text:
         recordText(key, entry);

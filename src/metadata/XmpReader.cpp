@@ -13,12 +13,10 @@ namespace {
 
 constexpr quint64 Window = 64 * 1024;
 
-const char* const DateProperties[] = {"exif:DateTimeOriginal", "xmp:CreateDate",
-                                      "photoshop:DateCreated"};
+const char* const DateProperties[] = {"exif:DateTimeOriginal", "xmp:CreateDate", "photoshop:DateCreated"};
 
 // Where `needle` first stands at or after `from`, reading in windows.
-std::optional<quint64> find(const ByteReader& buffer, QByteArrayView needle, quint64 from,
-                            quint64 limit)
+std::optional<quint64> find(const ByteReader& buffer, QByteArrayView needle, quint64 from, quint64 limit)
 {
     const quint64 end = std::min(buffer.size(), limit);
     const auto overlap = quint64(needle.size() - 1);
@@ -47,9 +45,9 @@ QString propertyValue(const QString& packet, const QString& name)
 // a year or a month alone names no day.
 std::optional<DateText::Reading> readXmpDate(QString text)
 {
-    static const QRegularExpression form(QStringLiteral(
-        "^\\d{4}[-:]\\d{2}[-:]\\d{2}(?:[T "
-        "]\\d{2}:\\d{2}(:\\d{2}(?:[.,]\\d+)?)?\\s*(?:Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^\\d{4}[-:]\\d{2}[-:]\\d{2}(?:[T "
+                       "]\\d{2}:\\d{2}(:\\d{2}(?:[.,]\\d+)?)?\\s*(?:Z|[+-]\\d{2}(?::?\\d{2})?)?)?$"));
     const auto match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -78,8 +76,7 @@ std::optional<QByteArray> XmpReader::findPacket(const ByteReader& buffer)
 
 QString XmpReader::readDate(ExifDictionary& dictionary, QByteArrayView packet)
 {
-    const QString text =
-        QString::fromUtf8(packet.first(std::min<qsizetype>(packet.size(), MaxPacket)));
+    const QString text = QString::fromUtf8(packet.first(std::min<qsizetype>(packet.size(), MaxPacket)));
     for (const char* property : DateProperties) {
         const QString name = QString::fromLatin1(property);
         const auto reading = readXmpDate(propertyValue(text, name));

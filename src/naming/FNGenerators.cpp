@@ -11,7 +11,9 @@ QString generatorKey(int number)
 
 } // namespace
 
-FNGenerators::FNGenerators() : FNGenerators(false) {}
+FNGenerators::FNGenerators() : FNGenerators(false)
+{
+}
 
 FNGenerators::FNGenerators(bool areFolderNG) : m_areFolderNG(areFolderNG)
 {
@@ -26,8 +28,7 @@ FNGenerators::FNGenerators(bool areFolderNG) : m_areFolderNG(areFolderNG)
 // The built-ins get their own settings while still writable, then are locked.
 NameGenerator* FNGenerators::addBuiltIn(const QString& format)
 {
-    m_nameGenerators.push_back(
-        std::make_unique<NameGenerator>(std::optional(format), false, m_areFolderNG));
+    m_nameGenerators.push_back(std::make_unique<NameGenerator>(std::optional(format), false, m_areFolderNG));
     return m_nameGenerators.back().get();
 }
 

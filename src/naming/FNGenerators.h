@@ -6,7 +6,6 @@
 #include "naming/NameGenerator.h"
 
 #include <QVariantMap>
-
 #include <memory>
 #include <optional>
 #include <vector>

@@ -57,10 +57,11 @@ QString NameGenerator::popUpExampleFileName()
     return QStringLiteral("DSC_1234.jpg");
 }
 
-NameGenerator::NameGenerator() : NameGenerator(std::nullopt, false, false) {}
+NameGenerator::NameGenerator() : NameGenerator(std::nullopt, false, false)
+{
+}
 
-NameGenerator::NameGenerator(bool isFolderNameGenerator)
-    : NameGenerator(std::nullopt, false, isFolderNameGenerator)
+NameGenerator::NameGenerator(bool isFolderNameGenerator) : NameGenerator(std::nullopt, false, isFolderNameGenerator)
 {
 }
 
@@ -69,11 +70,9 @@ NameGenerator::NameGenerator(const QString& formatString, bool isReadOnly)
 {
 }
 
-NameGenerator::NameGenerator(const std::optional<QString>& formatString, bool isReadOnly,
-                             bool isFolderNameGenerator)
+NameGenerator::NameGenerator(const std::optional<QString>& formatString, bool isReadOnly, bool isFolderNameGenerator)
 {
-    m_formatString = formatString.value_or(isFolderNameGenerator ? defaultFolderFormat()
-                                                                 : defaultFileFormat());
+    m_formatString = formatString.value_or(isFolderNameGenerator ? defaultFolderFormat() : defaultFileFormat());
     for (int slot = 0; slot < kSubStringSlots; ++slot)
         setSubString(slot, 0, 0, 0, 0);
     // Stored last, so that the defaults above went in while still writable.
@@ -186,8 +185,8 @@ void NameGenerator::takeSettingsFromGenerator(const NameGenerator& other)
     setFileTypeSuffixDot(other.m_fileTypeSuffixDot);
     setIdenticalFileNamesOption(other.m_identicalFileNamesOption);
     for (int slot = 0; slot < kSubStringSlots; ++slot) {
-        setSubString(slot, other.m_subStringType[slot], other.m_subStringParamA[slot],
-                     other.m_subStringParamB[slot], other.m_subStringSource[slot]);
+        setSubString(slot, other.m_subStringType[slot], other.m_subStringParamA[slot], other.m_subStringParamB[slot],
+                     other.m_subStringSource[slot]);
     }
     setPrefix(other.m_prefixString);
     setSuffix(other.m_suffixString);

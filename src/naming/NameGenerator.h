@@ -8,7 +8,6 @@
 #include <QString>
 #include <QVarLengthArray>
 #include <QVariantMap>
-
 #include <array>
 #include <optional>
 
@@ -35,8 +34,7 @@ public:
     explicit NameGenerator(bool isFolderNameGenerator);
     NameGenerator(const QString& formatString, bool isReadOnly);
     // No format string means the default format of the style's kind.
-    NameGenerator(const std::optional<QString>& formatString, bool isReadOnly,
-                  bool isFolderNameGenerator);
+    NameGenerator(const std::optional<QString>& formatString, bool isReadOnly, bool isFolderNameGenerator);
 
     void takeSettingsFromGenerator(const NameGenerator& other);
     QVariantMap userDefaultsDictionary() const;

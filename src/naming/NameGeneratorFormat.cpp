@@ -4,7 +4,6 @@
 #include "naming/NameGenerator.h"
 
 #include <QVarLengthArray>
-
 #include <algorithm>
 
 namespace lumenscribe {
@@ -139,12 +138,24 @@ QString NameGenerator::processFormatString(bool example)
 void NameGenerator::appendCode(NameText& out, char16_t code, char16_t selector)
 {
     switch (code) {
-    case u'%': out.append(u'%'); break;
-    case u'Y': appendDigitFormat(out, selector, m_year, kYearWidth); break;
-    case u'M': appendDigitFormat(out, selector, m_month, kFieldWidth); break;
-    case u'D': appendDigitFormat(out, selector, m_day, kFieldWidth); break;
-    case u'h': appendHour(out, selector); break;
-    case u'm': appendDigitFormat(out, selector, m_minute, kFieldWidth); break;
+    case u'%':
+        out.append(u'%');
+        break;
+    case u'Y':
+        appendDigitFormat(out, selector, m_year, kYearWidth);
+        break;
+    case u'M':
+        appendDigitFormat(out, selector, m_month, kFieldWidth);
+        break;
+    case u'D':
+        appendDigitFormat(out, selector, m_day, kFieldWidth);
+        break;
+    case u'h':
+        appendHour(out, selector);
+        break;
+    case u'm':
+        appendDigitFormat(out, selector, m_minute, kFieldWidth);
+        break;
     case u's':
         m_containsSecondsField = true;
         appendDigitFormat(out, selector, m_second, kFieldWidth);
@@ -155,20 +166,32 @@ void NameGenerator::appendCode(NameText& out, char16_t code, char16_t selector)
         else if (m_timeFormat == 2)
             add(out, m_hour < 12 ? u"am" : u"pm");
         break;
-    case u'C': appendCounter(out); break;
+    case u'C':
+        appendCounter(out);
+        break;
     case u'Q':
         if (m_seqCounterDigits > 0)
             appendPadded(out, m_seqCounter, m_seqCounterDigits);
         else
             add(out, QString::number(m_seqCounter));
         break;
-    case u'F': appendFileTypeSuffix(out); break;
-    case u'O': add(out, lastPathComponent(m_fileName)); break;
-    case u'o': add(out, oldNameWithoutExtension()); break;
+    case u'F':
+        appendFileTypeSuffix(out);
+        break;
+    case u'O':
+        add(out, lastPathComponent(m_fileName));
+        break;
+    case u'o':
+        add(out, oldNameWithoutExtension());
+        break;
     // Typed text: a "/" in the prefix or suffix must not make a name that
     // points into another folder.
-    case u'P': add(out, withSafeChars(m_prefixString)); break;
-    case u'S': add(out, withSafeChars(m_suffixString)); break;
+    case u'P':
+        add(out, withSafeChars(m_prefixString));
+        break;
+    case u'S':
+        add(out, withSafeChars(m_suffixString));
+        break;
     case u'U':
         if (selector >= u'1' && selector <= u'4') {
             const int slot = selector - u'1';
@@ -176,7 +199,8 @@ void NameGenerator::appendCode(NameText& out, char16_t code, char16_t selector)
             add(out, m_subString[slot]);
         }
         break;
-    default: break; // unknown codes write nothing
+    default:
+        break; // unknown codes write nothing
     }
 }
 
@@ -264,11 +288,20 @@ void NameGenerator::makeSubString(int slot)
     const qint64 clampedA = std::clamp<qint64>(a, 0, length);
     QString result;
     switch (m_subStringType[slot]) {
-    case 0: result = sourceText.left(clampedA); break;
-    case 1: result = sourceText.mid(std::clamp<qint64>(length - a, 0, length)); break;
-    case 2: result = sourceText.mid(clampedA); break;
-    case 3: result = sourceText.mid(clampedA, std::min(std::max<qint64>(b, 0), length - clampedA)); break;
-    default: break;
+    case 0:
+        result = sourceText.left(clampedA);
+        break;
+    case 1:
+        result = sourceText.mid(std::clamp<qint64>(length - a, 0, length));
+        break;
+    case 2:
+        result = sourceText.mid(clampedA);
+        break;
+    case 3:
+        result = sourceText.mid(clampedA, std::min(std::max<qint64>(b, 0), length - clampedA));
+        break;
+    default:
+        break;
     }
     m_subString[slot] = result;
 }

@@ -1,8 +1,8 @@
 // Name making: the new name of a file or folder with the search for a name
 // that is not taken, examples and pop-up titles, and the local broken-down
 // date the codes print.
-#include "platform/FileProbe.h"
 #include "naming/NameGenerator.h"
+#include "platform/FileProbe.h"
 
 #include <cmath>
 #include <ctime>
@@ -43,8 +43,7 @@ bool NameGenerator::takeDate(Instant date)
     return known;
 }
 
-QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString& path,
-                                              Instant date)
+QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString& path, Instant date)
 {
     m_fileName = file;
     m_counter = 0;

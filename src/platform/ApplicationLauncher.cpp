@@ -141,8 +141,7 @@ QString ApplicationLauncher::findDesktopFile(const QString& id)
             return direct;
         // "kde-okular.desktop" may be kde/okular.desktop: sub-folders join
         // the id with "-".
-        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             QString relative = QDir(folder).relativeFilePath(path);
@@ -199,8 +198,7 @@ bool ApplicationLauncher::splitExec(const QString& exec, QStringList* words)
         if (quoted) {
             if (c == u'"') {
                 quoted = false;
-            } else if (c == u'\\' && i + 1 < exec.size() &&
-                       QStringView(u"\"`$\\").contains(exec.at(i + 1))) {
+            } else if (c == u'\\' && i + 1 < exec.size() && QStringView(u"\"`$\\").contains(exec.at(i + 1))) {
                 word.append(exec.at(++i));
             } else {
                 word.append(c);
@@ -228,8 +226,7 @@ bool ApplicationLauncher::splitExec(const QString& exec, QStringList* words)
 // One word of the Exec line for the files one process gets. A word that
 // is only a list code becomes the list; a single-file code in a word
 // makes the launcher start one process per file.
-QStringList ApplicationLauncher::expandWord(const QString& word, const QStringList& files,
-                                            bool* perFile) const
+QStringList ApplicationLauncher::expandWord(const QString& word, const QStringList& files, bool* perFile) const
 {
     if (word == u"%F" || word == u"%U")
         return files;

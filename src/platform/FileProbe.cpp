@@ -67,9 +67,7 @@ OptionalInstant FileProbe::creationDate(const QString& path)
     };
     if (::statx(file.folder, file.name.constData(), 0, STATX_MTIME | STATX_BTIME, &info) != 0)
         return std::nullopt;
-    const auto milliseconds = [](const statx_timestamp& t) {
-        return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-    };
+    const auto milliseconds = [](const statx_timestamp& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
     qint64 ms = milliseconds(info.stx_mtime);
     if (info.stx_mask & STATX_BTIME)
         ms = std::min(ms, milliseconds(info.stx_btime));

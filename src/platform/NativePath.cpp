@@ -124,7 +124,9 @@ int openRegular(const FolderAnchors::Resolved& file, int extraFlags, int& fd, qu
     while (opened < 0 && errno == EINTR);
     if (opened < 0)
         return errno;
-    struct stat own{};
+    struct stat own
+    {
+    };
     struct stat& info = known ? *known : own;
     if (::fstat(opened, &info) != 0)
         return closeAndAnswer(opened, errno);
@@ -196,8 +198,7 @@ QByteArray NativePath::encode(const QString& path)
     out.reserve(path.size());
     for (qsizetype i = 0; i < path.size(); ++i) {
         const char16_t unit = path.at(i).unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < path.size() &&
-            QChar::isLowSurrogate(path.at(i + 1).unicode())) {
+        if (QChar::isHighSurrogate(unit) && i + 1 < path.size() && QChar::isLowSurrogate(path.at(i + 1).unicode())) {
             appendUtf8(out, QChar::surrogateToUcs4(unit, path.at(i + 1).unicode()));
             ++i;
         } else if (unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF) {
@@ -262,8 +263,7 @@ int NativePath::listFolder(const QString& path, QList<FolderEntry>& entries)
     const int noFollow = file.folder == AT_FDCWD ? 0 : O_NOFOLLOW;
     int fd = -1;
     do
-        fd = ::openat(file.folder, file.name.constData(),
-                      O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
+        fd = ::openat(file.folder, file.name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | noFollow);
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return errno;

@@ -8,8 +8,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 struct stat;
@@ -49,8 +49,7 @@ public:
     // wait for a writer or a medium: the path is looked at first, opened
     // without blocking, and looked at again through the descriptor in case
     // it was swapped in between. Links are followed.
-    static int openForReading(const QString& path, int& fd, Look look = Look::First,
-                              quint64* size = nullptr);
+    static int openForReading(const QString& path, int& fd, Look look = Look::First, quint64* size = nullptr);
     // Opens a file that a folder listing showed as a regular file, without
     // looking first: links are not followed (a name that became a link
     // answers ELOOP), and the descriptor is checked, so anything that is

@@ -10,13 +10,16 @@ std::optional<double> numberValue(const QVariantMap& map, const QString& key)
     if (it == map.constEnd())
         return std::nullopt;
     switch (it->typeId()) {
-    case QMetaType::Bool: return it->toBool() ? 1.0 : 0.0;
+    case QMetaType::Bool:
+        return it->toBool() ? 1.0 : 0.0;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-    case QMetaType::Double: return it->toDouble();
-    default: return std::nullopt;
+    case QMetaType::Double:
+        return it->toDouble();
+    default:
+        return std::nullopt;
     }
 }
 

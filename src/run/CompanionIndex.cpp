@@ -22,9 +22,8 @@ bool CompanionIndex::isCompanionName(QStringView name)
 {
     // Thumbnails only in the two spellings cameras write; sidecars as any
     // program spells them.
-    return hasExtension(name, u".thm", Qt::CaseSensitive) ||
-           hasExtension(name, u".THM", Qt::CaseSensitive) || isSidecar(name) ||
-           hasExtension(name, u".aae", Qt::CaseInsensitive);
+    return hasExtension(name, u".thm", Qt::CaseSensitive) || hasExtension(name, u".THM", Qt::CaseSensitive) ||
+           isSidecar(name) || hasExtension(name, u".aae", Qt::CaseInsensitive);
 }
 
 bool CompanionIndex::belongsTo(const QString& companion, const QString& main)
@@ -35,12 +34,10 @@ bool CompanionIndex::belongsTo(const QString& companion, const QString& main)
     // "NAME.EXT.xmp" names its file whole; the others share its base name.
     if (isSidecar(companion) && base == main)
         return true;
-    return base == PathNames::withoutExtension(main) && main.size() > base.size() &&
-           main.at(base.size()) == u'.';
+    return base == PathNames::withoutExtension(main) && main.size() > base.size() && main.at(base.size()) == u'.';
 }
 
-QString CompanionIndex::targetFor(const QString& companion, const QString& main,
-                                  const QString& mainTarget)
+QString CompanionIndex::targetFor(const QString& companion, const QString& main, const QString& mainTarget)
 {
     const QString extension = PathNames::extension(companion);
     if (PathNames::withoutExtension(companion) == main)

@@ -28,8 +28,7 @@ public:
     static bool belongsTo(const QString& companion, const QString& main);
     // Where a companion goes when its file goes to `mainTarget`: the new
     // base name with the companion's own extension as it was found.
-    static QString targetFor(const QString& companion, const QString& main,
-                             const QString& mainTarget);
+    static QString targetFor(const QString& companion, const QString& main, const QString& mainTarget);
 
     // The file of the batch that the companion follows, or empty when it
     // is not a companion of any file in the batch.

@@ -14,7 +14,6 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
 #include <utility>
 
 namespace lumenscribe {

@@ -1,20 +1,19 @@
 #include "run/RenameRun.h"
 
-#include "platform/ApplicationLauncher.h"
 #include "controllers/CIWController.h"
 #include "controllers/FIWController.h"
-#include "fs/FileSystem.h"
-#include "run/FolderExpander.h"
-#include "platform/LocalizedStrings.h"
 #include "controllers/MainController.h"
-#include "platform/PathNames.h"
-#include "run/StatusProxy.h"
+#include "fs/FileSystem.h"
 #include "fs/TrashCan.h"
-#include "fs/TrashCan.h"
-#include "platform/WildcardMatcher.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/FileSource.h"
+#include "platform/ApplicationLauncher.h"
 #include "platform/FolderAnchors.h"
+#include "platform/LocalizedStrings.h"
+#include "platform/PathNames.h"
+#include "platform/WildcardMatcher.h"
+#include "run/FolderExpander.h"
+#include "run/StatusProxy.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -51,10 +50,7 @@ public:
     }
     void closeFIW() override { m_target.closeFIW(); }
     void openFIW() override { m_target.openFIW(); }
-    void ciwWithFile(const QString& f, const QString& p, Instant d) override
-    {
-        m_target.ciwWithFile(f, p, d);
-    }
+    void ciwWithFile(const QString& f, const QString& p, Instant d) override { m_target.ciwWithFile(f, p, d); }
     void closeCIW() override { m_target.closeCIW(); }
     void openCIW() override { m_target.openCIW(); }
     QString fiwMakeFolderName() override { return m_target.fiwMakeFolderName(); }
@@ -72,9 +68,8 @@ private:
 } // namespace
 
 RenameRun::RenameRun(MainController& controller, StatusProxy& proxy)
-    : m_controller(controller), m_proxy(proxy), m_observer(controller.runObserver()),
-      m_dryRun(controller.dryRun()), m_journalStore(controller.journalFolder()),
-      m_journal(controller.fileSystem(), m_journalStore)
+    : m_controller(controller), m_proxy(proxy), m_observer(controller.runObserver()), m_dryRun(controller.dryRun()),
+      m_journalStore(controller.journalFolder()), m_journal(controller.fileSystem(), m_journalStore)
 {
 }
 
@@ -121,9 +116,8 @@ bool RenameRun::decideDatedFolder()
     // a dry run asks what the real run would ask.
     if (m_controller.downloadPrefixSuffixType() != 1 || m_controller.renameAllAtStart()) {
         folder = m_proxy.fiwMakeFolderName();
-        accepted = CIWController::checkFileName(PathNames::lastComponent(folder),
-                                                PathNames::folderOf(folder),
-                                                flags) == CIWController::NameOk;
+        accepted = CIWController::checkFileName(PathNames::lastComponent(folder), PathNames::folderOf(folder), flags) ==
+                   CIWController::NameOk;
     }
     if (!accepted) {
         fiw.prepareForAnswer();
@@ -170,13 +164,12 @@ QList<ListedFile> RenameRun::buildBatch()
             break;
         dropped.append(*entry);
         // A dropped file is anchored by its folder, a dropped folder itself.
-        anchorFolder(NativePath::fileType(*entry) == S_IFDIR ? *entry
-                                                             : PathNames::folderOf(*entry));
+        anchorFolder(NativePath::fileType(*entry) == S_IFDIR ? *entry : PathNames::folderOf(*entry));
         expander.add(*entry);
     }
     for (const QString& folder : expander.unreadable())
-        m_proxy.showAlertPanel(LocalizedStrings::shared().format(
-            QStringLiteral("AlertPanelFolderReadError"), {folder}));
+        m_proxy.showAlertPanel(
+            LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
     const QList<ListedFile> batch = expander.sortedFiles();
     m_companions = CompanionIndex(batch);
     m_journal.setDroppedPaths(dropped);
@@ -209,7 +202,9 @@ int RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& op
     if (file.plain) {
         int fd = -1;
         quint64 size = 0;
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (NativePath::openPlainFile(file.path, fd, size, &info) == 0) {
             // What the journal needs to know the file again comes with the open.
             status = FileStatus();
@@ -313,12 +308,12 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
     // link, whatever its name or its size of 0 says.
     if (option == 0 || !regular)
         return false;
-    const bool match = WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path),
-                                                            m_controller.deleteFilesPatterns());
+    const bool match =
+        WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path), m_controller.deleteFilesPatterns());
     const quint64 limit = static_cast<quint64>(m_controller.deleteFilesSmallerThankB()) * 1024u;
     const bool small = status && static_cast<quint64>(status->size) < limit;
-    const bool remove = (option == 1 && match) || (option == 2 && small) ||
-                        (option == 3 && small && !match) || (option == 4 && (match || small));
+    const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
+                        (option == 4 && (match || small));
     if (!remove)
         return false;
     FileWork work;
@@ -379,8 +374,8 @@ bool RenameRun::journalStep(const JournalEntry& entry)
     if (m_dryRun || m_journal.record(entry))
         return true;
     if (!m_controller.abortOperation.exchange(true)) {
-        m_proxy.showAlertPanel(LocalizedStrings::shared().format(
-            QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
+        m_proxy.showAlertPanel(
+            LocalizedStrings::shared().format(QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
     }
     return false;
 }
@@ -394,9 +389,8 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
         const bool alone = beside && beside->isEmpty(); // no thumbnail can be there
         const CaptureDateFinder::Result found =
             opened && alone ? CaptureDateFinder::fromFile(*opened)
-            : opened
-                ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
-                : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
+            : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
+                            : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
             work.date = found.date;
             work.dateSource = found.source;
@@ -434,9 +428,8 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
         return;
     }
     const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
-    work.checkResult = style.lastNameWasFree()
-                           ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
-                           : CIWController::checkFileName(name, m_targetFolder, flags);
+    work.checkResult = style.lastNameWasFree() ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
+                                               : CIWController::checkFileName(name, m_targetFolder, flags);
     work.needsConfirmation = work.checkResult != CIWController::NameOk;
 }
 
@@ -444,14 +437,12 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
 bool RenameRun::confirm(FileWork& work)
 {
     const bool renameAll = m_controller.renameAll.load();
-    const bool show =
-        work.needsConfirmation ||
-        (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
+    const bool show = work.needsConfirmation ||
+                      (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
     if (!show)
         return true;
     if (m_dryRun) {
-        report(work, FileReport::Action::NeedsConfirmation,
-               work.date ? QString() : QStringLiteral("no date"));
+        report(work, FileReport::Action::NeedsConfirmation, work.date ? QString() : QStringLiteral("no date"));
         return false;
     }
     CIWController& ciw = m_controller.ciwController();
@@ -474,8 +465,7 @@ bool RenameRun::confirm(FileWork& work)
             work.date = shown;
         return true;
     }
-    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation
-                                        : FileReport::Action::Skipped);
+    report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation : FileReport::Action::Skipped);
     return false;
 }
 
@@ -515,8 +505,8 @@ void RenameRun::moveCompanions(FileWork& work, OptionalInstant creationDate)
     }
 }
 
-bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate,
-                     QString* alert, const FileStatus* known)
+bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
+                     const FileStatus* known)
 {
     if (m_dryRun)
         return dryRunMove(source, target, alert);
@@ -554,11 +544,10 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
 bool RenameRun::dryRunMove(const QString& source, const QString& target, QString* alert)
 {
     const QString folder = PathNames::folderOf(target);
-    const bool writable = m_plan.added.contains(folder) ||
-                          ::access(FileSystem::encodePath(folder).constData(), W_OK | X_OK) == 0;
+    const bool writable =
+        m_plan.added.contains(folder) || ::access(FileSystem::encodePath(folder).constData(), W_OK | X_OK) == 0;
     if (!FileProbe::exists(source) || FileProbe::exists(target) || !writable) {
-        *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"),
-                                                   {source, target});
+        *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"), {source, target});
         return false;
     }
     m_plan.remove(source);
@@ -570,8 +559,7 @@ bool RenameRun::dryRunMove(const QString& source, const QString& target, QString
 bool RenameRun::dryRunCanMakeFolder(const QString& folder) const
 {
     const QString parent = PathNames::folderOf(folder);
-    return !FileProbe::exists(folder) &&
-           ::access(FileSystem::encodePath(parent).constData(), W_OK | X_OK) == 0;
+    return !FileProbe::exists(folder) && ::access(FileSystem::encodePath(parent).constData(), W_OK | X_OK) == 0;
 }
 
 void RenameRun::fileAlert(const QString& message)
@@ -652,7 +640,8 @@ void RenameRun::endRun()
         const QString application = m_controller.openFilesApplication();
         if (!m_dryRun && m_controller.openFilesAfterRenaming() && !application.isEmpty()) {
             if (ApplicationLauncher launcher(application); !launcher.open(m_processed))
-                m_proxy.showAlertPanel(LocalizedStrings::shared().format(QStringLiteral("AlertPanelOpenApplicationError"), {application, launcher.error()}));
+                m_proxy.showAlertPanel(LocalizedStrings::shared().format(
+                    QStringLiteral("AlertPanelOpenApplicationError"), {application, launcher.error()}));
         }
         m_proxy.makeInfoWindowCloseTimer();
     }

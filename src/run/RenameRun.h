@@ -4,14 +4,14 @@
 // it with its companion files. A dry run does all of it on paper.
 #pragma once
 
-#include "run/CompanionIndex.h"
 #include "fs/FileSystem.h"
-#include "run/FolderExpander.h"
 #include "journal/Journal.h"
 #include "journal/JournalStore.h"
-#include "run/RunObserver.h"
 #include "platform/FileProbe.h"
 #include "platform/Instant.h"
+#include "run/CompanionIndex.h"
+#include "run/FolderExpander.h"
+#include "run/RunObserver.h"
 
 #include <QHash>
 #include <QSet>
@@ -36,7 +36,7 @@ private:
     struct FileWork
     {
         QString path;
-        FileStatus status; // as the run found the file, for the journal
+        FileStatus status;        // as the run found the file, for the journal
         bool statusIsOwn = false; // the file's own, not that of a link's target
         OptionalInstant date;
         QString dateSource;
@@ -86,8 +86,7 @@ private:
     // Writes the step down before it is taken; when that fails the run
     // stops, so that no step is ever taken that cannot be taken back.
     bool journalStep(const JournalEntry& entry);
-    void report(const FileWork& work, FileReport::Action action,
-                const QString& message = QString());
+    void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
     void endRun();
 
     MainController& m_controller;

@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,7 +27,9 @@ QString PreferencesStore::defaultPath()
     return folder + QStringLiteral("/lumenscribe/settings.json");
 }
 
-PreferencesStore::PreferencesStore(QString path) : PreferencesStore(std::move(path), FileSystem::real()) {}
+PreferencesStore::PreferencesStore(QString path) : PreferencesStore(std::move(path), FileSystem::real())
+{
+}
 
 PreferencesStore::PreferencesStore(QString path, FileSystem& fileSystem)
     : m_path(std::move(path)), m_fileSystem(&fileSystem)
@@ -49,10 +50,10 @@ PreferencesStore::LoadResult PreferencesStore::load() const
             result.values = document.object().toVariantMap();
             return result;
         }
-        result.problem = QStringLiteral("%1 is not a settings file (%2)")
-                             .arg(m_path, parseError.error != QJsonParseError::NoError
-                                              ? parseError.errorString()
-                                              : QStringLiteral("not a JSON object"));
+        result.problem =
+            QStringLiteral("%1 is not a settings file (%2)")
+                .arg(m_path, parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                          : QStringLiteral("not a JSON object"));
     } else {
         result.problem = QStringLiteral("cannot read %1: %2").arg(m_path, reason);
     }
@@ -181,8 +182,7 @@ bool PreferencesStore::saveChanges(const QVariantMap& loaded, const QVariantMap&
     if (reason.isNull())
         return write(current, error);
     QJsonParseError parseError{};
-    const QJsonDocument document =
-        reason.isEmpty() ? QJsonDocument::fromJson(bytes, &parseError) : QJsonDocument();
+    const QJsonDocument document = reason.isEmpty() ? QJsonDocument::fromJson(bytes, &parseError) : QJsonDocument();
     if (!reason.isEmpty() || parseError.error != QJsonParseError::NoError || !document.isObject()) {
         // Unusable now though it was read at the start: there is nothing to
         // merge into, so it is kept aside and all of this process's settings

@@ -122,8 +122,7 @@ public:
     {
         return run(SetAttribute, path, [&] { return m_real.setAttribute(path, name, value); });
     }
-    int setTimes(const QString& path, std::optional<FileTime> access,
-                 std::optional<FileTime> modification) override
+    int setTimes(const QString& path, std::optional<FileTime> access, std::optional<FileTime> modification) override
     {
         return run(SetTimes, path, [&] { return m_real.setTimes(path, access, modification); });
     }
@@ -150,8 +149,7 @@ public:
     }
 
 private:
-    template <typename Call>
-    int run(Operation operation, const QString& path, Call call, bool alwaysDo = false)
+    template <typename Call> int run(Operation operation, const QString& path, Call call, bool alwaysDo = false)
     {
         if (beforeCall)
             beforeCall(operation, path);

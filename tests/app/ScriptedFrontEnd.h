@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
-
 #include <functional>
 
 namespace lumenscribe::test {
@@ -62,10 +61,18 @@ public:
             onShow(file);
         CIWController& ciw = m_controller.ciwController();
         switch (ciwAnswers.isEmpty() ? 2 : ciwAnswers.takeFirst()) {
-        case 1: ciw.abortButtonClick(); break;
-        case 3: ciw.renameAllButtonClick(); break;
-        case 4: ciw.renameButtonClick(); break;
-        default: ciw.dontRenameButtonClick(); break;
+        case 1:
+            ciw.abortButtonClick();
+            break;
+        case 3:
+            ciw.renameAllButtonClick();
+            break;
+        case 4:
+            ciw.renameButtonClick();
+            break;
+        default:
+            ciw.dontRenameButtonClick();
+            break;
         }
     }
     void closeCIW() override { m_controller.ciwController().close(); }

@@ -4,10 +4,10 @@
 // and undo brings the card back as it was.
 #include "FaultyFileSystem.h"
 #include "ScriptedFrontEnd.h"
-#include "fs/FileSystem.h"
-#include "journal/JournalStore.h"
 #include "controllers/MainController.h"
+#include "fs/FileSystem.h"
 #include "fs/TrashCan.h"
+#include "journal/JournalStore.h"
 #include "journal/UndoRun.h"
 
 #include <QDir>
@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
-
 #include <cerrno>
 
 using namespace lumenscribe;
@@ -93,10 +92,14 @@ void TestFaultSweep::everyCallFailsOnce_data()
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("error");
     const QList<std::pair<Op, int>> faults{
-        {Op::Status, EIO},        {Op::RenameNoReplace, EROFS}, {Op::Link, EPERM},     {Op::Unlink, EROFS},
-        {Op::Open, EACCES},       {Op::Read, EIO},              {Op::Write, ENOSPC},   {Op::Fsync, EIO},
-        {Op::Close, EIO},         {Op::SetTimes, EPERM},        {Op::Chmod, EPERM},    {Op::Mkdir, EROFS},
-        {Op::MoveToTrash, EIO},   {Op::ListFolder, EACCES},     {Op::GetAttribute, EIO}, {Op::SetAttribute, ENOTSUP},
+        {Op::Status, EIO},         {Op::RenameNoReplace, EROFS},
+        {Op::Link, EPERM},         {Op::Unlink, EROFS},
+        {Op::Open, EACCES},        {Op::Read, EIO},
+        {Op::Write, ENOSPC},       {Op::Fsync, EIO},
+        {Op::Close, EIO},          {Op::SetTimes, EPERM},
+        {Op::Chmod, EPERM},        {Op::Mkdir, EROFS},
+        {Op::MoveToTrash, EIO},    {Op::ListFolder, EACCES},
+        {Op::GetAttribute, EIO},   {Op::SetAttribute, ENOTSUP},
         {Op::ListAttributes, EIO}, {Op::ChangeOwner, EIO},
     };
     for (const bool across : {false, true}) {

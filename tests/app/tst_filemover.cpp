@@ -46,8 +46,7 @@ public:
 
 QString moveAlert(const QString& source, const QString& target)
 {
-    return LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"),
-                                             {source, target});
+    return LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"), {source, target});
 }
 
 // Each alert ends in the system's reason, in brackets, once.
@@ -71,8 +70,7 @@ QString attributeAlert(const QString& key, const QString& target)
 // Raw descriptors rather than QFile: QFile would turn a Latin-1 byte into U+FFFD.
 void writeFile(const QString& path, const QByteArray& content)
 {
-    const int fd =
-        ::open(FileSystem::encodePath(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fd = ::open(FileSystem::encodePath(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     QVERIFY(fd >= 0);
     QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
     ::close(fd);
@@ -211,8 +209,7 @@ QString TestFileMover::makeSource(const QByteArray& name, const QByteArray& cont
     return path;
 }
 
-bool TestFileMover::move(FileSystem& fileSystem, const QString& target, OptionalInstant date,
-                         MoveOptions options)
+bool TestFileMover::move(FileSystem& fileSystem, const QString& target, OptionalInstant date, MoveOptions options)
 {
     return FileMover(fileSystem).moveFile(m_source, target, m_proxy, m_processed, date, options);
 }
@@ -229,11 +226,9 @@ void TestFileMover::movesTheFile_data()
     QTest::newRow("other folder") << QByteArray("IMG_0001.JPG") << QByteArray("out/2024.jpg") << 0;
     QTest::newRow("Latin-1 name") << latin1 << QByteArray("out/caf\xe9 2.jpg") << 0;
     QTest::newRow("newline in name") << newline << QByteArray("out/new\nline.jpg") << 0;
-    QTest::newRow("flag refused: EINVAL")
-        << QByteArray("IMG_0001.JPG") << QByteArray("2024.jpg") << EINVAL;
+    QTest::newRow("flag refused: EINVAL") << QByteArray("IMG_0001.JPG") << QByteArray("2024.jpg") << EINVAL;
     QTest::newRow("flag refused: ENOSYS") << latin1 << QByteArray("out/\xe9.jpg") << ENOSYS;
-    QTest::newRow("across devices")
-        << QByteArray("IMG_0001.JPG") << QByteArray("out/2024.jpg") << EXDEV;
+    QTest::newRow("across devices") << QByteArray("IMG_0001.JPG") << QByteArray("out/2024.jpg") << EXDEV;
     QTest::newRow("across devices, Latin-1") << latin1 << QByteArray("out/caf\xe9 2.jpg") << EXDEV;
     QTest::newRow("across devices, newline") << newline << QByteArray("out/a\nb.jpg") << EXDEV;
 }
@@ -311,8 +306,7 @@ void TestFileMover::missingSource()
     FaultyFileSystem fileSystem;
     const QString missing = m_dir->filePath(QStringLiteral("gone.jpg"));
     const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
-    QVERIFY(!FileMover(fileSystem)
-                 .moveFile(missing, target, m_proxy, m_processed, 1.0e9, {true, kCreator}));
+    QVERIFY(!FileMover(fileSystem).moveFile(missing, target, m_proxy, m_processed, 1.0e9, {true, kCreator}));
     QCOMPARE(withoutReason(m_proxy.alerts), QStringList{moveAlert(missing, target)});
     QVERIFY(m_processed.isEmpty());
     QVERIFY(!FileSystem::real().exists(target));
@@ -323,14 +317,12 @@ void TestFileMover::targetAppearingInARaceIsKept_data()
     QTest::addColumn<int>("trigger"); // the operation before which the target appears
     QTest::addColumn<QList<Fault>>("faults");
     QTest::newRow("rename") << int(Operation::RenameNoReplace) << QList<Fault>{};
-    QTest::newRow("link fallback")
-        << int(Operation::Link) << QList<Fault>{{Operation::RenameNoReplace, 1, EINVAL}};
+    QTest::newRow("link fallback") << int(Operation::Link) << QList<Fault>{{Operation::RenameNoReplace, 1, EINVAL}};
     QTest::newRow("across devices, while copying")
         << int(Operation::Fsync) << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV}};
     QTest::newRow("across devices, link fallback")
         << int(Operation::Link)
-        << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV},
-                        {Operation::RenameNoReplace, 2, EINVAL}};
+        << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV}, {Operation::RenameNoReplace, 2, EINVAL}};
 }
 
 void TestFileMover::targetAppearingInARaceIsKept()
@@ -359,16 +351,14 @@ void TestFileMover::failedStepLeavesTheSource_data()
     const Fault acrossDevices{Operation::RenameNoReplace, 1, EXDEV};
     const Fault flagRefused{Operation::RenameNoReplace, 1, EINVAL};
     QTest::newRow("rename fails") << QList<Fault>{{Operation::RenameNoReplace, 1, EIO}};
-    QTest::newRow("link fallback: link refused")
-        << QList<Fault>{flagRefused, {Operation::Link, 1, EACCES}};
-    QTest::newRow("link fallback: source not removable")
-        << QList<Fault>{flagRefused, {Operation::Unlink, 1, EROFS}};
+    QTest::newRow("link fallback: link refused") << QList<Fault>{flagRefused, {Operation::Link, 1, EACCES}};
+    QTest::newRow("link fallback: source not removable") << QList<Fault>{flagRefused, {Operation::Unlink, 1, EROFS}};
     // Each step of a copy across devices failing is swept, call by call,
     // in tst_faultsweep; here the fallbacks that the sweep does not reach.
     QTest::newRow("final link refused") << QList<Fault>{
         acrossDevices, {Operation::RenameNoReplace, 2, ENOSYS}, {Operation::Link, 1, EACCES}};
-    QTest::newRow("final link, temporary not removable") << QList<Fault>{
-        acrossDevices, {Operation::RenameNoReplace, 2, EINVAL}, {Operation::Unlink, 1, EIO}};
+    QTest::newRow("final link, temporary not removable")
+        << QList<Fault>{acrossDevices, {Operation::RenameNoReplace, 2, EINVAL}, {Operation::Unlink, 1, EIO}};
 }
 
 void TestFileMover::failedStepLeavesTheSource()
@@ -480,19 +470,17 @@ void TestFileMover::attributeFailuresAreAlertedButTheFileMoves_data()
     QTest::addColumn<QStringList>("alertKeys");
     const QString creatorAlert = QStringLiteral("AlertPanelFileCreatorCodeError");
     const QString dateAlert = QStringLiteral("AlertPanelFileCreationDateError");
-    QTest::newRow("no user attributes")
-        << QList<Fault>{{Operation::GetAttribute, 1, ENOTSUP}} << true << QStringList{creatorAlert};
-    QTest::newRow("attribute refused")
-        << QList<Fault>{{Operation::SetAttribute, 1, ENOTSUP}} << true << QStringList{creatorAlert};
-    QTest::newRow("date refused") << QList<Fault>{{Operation::SetTimes, 1, EPERM}} << false
-                                  << QStringList{dateAlert};
+    QTest::newRow("no user attributes") << QList<Fault>{{Operation::GetAttribute, 1, ENOTSUP}} << true
+                                        << QStringList{creatorAlert};
+    QTest::newRow("attribute refused") << QList<Fault>{{Operation::SetAttribute, 1, ENOTSUP}} << true
+                                       << QStringList{creatorAlert};
+    QTest::newRow("date refused") << QList<Fault>{{Operation::SetTimes, 1, EPERM}} << false << QStringList{dateAlert};
     QTest::newRow("both refused") << QList<Fault>{{Operation::GetAttribute, 1, ENOTSUP},
                                                   {Operation::SetTimes, 1, EROFS}}
                                   << true << QStringList{creatorAlert, dateAlert};
     QTest::newRow("across devices, no user attributes")
-        << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV},
-                        {Operation::GetAttribute, 1, ENOTSUP}}
-        << true << QStringList{creatorAlert};
+        << QList<Fault>{{Operation::RenameNoReplace, 1, EXDEV}, {Operation::GetAttribute, 1, ENOTSUP}} << true
+        << QStringList{creatorAlert};
 }
 
 void TestFileMover::attributeFailuresAreAlertedButTheFileMoves()
@@ -523,14 +511,11 @@ void TestFileMover::creationDateSetsTheModificationTime_data()
     QTest::addColumn<qint64>("seconds");
     QTest::addColumn<int>("nanoseconds");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("none: untouched")
-        << OptionalInstant() << kSourceTime.seconds << kSourceTime.nanoseconds << false;
-    QTest::newRow("with a fraction")
-        << OptionalInstant(1262347200.25) << qint64(1262347200) << 250000000 << false;
-    QTest::newRow("before 1970") << OptionalInstant(-86400.5) << qint64(-86401) << 500000000
-                                 << false;
-    QTest::newRow("not a number") << OptionalInstant(std::nan("")) << kSourceTime.seconds
-                                  << kSourceTime.nanoseconds << true;
+    QTest::newRow("none: untouched") << OptionalInstant() << kSourceTime.seconds << kSourceTime.nanoseconds << false;
+    QTest::newRow("with a fraction") << OptionalInstant(1262347200.25) << qint64(1262347200) << 250000000 << false;
+    QTest::newRow("before 1970") << OptionalInstant(-86400.5) << qint64(-86401) << 500000000 << false;
+    QTest::newRow("not a number") << OptionalInstant(std::nan("")) << kSourceTime.seconds << kSourceTime.nanoseconds
+                                  << true;
 }
 
 void TestFileMover::creationDateSetsTheModificationTime()
@@ -543,8 +528,7 @@ void TestFileMover::creationDateSetsTheModificationTime()
     FaultyFileSystem fileSystem;
 
     QVERIFY(move(fileSystem, target, date));
-    const QStringList alerts{
-        attributeAlert(QStringLiteral("AlertPanelFileCreationDateError"), target)};
+    const QStringList alerts{attributeAlert(QStringLiteral("AlertPanelFileCreationDateError"), target)};
     QCOMPARE(withoutReason(m_proxy.alerts), refused ? alerts : QStringList{});
     const FileStatus moved = statusOf(target);
     QCOMPARE(moved.modificationTime, (FileTime{seconds, nanoseconds}));
@@ -580,8 +564,7 @@ void TestFileMover::withoutNoReplaceOrLinks()
     if (taken) {
         // Once, with the system's reason.
         QCOMPARE(m_proxy.alerts.size(), 1);
-        QVERIFY(m_proxy.alerts.first().endsWith(
-            QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(strerror(EEXIST)))));
+        QVERIFY(m_proxy.alerts.first().endsWith(QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(strerror(EEXIST)))));
     }
     QVERIFY(leftovers(m_dir->filePath(QStringLiteral("out"))).isEmpty());
     QVERIFY(fileSystem.openDescriptors.isEmpty());
@@ -654,8 +637,7 @@ void TestFileMover::interruptedCopyIsResolved()
     writeFile(written, copy);
     FileSystem::real().setTimes(written, kSourceTime, kSourceTime);
 
-    const bool dropped =
-        FileMover().resolveInterrupted(m_source, target, FileMover::Resolve(resolve));
+    const bool dropped = FileMover().resolveInterrupted(m_source, target, FileMover::Resolve(resolve));
     QCOMPARE(dropped, finished && sameBytes);
     QVERIFY(leftovers(other.path()).isEmpty());
     const bool sourceKept = !dropped || resolve == int(FileMover::Resolve::TakeBack);

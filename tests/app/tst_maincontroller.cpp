@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <thread>
 
 using namespace lumenscribe;
@@ -67,8 +66,8 @@ void TestMainController::storedValuesPassTheSetters_data()
     QTest::newRow("identical option 2") << "identicalFileNamesOption" << QVariant(2) << QVariant(0);
     QTest::newRow("missing application") << "openFilesApplication" << QVariant("/nonexistent/app") << QVariant("");
     QTest::newRow("wrong type") << "confirmEachFile" << QVariant("no") << QVariant(true);
-    QTest::newRow("patterns of the wrong type") << "deleteFilesPatterns" << QVariant(QVariantList{1, 2})
-                                                << QVariant(QStringList{"*.gif", "*.html"});
+    QTest::newRow("patterns of the wrong type")
+        << "deleteFilesPatterns" << QVariant(QVariantList{1, 2}) << QVariant(QStringList{"*.gif", "*.html"});
     QTest::newRow("namingStyle as text") << "namingStyle" << QVariant("3") << QVariant(0);
     QTest::newRow("counter past 32 bits") << "fileSeqCounter" << QVariant(1e12) << QVariant(0);
     QTest::newRow("prefix of the wrong type") << "prefixString" << QVariant(QVariantList{1}) << QVariant("");
@@ -90,16 +89,39 @@ void TestMainController::saveWritesExactlyTheKeys()
 {
     MainController controller{PreferencesStore(path())};
     QStringList keys = controller.preferencesDictionary().keys();
-    QStringList expected{"fileNameGenerators", "folderNameGenerators", "namingStyle", "prefixSuffixType",
-                         "prefixString", "suffixString", "downloadOptions", "downloadDestionationFolder",
-                         "downloadNamingStyle", "downloadPrefixSuffixType", "fileCreatorIDChange",
-                         "fileCreatorID", "changeCreationDate", "openFilesAfterRenaming",
-                         "openFilesApplication", "deleteFilesOptions", "deleteFilesPatterns",
-                         "deleteFilesSmallerThankB", "identicalFileNamesOption", "fileSeqCounter",
-                         "folderSeqCounter", "showAdvancedOptions", "quitAfterAutoProcessing",
-                         "confirmEachFile", "alertOS9NameLength", "CFBundleShortVersionString",
-                         "ciwShowsPreview", "ciwPrefixSuffixType", "ciwPrefix", "ciwSuffix",
-                         "fiwPrefixSuffixType", "fiwPrefix", "fiwSuffix"};
+    QStringList expected{"fileNameGenerators",
+                         "folderNameGenerators",
+                         "namingStyle",
+                         "prefixSuffixType",
+                         "prefixString",
+                         "suffixString",
+                         "downloadOptions",
+                         "downloadDestionationFolder",
+                         "downloadNamingStyle",
+                         "downloadPrefixSuffixType",
+                         "fileCreatorIDChange",
+                         "fileCreatorID",
+                         "changeCreationDate",
+                         "openFilesAfterRenaming",
+                         "openFilesApplication",
+                         "deleteFilesOptions",
+                         "deleteFilesPatterns",
+                         "deleteFilesSmallerThankB",
+                         "identicalFileNamesOption",
+                         "fileSeqCounter",
+                         "folderSeqCounter",
+                         "showAdvancedOptions",
+                         "quitAfterAutoProcessing",
+                         "confirmEachFile",
+                         "alertOS9NameLength",
+                         "CFBundleShortVersionString",
+                         "ciwShowsPreview",
+                         "ciwPrefixSuffixType",
+                         "ciwPrefix",
+                         "ciwSuffix",
+                         "fiwPrefixSuffixType",
+                         "fiwPrefix",
+                         "fiwSuffix"};
     keys.sort();
     expected.sort();
     QCOMPARE(keys, expected);

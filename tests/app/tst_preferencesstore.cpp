@@ -9,13 +9,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <future>
-
 #include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -211,11 +209,11 @@ void TestPreferencesStore::failedWriteKeepsTheOldFile()
 // style is merged field by field; a style this process removed goes.
 void TestPreferencesStore::saveWritesOnlyWhatChanged()
 {
-    const QVariantMap loaded{{"namingStyle", 1},
-                             {"prefixString", "a"},
-                             {"fileNameGenerators",
-                              QVariantMap{{"generator0", QVariantMap{{"counterDigits", 1}, {"counterPrefix", "_"}}},
-                                          {"generator1", QVariantMap{{"counterDigits", 1}}}}}};
+    const QVariantMap loaded{
+        {"namingStyle", 1},
+        {"prefixString", "a"},
+        {"fileNameGenerators", QVariantMap{{"generator0", QVariantMap{{"counterDigits", 1}, {"counterPrefix", "_"}}},
+                                           {"generator1", QVariantMap{{"counterDigits", 1}}}}}};
     QVariantMap current = loaded;
     current.insert(QStringLiteral("namingStyle"), 2);
     current.insert(QStringLiteral("fileNameGenerators"),

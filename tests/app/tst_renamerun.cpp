@@ -4,8 +4,8 @@
 #include "RunBench.h"
 #include "TestFiles.h"
 #include "controllers/CIWController.h"
-#include "platform/LocalizedStrings.h"
 #include "controllers/MainController.h"
+#include "platform/LocalizedStrings.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -113,10 +113,9 @@ void TestRenameRun::foldersHiddenNamesAndOrder()
     // A hidden folder is walked only when it is dropped itself.
     runOn({m_root, m_root + QStringLiteral("/.hidden")});
     QCOMPARE(m_frontEnd->reportedSources(),
-             (QStringList{m_root + "/.hidden/given.jpg", m_root + "/b/IMG_0010.JPG",
-                          m_root + "/b/img_0002.jpg"}));
-    QCOMPARE(tree(m_root), (QStringList{".hidden/" + kNikon, "a/.cache/deep.jpg", "b/.thumb.jpg",
-                                        "b/" + kNikon, "b/" + kCanon}));
+             (QStringList{m_root + "/.hidden/given.jpg", m_root + "/b/IMG_0010.JPG", m_root + "/b/img_0002.jpg"}));
+    QCOMPARE(tree(m_root),
+             (QStringList{".hidden/" + kNikon, "a/.cache/deep.jpg", "b/.thumb.jpg", "b/" + kNikon, "b/" + kCanon}));
     QCOMPARE(m_frontEnd->maxValues.first(), 3.0);
 }
 
@@ -149,7 +148,8 @@ void TestRenameRun::sidecarsFollowTheirPhoto()
     writeFile(m_root + QStringLiteral("/IMG_5.JPG.xmp"), "edits");
     writeFile(m_root + QStringLiteral("/IMG_5.AAE"), "adjustments");
     runOn({m_root + QStringLiteral("/IMG_5.JPG")});
-    QCOMPARE(tree(m_root), (QStringList{"2007-02-22_17-02-42.AAE", kCanon, kCanon + ".xmp", "2007-02-22_17-02-42.xmp"}));
+    QCOMPARE(tree(m_root),
+             (QStringList{"2007-02-22_17-02-42.AAE", kCanon, kCanon + ".xmp", "2007-02-22_17-02-42.xmp"}));
     QCOMPARE(contentOf(m_root + "/2007-02-22_17-02-42.xmp"), QByteArray("rating 5"));
 }
 
@@ -205,7 +205,10 @@ void TestRenameRun::creationDateSource()
 {
     const QString path = m_root + QStringLiteral("/copied.jpg");
     copyData(QStringLiteral("Canon1DmkIII.jpg"), path);
-    struct utimbuf times{1000000000, 1000000000};
+    struct utimbuf times
+    {
+        1000000000, 1000000000
+    };
     QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
     NameGenerator* style = m_controller->fileNameGenerators().addGenerator();
     style->setFormatString(QStringLiteral("%Q-%Y%F"));
@@ -385,8 +388,7 @@ void TestRenameRun::gitRepositoryInsideAPhotoFolderStillWorks()
     const auto git = [this](const QStringList& arguments) {
         QProcess process;
         process.setWorkingDirectory(m_root);
-        process.start(QStringLiteral("git"),
-                      QStringList{"-c", "user.name=t", "-c", "user.email=t@t"} + arguments);
+        process.start(QStringLiteral("git"), QStringList{"-c", "user.name=t", "-c", "user.email=t@t"} + arguments);
         process.waitForFinished(30000);
         return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     };
@@ -411,27 +413,21 @@ void TestRenameRun::homeFolderRunLeavesOwnFilesAndTrashAlone()
     writeFile(m_bench->path(QStringLiteral("s.json")), "{}");
     writeFile(m_bench->journals() + QStringLiteral("/old.journal"), "earlier run");
     writeFile(m_bench->path(QStringLiteral("share/Trash/files/IMG_9.JPG")), "deleted photo");
-    writeFile(m_bench->path(QStringLiteral("share/Trash/info/IMG_9.JPG.trashinfo")),
-              "[Trash Info]");
+    writeFile(m_bench->path(QStringLiteral("share/Trash/info/IMG_9.JPG.trashinfo")), "[Trash Info]");
     writeFile(home + QStringLiteral("/usb/Trash/files/x.jpg"), "a volume's trash");
     writeFile(home + QStringLiteral("/usb/Trash/info/x.jpg.trashinfo"), "[Trash Info]");
     writeFile(home + QStringLiteral("/usb/$RECYCLE.BIN/y.jpg"), "another system's trash");
     const QStringList before = tree(home);
     runOn({home});
-    QCOMPARE(m_frontEnd->reportedSources(),
-             QStringList{home + QStringLiteral("/Pictures/IMG_1.JPG")});
+    QCOMPARE(m_frontEnd->reportedSources(), QStringList{home + QStringLiteral("/Pictures/IMG_1.JPG")});
     QStringList expected = before;
-    expected.replace(expected.indexOf(QStringLiteral("Pictures/IMG_1.JPG")),
-                     QStringLiteral("Pictures/") + kCanon);
+    expected.replace(expected.indexOf(QStringLiteral("Pictures/IMG_1.JPG")), QStringLiteral("Pictures/") + kCanon);
     QStringList after = tree(home);
-    after.removeIf(
-        [](const QString& path) { return path.startsWith(QStringLiteral("journals/")); });
-    expected.removeIf(
-        [](const QString& path) { return path.startsWith(QStringLiteral("journals/")); });
+    after.removeIf([](const QString& path) { return path.startsWith(QStringLiteral("journals/")); });
+    expected.removeIf([](const QString& path) { return path.startsWith(QStringLiteral("journals/")); });
     expected.sort();
     QCOMPARE(after, expected);
-    QCOMPARE(contentOf(m_bench->journals() + QStringLiteral("/old.journal")),
-             QByteArray("earlier run"));
+    QCOMPARE(contentOf(m_bench->journals() + QStringLiteral("/old.journal")), QByteArray("earlier run"));
 }
 
 void TestRenameRun::secondRunChangesNothing_data()
@@ -486,9 +482,8 @@ void TestRenameRun::companionsWaitForTheirFileWhateverTheOrder()
     m_controller->setDeleteFilesOptions(2); // sidecars are small: the rules must not get them
     m_controller->setDeleteFilesSmallerThankB(1);
     runOn({m_root});
-    QCOMPARE(tree(m_root), (QStringList{"2004-03-30_10-43-46.XMP", kNikon, kNikon + ".Xmp",
-                                        "2007-02-22_17-02-42.AAE", kCanon,
-                                        "2022-01-20_08-16-09.THM", "2022-01-20_08-16-09.avi"}));
+    QCOMPARE(tree(m_root), (QStringList{"2004-03-30_10-43-46.XMP", kNikon, kNikon + ".Xmp", "2007-02-22_17-02-42.AAE",
+                                        kCanon, "2022-01-20_08-16-09.THM", "2022-01-20_08-16-09.avi"}));
     QCOMPARE(m_frontEnd->reportedSources(),
              (QStringList{m_root + "/IMG_0001.JPG", m_root + "/b.jpg", m_root + "/mvi_0121.avi"}));
     const FileReport& b = m_frontEnd->reports.at(1);
@@ -508,8 +503,8 @@ void TestRenameRun::sharedSidecarGoesWithTheFirstFileOnly()
     writeFile(m_root + QStringLiteral("/IMG_1.xmp"), "rating");
     copyData(QStringLiteral("exiv2-nikon-d70.jpg"), m_root + QStringLiteral("/IMG_10.xmp"));
     runOn({m_root});
-    QCOMPARE(tree(m_root), (QStringList{kNikon.chopped(4) + ".xmp", "2007-02-22_17-02-42.cr2", kCanon,
-                                        "2007-02-22_17-02-42.xmp"}));
+    QCOMPARE(tree(m_root),
+             (QStringList{kNikon.chopped(4) + ".xmp", "2007-02-22_17-02-42.cr2", kCanon, "2007-02-22_17-02-42.xmp"}));
     QCOMPARE(m_frontEnd->reports.at(0).companions.size(), 1);
     QVERIFY(m_frontEnd->reports.at(1).companions.isEmpty());
 }
@@ -523,8 +518,7 @@ void TestRenameRun::companionsStayWhenTheirFileCannotMove()
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
         // Someone else takes the movie's new name at the last moment.
-        if (operation == FaultyFileSystem::RenameNoReplace &&
-            path.endsWith(QStringLiteral("MVI_1.AVI")))
+        if (operation == FaultyFileSystem::RenameNoReplace && path.endsWith(QStringLiteral("MVI_1.AVI")))
             writeFile(target, "theirs");
     };
     m_controller->setFileSystem(&fileSystem);
@@ -533,8 +527,7 @@ void TestRenameRun::companionsStayWhenTheirFileCannotMove()
     QCOMPARE(m_frontEnd->reports.first().action, FileReport::Action::Failed);
     QVERIFY(m_frontEnd->reports.first().companions.isEmpty());
     // The thumbnail that holds the movie's date is still beside it.
-    QCOMPARE(tree(m_root),
-             (QStringList{"2022-01-20_08-16-09.avi", "MVI_1.AVI", "MVI_1.THM", "MVI_1.xmp"}));
+    QCOMPARE(tree(m_root), (QStringList{"2022-01-20_08-16-09.avi", "MVI_1.AVI", "MVI_1.THM", "MVI_1.xmp"}));
 }
 
 void TestRenameRun::companionThatCannotMoveIsReported()
@@ -595,9 +588,7 @@ void TestRenameRun::wholeCardRenamedTwice()
     writeFile(m_root + QStringLiteral("/.DS_Store"), "finder");
     // Stored as instants: the movie header, the Olympus "TimeDate=" text.
     const auto local = [](QDate day, QTime time) {
-        return QDateTime(day, time, Qt::UTC)
-            .toLocalTime()
-            .toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+        return QDateTime(day, time, Qt::UTC).toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     };
     const QString movie = local(QDate(2005, 8, 11), QTime(14, 3, 54));
     const QString olympus = local(QDate(1998, 10, 29), QTime(22, 6, 59));

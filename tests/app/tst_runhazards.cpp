@@ -2,8 +2,8 @@
 // unreadable folders, pipes, and a target that appears at the last moment.
 #include "FaultyFileSystem.h"
 #include "RunBench.h"
-#include "run/FolderExpander.h"
 #include "controllers/MainController.h"
+#include "run/FolderExpander.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -127,14 +127,13 @@ void TestRunHazards::linksLoopsAndUnreadableFolders()
     makeFile(QFile::encodeName(card + QStringLiteral("/sub/locked/b.jpg")), "b", 1577880120);
     QVERIFY(QFile::link(card, card + QStringLiteral("/sub/loop")));
     QVERIFY(QFile::link(outside, card + QStringLiteral("/sub/to-folder")));
-    QVERIFY(
-        QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
+    QVERIFY(QFile::link(outside + QStringLiteral("/deep/o.jpg"), card + QStringLiteral("/link.jpg")));
 
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString& path) {
         if (operation == FaultyFileSystem::ListFolder && path.endsWith(QStringLiteral("/locked")))
-            fileSystem.fail(FaultyFileSystem::ListFolder,
-                            fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1, EACCES);
+            fileSystem.fail(FaultyFileSystem::ListFolder, fileSystem.calls.value(FaultyFileSystem::ListFolder) + 1,
+                            EACCES);
     };
     m_controller->setFileSystem(&fileSystem);
     m_bench->runOn({card});
@@ -153,8 +152,7 @@ void TestRunHazards::pipesAreNeverOpened()
     const QByteArray pipe = m_card + "/pipe.jpg";
     QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
     makeFile(m_card + "/real.jpg", "real", 1577880000);
-    m_bench->runOn(
-        {FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
+    m_bench->runOn({FileSystem::decodePath(pipe), FileSystem::decodePath(m_card)}); // would hang if opened
     QVERIFY(QFileInfo(QFile::decodeName(pipe)).exists());
     QCOMPARE(m_frontEnd->reports.size(), 3); // the pipe twice, the file once
     QCOMPARE(m_frontEnd->reports.first().message, QStringLiteral("not a regular file"));
@@ -167,8 +165,7 @@ void TestRunHazards::deleteRulesTouchRegularFilesOnly()
     const QByteArray pipe = m_card + "/pipe.gif";
     QVERIFY(::mkfifo(pipe.constData(), 0644) == 0);
     const QByteArray device = m_card + "/null.gif";
-    const bool haveDevice =
-        ::mknod(device.constData(), S_IFCHR | 0644, makedev(1, 3)) == 0; // root only
+    const bool haveDevice = ::mknod(device.constData(), S_IFCHR | 0644, makedev(1, 3)) == 0; // root only
     QVERIFY(::mkdir(m_card + "/elsewhere", 0755) == 0);
     makeFile(m_card + "/elsewhere/.small", "s", 1577880000);
     QVERIFY(::symlink("elsewhere/.small", m_card + "/link.gif") == 0);
@@ -209,8 +206,7 @@ void TestRunHazards::filesSwappedAfterTheListingAreLookedAtAgain()
         if (!file.endsWith(QStringLiteral("IMG_1.JPG")))
             return;
         QVERIFY(::unlink(m_card + "/IMG_2.JPG") == 0 && ::mkfifo(m_card + "/IMG_2.JPG", 0644) == 0);
-        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 &&
-                ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
+        QVERIFY(::unlink(m_card + "/IMG_3.JPG") == 0 && ::symlink("elsewhere/.photo", m_card + "/IMG_3.JPG") == 0);
     };
     m_bench->runOn({card}); // would hang if the FIFO were read
     QCOMPARE(m_frontEnd->reports.size(), 3);
@@ -282,10 +278,9 @@ void TestRunHazards::targetAppearingAtTheLastMomentIsNotOverwritten()
 {
     makeFile(m_card + "/IMG_1.JPG", "mine", 1577880000);
     const QString card = FileSystem::decodePath(m_card);
-    const QString target =
-        card + u'/' +
-        QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-        QStringLiteral(".jpg");
+    const QString target = card + u'/' +
+                           QDateTime::fromSecsSinceEpoch(1577880000).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+                           QStringLiteral(".jpg");
     FaultyFileSystem fileSystem;
     fileSystem.beforeCall = [&](FaultyFileSystem::Operation operation, const QString&) {
         // Another program writes a file of that very name just now, after
@@ -333,8 +328,7 @@ void TestRunHazards::hundredThousandFilesAreListedOnce()
         QVERIFY(fd >= 0);
         ::close(fd);
     }
-    QVERIFY(
-        QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
+    QVERIFY(QFile::link(QFile::decodeName(m_card), QFile::decodeName(folder) + QStringLiteral("/up")));
     FolderExpander expander(FileSystem::real());
     expander.add(FileSystem::decodePath(m_card));
     QStringList files;

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -173,7 +172,10 @@ void TestTrashCan::emptyNoteLeftBeforeIsRemoved()
     QFile(fresh).open(QIODevice::WriteOnly);
     const QString stale = own() + QStringLiteral("/info/IMG_1 2.JPG.trashinfo");
     QFile(stale).open(QIODevice::WriteOnly);
-    struct utimbuf old{1600000000, 1600000000};
+    struct utimbuf old
+    {
+        1600000000, 1600000000
+    };
     QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
     QString trashed;
     QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(photo(), trashed), 0);

@@ -2,9 +2,9 @@
 #include "FaultyFileSystem.h"
 #include "RunBench.h"
 #include "TestFiles.h"
+#include "controllers/MainController.h"
 #include "fs/FileSystem.h"
 #include "journal/JournalStore.h"
-#include "controllers/MainController.h"
 #include "journal/UndoRun.h"
 
 #include <QDir>
@@ -72,10 +72,8 @@ void TestUndo::init()
     m_frontEnd = m_bench->frontEnd.get();
     m_card = m_bench->card();
     m_journals = m_bench->journals();
-    QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"),
-                        m_card + QStringLiteral("/IMG_1.JPG")));
-    QVERIFY(QFile::copy(kData + QStringLiteral("/exiv2-nikon-d70.jpg"),
-                        m_card + QStringLiteral("/IMG_2.JPG")));
+    QVERIFY(QFile::copy(kData + QStringLiteral("/Canon1DmkIII.jpg"), m_card + QStringLiteral("/IMG_1.JPG")));
+    QVERIFY(QFile::copy(kData + QStringLiteral("/exiv2-nikon-d70.jpg"), m_card + QStringLiteral("/IMG_2.JPG")));
 }
 
 void TestUndo::cleanup()
@@ -104,8 +102,7 @@ void TestUndo::movesCompanionsAndTheDatedFolder()
 {
     writeFile(m_card + QStringLiteral("/IMG_1.xmp"), "rating");
     writeFile(m_card + QStringLiteral("/MVI_3.AVI"), QByteArray(2048, 'v'));
-    QVERIFY(QFile::copy(kData + QStringLiteral("/MVI_0314.THM"),
-                        m_card + QStringLiteral("/MVI_3.THM")));
+    QVERIFY(QFile::copy(kData + QStringLiteral("/MVI_0314.THM"), m_card + QStringLiteral("/MVI_3.THM")));
     const QString photos = m_bench->path(QStringLiteral("photos"));
     QDir().mkpath(photos);
     m_controller->setDownloadOptions(2);
@@ -117,8 +114,7 @@ void TestUndo::movesCompanionsAndTheDatedFolder()
 
     const UndoRun::Result result = undoLast();
     QVERIFY2(result.notRestored.isEmpty(), qPrintable(result.notRestored.join(u'\n')));
-    QCOMPARE(tree(m_card),
-             (QStringList{"IMG_1.JPG", "IMG_1.xmp", "IMG_2.JPG", "MVI_3.AVI", "MVI_3.THM"}));
+    QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_1.xmp", "IMG_2.JPG", "MVI_3.AVI", "MVI_3.THM"}));
     QVERIFY(tree(photos, true).isEmpty()); // the dated folder went too
 }
 
@@ -130,9 +126,8 @@ void TestUndo::deletedFilesComeBackFromTheTrash()
     QVERIFY(!QFile::exists(m_card + QStringLiteral("/index.html")));
     QCOMPARE(m_frontEnd->reports.last().action, FileReport::Action::Deleted); // sorted last
     const QList<JournalEntry> entries = JournalStore::read(lastJournal());
-    const auto trashed = std::find_if(entries.begin(), entries.end(), [](const JournalEntry& e) {
-        return e.kind == JournalEntry::Kind::Trashed;
-    });
+    const auto trashed = std::find_if(entries.begin(), entries.end(),
+                                      [](const JournalEntry& e) { return e.kind == JournalEntry::Kind::Trashed; });
     QVERIFY(trashed != entries.end());
     QCOMPARE(contentOf(trashed->to), QByteArray("<html>"));
     QVERIFY(QFile::exists(QFileInfo(trashed->to).path() + QStringLiteral("/../info/") +
@@ -141,8 +136,8 @@ void TestUndo::deletedFilesComeBackFromTheTrash()
     QVERIFY(undoLast().notRestored.isEmpty());
     QCOMPARE(contentOf(m_card + QStringLiteral("/index.html")), QByteArray("<html>"));
     QVERIFY(!QFile::exists(trashed->to));
-    const QString note = QFileInfo(trashed->to).path() + QStringLiteral("/../info/") +
-                         QFileInfo(trashed->to).fileName() + ".trashinfo";
+    const QString note =
+        QFileInfo(trashed->to).path() + QStringLiteral("/../info/") + QFileInfo(trashed->to).fileName() + ".trashinfo";
     QVERIFY(!QFile::exists(note));
 }
 
@@ -151,8 +146,7 @@ void TestUndo::filesChangedSinceAreListedNotTouched()
     m_bench->runOn({m_card});
     // One file renamed again by the person, the other's old name taken by a
     // new file: neither may be touched.
-    QVERIFY(QFile::rename(m_card + QStringLiteral("/2004-03-30_10-43-46.jpg"),
-                          m_card + QStringLiteral("/best.jpg")));
+    QVERIFY(QFile::rename(m_card + QStringLiteral("/2004-03-30_10-43-46.jpg"), m_card + QStringLiteral("/best.jpg")));
     writeFile(m_card + QStringLiteral("/IMG_1.JPG"), "a new photo");
     const UndoRun::Result result = undoLast();
     QCOMPARE(result.restored.size(), 0);
@@ -207,8 +201,7 @@ void TestUndo::stepsThatNeverHappenedAreHarmless()
     pending.from = m_card + QStringLiteral("/IMG_2.JPG");
     pending.to = m_card + QStringLiteral("/second.jpg");
     QVERIFY(QFile::rename(done.from, done.to));
-    writeFile(journal,
-              begin.toLine() + done.toLine() + pending.toLine() + QByteArray("{\"op\":\"mo"));
+    writeFile(journal, begin.toLine() + done.toLine() + pending.toLine() + QByteArray("{\"op\":\"mo"));
     QVERIFY(!JournalStore::summarize(journal).finished);
 
     UndoRun undo(FileSystem::real());
@@ -264,8 +257,7 @@ void TestUndo::journalLinesKeepEveryPath()
     QCOMPARE(read->time, entry.time);
     QCOMPARE(read->paths, entry.paths);
     QVERIFY(!read->identity);
-    entry.identity =
-        JournalEntry::Identity{~quint64(0), (quint64(1) << 63) + 7, 8337, {-5, 999999999}};
+    entry.identity = JournalEntry::Identity{~quint64(0), (quint64(1) << 63) + 7, 8337, {-5, 999999999}};
     QCOMPARE(JournalEntry::fromLine(entry.toLine())->identity, entry.identity);
 }
 
@@ -311,12 +303,11 @@ void TestUndo::trashedFileNeedsItsNote()
     m_controller->setDeleteFilesOptions(1);
     m_bench->runOn({m_card});
     const QList<JournalEntry> entries = JournalStore::read(lastJournal());
-    const auto trashed = std::find_if(entries.begin(), entries.end(), [](const JournalEntry& e) {
-        return e.kind == JournalEntry::Kind::Trashed;
-    });
+    const auto trashed = std::find_if(entries.begin(), entries.end(),
+                                      [](const JournalEntry& e) { return e.kind == JournalEntry::Kind::Trashed; });
     QVERIFY(trashed != entries.end());
-    const QString note = QFileInfo(trashed->to).path() + QStringLiteral("/../info/") +
-                         QFileInfo(trashed->to).fileName() + ".trashinfo";
+    const QString note =
+        QFileInfo(trashed->to).path() + QStringLiteral("/../info/") + QFileInfo(trashed->to).fileName() + ".trashinfo";
     writeFile(note, "[Trash Info]\nPath=/elsewhere/index.html\nDeletionDate=2026-01-01T00:00:00\n");
 
     const UndoRun::Result result = undoLast();

@@ -15,20 +15,34 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("star suffix") << "a.gif" << "*.gif" << true;
-        QTest::newRow("case matters") << "A.GIF" << "*.gif" << false;
-        QTest::newRow("star stops at first dot") << "a.b.gif" << "*.gif" << false;
-        QTest::newRow("trailing star needs a character") << "abc" << "abc*" << false;
-        QTest::newRow("trailing star") << "abcd" << "abc*" << true;
-        QTest::newRow("lone star") << "x" << "*" << true;
-        QTest::newRow("lone star, empty name") << "" << "*" << false;
-        QTest::newRow("empty pattern") << "x" << "" << false;
-        QTest::newRow("empty both") << "" << "" << true;
-        QTest::newRow("question mark") << "a1.jpg" << "a?.jpg" << true;
-        QTest::newRow("question mark needs one") << "a.jpg" << "a?.jpg" << false;
-        QTest::newRow("stars collapse") << "a.html" << "**.html" << true;
-        QTest::newRow("question after star is literal") << "ab?c" << "*?c" << true;
-        QTest::newRow("question after star, no literal") << "abc" << "*?c" << false;
+        QTest::newRow("star suffix") << "a.gif"
+                                     << "*.gif" << true;
+        QTest::newRow("case matters") << "A.GIF"
+                                      << "*.gif" << false;
+        QTest::newRow("star stops at first dot") << "a.b.gif"
+                                                 << "*.gif" << false;
+        QTest::newRow("trailing star needs a character") << "abc"
+                                                         << "abc*" << false;
+        QTest::newRow("trailing star") << "abcd"
+                                       << "abc*" << true;
+        QTest::newRow("lone star") << "x"
+                                   << "*" << true;
+        QTest::newRow("lone star, empty name") << ""
+                                               << "*" << false;
+        QTest::newRow("empty pattern") << "x"
+                                       << "" << false;
+        QTest::newRow("empty both") << ""
+                                    << "" << true;
+        QTest::newRow("question mark") << "a1.jpg"
+                                       << "a?.jpg" << true;
+        QTest::newRow("question mark needs one") << "a.jpg"
+                                                 << "a?.jpg" << false;
+        QTest::newRow("stars collapse") << "a.html"
+                                        << "**.html" << true;
+        QTest::newRow("question after star is literal") << "ab?c"
+                                                        << "*?c" << true;
+        QTest::newRow("question after star, no literal") << "abc"
+                                                         << "*?c" << false;
         QTest::newRow("non-ASCII") << QStringLiteral("Bild_ä.gif") << QStringLiteral("*_ä.gif") << true;
     }
     void match()

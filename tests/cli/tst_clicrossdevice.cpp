@@ -41,8 +41,7 @@ QHash<QByteArray, QStringList> census(const QStringList& folders)
             const QString path = it.next();
             QFile file(path);
             if (file.open(QIODevice::ReadOnly))
-                found[QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1)].append(
-                    path);
+                found[QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1)].append(path);
         }
     }
     return found;
@@ -65,8 +64,7 @@ QProcess* startRun(const QString& card, const QString& photos, const QString& co
     auto* process = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), config);
-    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"),
-                       config + QStringLiteral(".journal"));
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), config + QStringLiteral(".journal"));
     process->setProcessEnvironment(environment);
     process->start(QStringLiteral(LUMENSCRIBE_CLI_PATH),
                    {QStringLiteral("--yes"), QStringLiteral("--move-to"), photos, card});
@@ -83,8 +81,7 @@ void TestCliCrossDevice::killedMovesAcrossDevicesLoseNothing()
     {
     }, there{};
     if (!other.isValid() || ::stat(QFile::encodeName(dir.path()).constData(), &here) != 0 ||
-        ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 ||
-        here.st_dev == there.st_dev)
+        ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
         QSKIP("needs /dev/shm on a file system of its own");
     const QString card = dir.filePath(QStringLiteral("card"));
     const QString photos = other.path();
@@ -135,8 +132,7 @@ void TestCliCrossDevice::killedMovesAcrossDevicesLoseNothing()
 
     // The next run finishes what the kills left; then every file is there
     // exactly once, with its bytes, and no temporary copy is left.
-    const CliResult last =
-        runCli({QStringLiteral("--yes"), QStringLiteral("--move-to"), photos, card}, config);
+    const CliResult last = runCli({QStringLiteral("--yes"), QStringLiteral("--move-to"), photos, card}, config);
     QVERIFY2(last.exitCode == 0, qPrintable(last.err));
     const QHash<QByteArray, QStringList> after = census({card, photos});
     QCOMPARE(after.size(), kFiles);

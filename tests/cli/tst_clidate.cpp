@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
-
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,16 +30,15 @@ Output runInFolder(const QString& folder, const QString& command)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral("/bin/sh"),
-                  {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + command,
-                   QStringLiteral(LUMENSCRIBE_CLI_PATH)});
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + command,
+                                              QStringLiteral(LUMENSCRIBE_CLI_PATH)});
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
         return {};
     }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
 }
 
 bool copyTestFile(const QString& name, const QByteArray& rawTarget)
@@ -74,10 +72,9 @@ void TestCliDate::latin1NamesKeepTheirBytes_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("date of the file") << "date caf*.jpg"
-                                      << QByteArray("caf\xe9.jpg\t2023-10-06 22:53:51\tfile\n");
-    QTest::newRow("date from the companion THM") << "date mov*.avi"
-                                                 << QByteArray("mov\xe9.avi\t2022-01-20 08:16:09\tTHM\n");
+    QTest::newRow("date of the file") << "date caf*.jpg" << QByteArray("caf\xe9.jpg\t2023-10-06 22:53:51\tfile\n");
+    QTest::newRow("date from the companion THM")
+        << "date mov*.avi" << QByteArray("mov\xe9.avi\t2022-01-20 08:16:09\tTHM\n");
     QTest::newRow("tags") << "tags caf*.jpg" << QByteArray("DateTimeOriginal\t2023-10-06 22:53:51");
 }
 
@@ -100,8 +97,7 @@ void TestCliDate::jsonEscapesTheByte()
     QVERIFY(copyTestFile(QStringLiteral("Google.jpg"), dir.raw() + "/caf\xe9.jpg"));
     const Output run = runInFolder(dir.path(), QStringLiteral("date --json caf*.jpg"));
     QCOMPARE(run.status, 0);
-    QVERIFY2(run.out.startsWith("{\"path\":\"caf\\udce9.jpg\",\"date\":\"2023-10-06 22:53:51\""),
-             run.out.constData());
+    QVERIFY2(run.out.startsWith("{\"path\":\"caf\\udce9.jpg\",\"date\":\"2023-10-06 22:53:51\""), run.out.constData());
     const QJsonObject found = QJsonDocument::fromJson(run.out.trimmed()).object();
     QCOMPARE(found.value("source").toString(), QStringLiteral("file"));
     QCOMPARE(found.value("key").toString(), QStringLiteral("DateTimeOriginal"));

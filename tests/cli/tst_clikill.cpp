@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-
 #include <csignal>
 #include <utime.h>
 
@@ -67,7 +66,10 @@ void makeCard(const QString& card)
         file.close();
         // No metadata: each file is named after its own, distinct, time.
         const time_t when = 1600000000 + i * 60;
-        struct utimbuf times{when, when};
+        struct utimbuf times
+        {
+            when, when
+        };
         QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
     }
 }

@@ -43,8 +43,12 @@ void TestCliNaming::popUpTitles_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("title");
-    const QStringList file{"2002-04-25_21-36-17.jpg", "25.04.2002 21-36-17.jpg", "20020425_21-36-17.jpg",
-                           "02-04-25_21-36-17.jpg",   "200204251D1234.jpg",      "21-36-17.jpg",
+    const QStringList file{"2002-04-25_21-36-17.jpg",
+                           "25.04.2002 21-36-17.jpg",
+                           "20020425_21-36-17.jpg",
+                           "02-04-25_21-36-17.jpg",
+                           "200204251D1234.jpg",
+                           "21-36-17.jpg",
                            "Pic0001.jpg"};
     for (int i = 0; i < file.size(); ++i)
         QTest::addRow("file %d", i) << QStringList{"--style", QString::number(i)} << file[i];
@@ -70,19 +74,19 @@ void TestCliNaming::names_data()
     const QString date = "2024-05-06 17:08:09";
     QTest::newRow("default style") << QStringList{"--date", date, "--file", "/card/DSC_0001.JPG"}
                                    << "2024-05-06_17-08-09.jpg";
-    QTest::newRow("prefix and suffix") << QStringList{"--date", date, "--file", "a.mov", "--prefix", "Rome ",
-                                                      "--suffix", " (1)"}
+    QTest::newRow("prefix and suffix") << QStringList{"--date",   date,    "--file",   "a.mov",
+                                                      "--prefix", "Rome ", "--suffix", " (1)"}
                                        << "Rome 2024-05-06_17-08-09 (1).mov";
     QTest::newRow("example leaves them out")
         << QStringList{"--date", date, "--file", "a.mov", "--prefix", "Rome ", "--example"}
         << "2024-05-06_17-08-09.mov";
     QTest::newRow("built-in with settings")
-        << QStringList{"--style", "1", "--set", "timeFormat=2", "--set", "fileTypeSuffixCase=2", "--date", date,
-                       "--file", "x.jpg"}
+        << QStringList{"--style", "1",  "--set",  "timeFormat=2", "--set", "fileTypeSuffixCase=2",
+                       "--date",  date, "--file", "x.jpg"}
         << "06.05.2024 05-08-09.JPG";
     QTest::newRow("format with substring slot")
-        << QStringList{"--format", "%Y %h%A %1U", "--set", "timeFormat=1", "--set", "subStringType0=1", "--set",
-                       "subStringParamA0=4", "--file", "DSC_9876.JPG", "--date", date}
+        << QStringList{"--format", "%Y %h%A %1U",        "--set",  "timeFormat=1", "--set",  "subStringType0=1",
+                       "--set",    "subStringParamA0=4", "--file", "DSC_9876.JPG", "--date", date}
         << "2024 05PM 9876";
     QTest::newRow("sequence counter") << QStringList{"--folder", "--style", "3", "--seq", "42"} << "Download 0042";
     QTest::newRow("folder style drops file pieces")
@@ -145,8 +149,7 @@ void TestCliNaming::searchInAFolder()
     const QStringList base{"name", "--date", "2024-05-06 17:08:09", "--file", "a.jpg", "--in", folder};
     QCOMPARE(run(base).out, QStringLiteral("2024-05-06_17-08-11.jpg\n"));
     QCOMPARE(run(base + QStringList{"--identical", "counter"}).out, QStringLiteral("2024-05-06_17-08-09.jpg\n"));
-    QCOMPARE(run(base + QStringList{"--style", "5", "--identical", "counter"}).out,
-             QStringLiteral("17-08-09.jpg\n"));
+    QCOMPARE(run(base + QStringList{"--style", "5", "--identical", "counter"}).out, QStringLiteral("17-08-09.jpg\n"));
     // Without --in nothing is checked.
     QCOMPARE(run(base.mid(0, 5)).out, QStringLiteral("2024-05-06_17-08-09.jpg\n"));
 }

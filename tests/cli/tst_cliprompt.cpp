@@ -59,11 +59,9 @@ void TestCliPrompt::start(const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMENSCRIBE_CONFIG"), m_config);
-    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"),
-                       m_config + QStringLiteral(".journal"));
+    environment.insert(QStringLiteral("LUMENSCRIBE_STATE_DIR"), m_config + QStringLiteral(".journal"));
     m_process.setProcessEnvironment(environment);
-    m_process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH),
-                    QStringList{QStringLiteral("--ask")} + arguments);
+    m_process.start(QStringLiteral(LUMENSCRIBE_CLI_PATH), QStringList{QStringLiteral("--ask")} + arguments);
     QVERIFY(m_process.waitForStarted());
 }
 
@@ -71,8 +69,7 @@ bool TestCliPrompt::waitForPrompt(const QString& text)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!m_err.contains(text) && timer.elapsed() < 60000 &&
-           m_process.state() == QProcess::Running) {
+    while (!m_err.contains(text) && timer.elapsed() < 60000 && m_process.state() == QProcess::Running) {
         m_process.waitForReadyRead(100);
         m_err += QString::fromUtf8(m_process.readAllStandardError());
     }
@@ -125,8 +122,7 @@ void TestCliPrompt::ctrlCAtAQuestionAbortsAtOnce()
     QVERIFY(QDir().mkpath(target));
     if (folder)
         QCOMPARE(runCli({"config", "set", "downloadPrefixSuffixType", "1"}, m_config).exitCode, 0);
-    start(folder ? QStringList{QStringLiteral("--dated-folder"), target, m_card}
-                 : QStringList{m_card});
+    start(folder ? QStringList{QStringLiteral("--dated-folder"), target, m_card} : QStringList{m_card});
     m_process.write(typed);
     QVERIFY2(waitForPrompt(prompt), qPrintable(m_err));
     // Standard input stays open: only Ctrl-C can end this wait.

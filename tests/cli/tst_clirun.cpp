@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-
 #include <cstdio>
 
 using namespace lumenscribe::test;
@@ -21,7 +20,6 @@ using namespace lumenscribe::test;
 namespace {
 
 const QString kData = QStringLiteral(LUMENSCRIBE_TESTDATA);
-
 
 } // namespace
 
@@ -119,8 +117,7 @@ void TestCliRun::clashThatCannotBeVariedIsLeft()
     QCOMPARE(tree(m_card), (QStringList{"IMG_3.JPG", "same.jpg", "sub/same.jpg"}));
     // Nothing changes when the file that carries the name is run again: it
     // is no clash with itself.
-    const CliResult again =
-        run({"--yes", "--format", "same%F", m_card + QStringLiteral("/same.jpg")});
+    const CliResult again = run({"--yes", "--format", "same%F", m_card + QStringLiteral("/same.jpg")});
     QCOMPARE(again.exitCode, 0);
     QVERIFY(again.out.contains(QStringLiteral("unchanged ")));
     QCOMPARE(tree(m_card), (QStringList{"IMG_3.JPG", "same.jpg", "sub/same.jpg"}));
@@ -131,8 +128,8 @@ void TestCliRun::moveToAndDatedFolder()
     const QString photos = m_dir->filePath(QStringLiteral("photos"));
     QDir().mkpath(photos);
     QCOMPARE(run({"--yes", "--dated-folder", photos, "--folder-style", "3", m_card}).exitCode, 0);
-    QCOMPARE(tree(photos), (QStringList{"Download 0000/2004-03-30_10-43-46.jpg",
-                                        "Download 0000/2007-02-22_17-02-42.jpg"}));
+    QCOMPARE(tree(photos),
+             (QStringList{"Download 0000/2004-03-30_10-43-46.jpg", "Download 0000/2007-02-22_17-02-42.jpg"}));
     const CliResult again = run({"--yes", "--move-to", m_dir->filePath(QStringLiteral("nowhere")), m_card});
     QCOMPARE(again.exitCode, 2);
     QVERIFY(again.err.contains(QStringLiteral("is not a folder")));
@@ -237,7 +234,8 @@ void TestCliRun::pathThatIsNotUtf8()
     environment.insert(QStringLiteral("TOOL"), QStringLiteral(LUMENSCRIBE_CLI_PATH));
     environment.insert(QStringLiteral("DIR"), m_dir->path());
     shell.setProcessEnvironment(environment);
-    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("\"$TOOL\" --yes \"$DIR/caf$(printf '\\351').jpg\"")});
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("\"$TOOL\" --yes \"$DIR/caf$(printf '\\351').jpg\"")});
     QVERIFY(shell.waitForFinished(60000));
     QCOMPARE(shell.exitCode(), 0);
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("2007-02-22_17-02-42.jpg"))));
@@ -304,9 +302,8 @@ void TestCliRun::openingRenamedFilesInAnApplication()
     while (timer.elapsed() < 10000 && opened.size() < 2 * m_card.size())
         QThread::msleep(20);
     QVERIFY(opened.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(opened.readAll()),
-             m_card + QStringLiteral("/2007-02-22_17-02-42.jpg\n") + m_card +
-                 QStringLiteral("/sub/2004-03-30_10-43-46.jpg\n"));
+    QCOMPARE(QString::fromUtf8(opened.readAll()), m_card + QStringLiteral("/2007-02-22_17-02-42.jpg\n") + m_card +
+                                                      QStringLiteral("/sub/2004-03-30_10-43-46.jpg\n"));
 
     // A program that cannot start is said, not passed over.
     QFile broken(m_dir->filePath(QStringLiteral("bin/broken")));
@@ -339,10 +336,10 @@ void TestCliRun::commandDetails()
     QVERIFY(run({"styles"}).out.contains(QStringLiteral("  file ")));
 
     // A file format without %F is allowed, with a warning; "%%F" is no %F.
-    QVERIFY(run({"name", "--format", "%Y%M%D", "--date", "2024-05-06 17:08:09"}).err.contains(
-        QStringLiteral("has no %F")));
-    QVERIFY(run({"name", "--format", "%Y%%F", "--date", "2024-05-06 17:08:09"}).err.contains(
-        QStringLiteral("has no %F")));
+    QVERIFY(
+        run({"name", "--format", "%Y%M%D", "--date", "2024-05-06 17:08:09"}).err.contains(QStringLiteral("has no %F")));
+    QVERIFY(
+        run({"name", "--format", "%Y%%F", "--date", "2024-05-06 17:08:09"}).err.contains(QStringLiteral("has no %F")));
     QVERIFY(run({"name", "--format", "%Y%F", "--date", "2024-05-06 17:08:09"}).err.isEmpty());
     QVERIFY(run({"name", "--folder", "--format", "%Y", "--date", "2024-05-06 17:08:09"}).err.isEmpty());
     const CliResult bare = run({"--yes", "--format", "%Y%M%D_%h%m%s", m_card + QStringLiteral("/IMG_1.JPG")});

@@ -10,7 +10,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <sys/mount.h>
 #include <utime.h>
 
@@ -70,7 +69,10 @@ void TestCliSafety::makeCard(const QString& folder, int files)
         file.write("photo");
         file.close();
         const time_t when = 1600000000 + i * 60;
-        struct utimbuf times{when, when};
+        struct utimbuf times
+        {
+            when, when
+        };
         QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
     }
 }
@@ -80,21 +82,33 @@ void TestCliSafety::makeCard(const QString& folder, int files)
 void TestCliSafety::thirtyConcurrentChangesAllSurvive()
 {
     QCOMPARE(run({"styles", "add", "--from", "6"}).exitCode, 0);
-    const QList<std::pair<QString, QString>> settings{
-        {"prefixSuffixType", "2"},          {"prefixString", "pre"},
-        {"suffixString", "suf"},            {"downloadOptions", "1"},
-        {"downloadDestionationFolder", "/photos"}, {"downloadPrefixSuffixType", "3"},
-        {"fileCreatorIDChange", "true"},    {"fileCreatorID", "1234"},
-        {"changeCreationDate", "true"},     {"openFilesAfterRenaming", "true"},
-        {"deleteFilesOptions", "2"},        {"deleteFilesPatterns", "*.a,*.b"},
-        {"deleteFilesSmallerThankB", "7"},  {"identicalFileNamesOption", "1"},
-        {"fileSeqCounter", "11"},           {"folderSeqCounter", "12"},
-        {"showAdvancedOptions", "true"},    {"quitAfterAutoProcessing", "false"},
-        {"confirmEachFile", "false"},       {"alertOS9NameLength", "true"},
-        {"ciwShowsPreview", "true"},        {"ciwPrefixSuffixType", "3"},
-        {"ciwPrefix", "cp"},                {"ciwSuffix", "cs"},
-        {"fiwPrefixSuffixType", "2"},       {"fiwPrefix", "fp"},
-        {"fiwSuffix", "fs"}};
+    const QList<std::pair<QString, QString>> settings{{"prefixSuffixType", "2"},
+                                                      {"prefixString", "pre"},
+                                                      {"suffixString", "suf"},
+                                                      {"downloadOptions", "1"},
+                                                      {"downloadDestionationFolder", "/photos"},
+                                                      {"downloadPrefixSuffixType", "3"},
+                                                      {"fileCreatorIDChange", "true"},
+                                                      {"fileCreatorID", "1234"},
+                                                      {"changeCreationDate", "true"},
+                                                      {"openFilesAfterRenaming", "true"},
+                                                      {"deleteFilesOptions", "2"},
+                                                      {"deleteFilesPatterns", "*.a,*.b"},
+                                                      {"deleteFilesSmallerThankB", "7"},
+                                                      {"identicalFileNamesOption", "1"},
+                                                      {"fileSeqCounter", "11"},
+                                                      {"folderSeqCounter", "12"},
+                                                      {"showAdvancedOptions", "true"},
+                                                      {"quitAfterAutoProcessing", "false"},
+                                                      {"confirmEachFile", "false"},
+                                                      {"alertOS9NameLength", "true"},
+                                                      {"ciwShowsPreview", "true"},
+                                                      {"ciwPrefixSuffixType", "3"},
+                                                      {"ciwPrefix", "cp"},
+                                                      {"ciwSuffix", "cs"},
+                                                      {"fiwPrefixSuffixType", "2"},
+                                                      {"fiwPrefix", "fp"},
+                                                      {"fiwSuffix", "fs"}};
     const QList<std::pair<QString, QString>> styleFields{
         {"counterPrefix", "n"}, {"counterDigits", "3"}, {"seqCounterDigits", "4"}};
     std::vector<std::unique_ptr<QProcess>> processes;

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QList>
-
 #include <cstdint>
 #include <optional>
 
@@ -28,8 +27,14 @@ inline QByteArray u32(uint32_t v, ByteOrder order)
     return b;
 }
 
-inline QByteArray be32(uint32_t v) { return u32(v, ByteOrder::Big); }
-inline QByteArray le32(uint32_t v) { return u32(v, ByteOrder::Little); }
+inline QByteArray be32(uint32_t v)
+{
+    return u32(v, ByteOrder::Big);
+}
+inline QByteArray le32(uint32_t v)
+{
+    return u32(v, ByteOrder::Little);
+}
 
 // One TIFF directory with its out-of-line values, and optionally an Exif
 // sub-directory placed after them.
@@ -124,8 +129,7 @@ public:
     // A whole TIFF: header, then the directory at 8.
     QByteArray build() const
     {
-        return QByteArray(m_order == ByteOrder::Big ? "MM" : "II") + u16(42, m_order) +
-               u32(8, m_order) + directory(8);
+        return QByteArray(m_order == ByteOrder::Big ? "MM" : "II") + u16(42, m_order) + u32(8, m_order) + directory(8);
     }
 
 private:
@@ -148,14 +152,12 @@ inline QByteArray jpeg(const QByteArray& tiff, const QByteArray& before = {})
 {
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     return QByteArray("\xFF\xD8", 2) + before + QByteArray("\xFF\xE1", 2) +
-           u16(uint16_t(exif.size() + 2), ByteOrder::Big) + exif + QByteArray("\xFF\xDA", 2) +
-           QByteArray(40, '\x55');
+           u16(uint16_t(exif.size() + 2), ByteOrder::Big) + exif + QByteArray("\xFF\xDA", 2) + QByteArray(40, '\x55');
 }
 
 inline QByteArray jpegSegment(uint8_t marker, const QByteArray& data)
 {
-    return QByteArray(1, '\xFF') + char(marker) + u16(uint16_t(data.size() + 2), ByteOrder::Big) +
-           data;
+    return QByteArray(1, '\xFF') + char(marker) + u16(uint16_t(data.size() + 2), ByteOrder::Big) + data;
 }
 
 inline QByteArray riffChunk(const QByteArray& id, const QByteArray& data, bool pad = true)

@@ -2,15 +2,13 @@
 // the byte scan, CRW heaps, RIFF, ISO-BMFF, PNG, WebP and the JPEG marker
 // walk, each with the damaged files it must survive.
 #include "FileBuilder.h"
-
+#include "TestDates.h"
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
 #include "metadata/FreeFormDate.h"
 #include "metadata/MemorySource.h"
 
 #include <QTest>
-
-#include "TestDates.h"
 
 using namespace lumenscribe;
 using namespace lumenscribe::test;
@@ -57,8 +55,8 @@ QByteArray heic(const QByteArray& tiff, uint32_t extentOffsetShift = 0)
     const QByteArray ftyp = box("ftyp", "heic\0\0\0\0mif1heic");
     // iloc version 0: offset and length 4 bytes, no base offset; one item.
     auto iloc = [&](uint32_t offset) {
-        return box("iloc", QByteArray("\0\0\0\0\x44\0\0\1\0\1\0\0\0\1", 14) + be32(offset) +
-                               be32(uint32_t(item.size())));
+        return box("iloc",
+                   QByteArray("\0\0\0\0\x44\0\0\1\0\1\0\0\0\1", 14) + be32(offset) + be32(uint32_t(item.size())));
     };
     const qsizetype metaSize = 8 + 4 + iinf.size() + iloc(0).size();
     const uint32_t itemAt = uint32_t(ftyp.size() + metaSize + 8);
@@ -121,8 +119,10 @@ void TestContainers::scan_data()
         << "DateTime=" + ExifDate::localText(86400);
     QTest::newRow("TimeDate= with a sign") << padTo33("TimeDate= -86400 ") << "DateTime=" + ExifDate::localText(-86400);
     // A file cut inside the number would otherwise be named after 1970.
-    QTest::newRow("TimeDate= cut inside its digits") << QByteArray(24, ' ') + "TimeDate=9096988" << "none";
-    QTest::newRow("TimeDate= at the very end") << QByteArray(24, ' ') + "TimeDate=" << "none";
+    QTest::newRow("TimeDate= cut inside its digits") << QByteArray(24, ' ') + "TimeDate=9096988"
+                                                     << "none";
+    QTest::newRow("TimeDate= at the very end") << QByteArray(24, ' ') + "TimeDate="
+                                               << "none";
     QTest::newRow("TimeDate= without digits") << padTo33("TimeDate=unknown ") << "none";
     // Numbers no calendar year from 1 to 9999 holds are no dates.
     QTest::newRow("TimeDate= past year 9999") << padTo33("TimeDate=253402300800 ") << "none";
@@ -131,18 +131,21 @@ void TestContainers::scan_data()
     QTest::newRow("Exif signature without a byte order goes on")
         << padTo33(QByteArray("Exif\0\0xxx", 9) + "II" + QByteArray("*\0\x08\0\0\0", 6)) << "none";
     QTest::newRow("original before digitized")
-        << TiffBuilder(Be).exif(TiffBuilder(Be).text(0x9004, "2001:01:01 00:00:00")
-                                    .text(0x9003, "2002:02:02 00:00:00"))
-               .text(0x0132, "2003:03:03 00:00:00").build()
+        << TiffBuilder(Be)
+               .exif(TiffBuilder(Be).text(0x9004, "2001:01:01 00:00:00").text(0x9003, "2002:02:02 00:00:00"))
+               .text(0x0132, "2003:03:03 00:00:00")
+               .build()
         << "DateTimeOriginal=" + local(2002, 2, 2, 0, 0, 0);
-    QTest::newRow("digitized before datetime")
-        << TiffBuilder(Be).text(0x0132, "2003:03:03 00:00:00")
-               .exif(TiffBuilder(Be).text(0x9004, "2001:01:01 00:00:00")).build()
-        << "DateTimeDigitized=" + local(2001, 1, 1, 0, 0, 0);
-    QTest::newRow("unset original falls to datetime")
-        << TiffBuilder(Le).text(0x0132, "2003:03:03 00:00:00")
-               .exif(TiffBuilder(Le).text(0x9003, "0000:00:00 00:00:00")).build()
-        << "DateTime=" + local(2003, 3, 3, 0, 0, 0);
+    QTest::newRow("digitized before datetime") << TiffBuilder(Be)
+                                                      .text(0x0132, "2003:03:03 00:00:00")
+                                                      .exif(TiffBuilder(Be).text(0x9004, "2001:01:01 00:00:00"))
+                                                      .build()
+                                               << "DateTimeDigitized=" + local(2001, 1, 1, 0, 0, 0);
+    QTest::newRow("unset original falls to datetime") << TiffBuilder(Le)
+                                                             .text(0x0132, "2003:03:03 00:00:00")
+                                                             .exif(TiffBuilder(Le).text(0x9003, "0000:00:00 00:00:00"))
+                                                             .build()
+                                                      << "DateTime=" + local(2003, 3, 3, 0, 0, 0);
     // An XMP packet holding "xmpMM" stops the scan; the marker walk finds the block.
     QTest::newRow("jpeg marker walk past an xmp packet")
         << jpeg(exifWithOriginal(Le, "2005:01:15 12:34:56"), jpegSegment(0xE1, "http://ns.adobe.com/xap/1.0/ xmpMM:x"))
@@ -171,9 +174,8 @@ void TestContainers::riff_data()
     QTest::addColumn<QString>("expected");
     const QString fixed = "DateTime=" + local(2005, 1, 15, 12, 34, 56);
     auto avi = [](const QByteArray& idit) {
-        return test::riff("AVI ", riffList("hdrl", riffChunk("avih", QByteArray(56, '\0')) +
-                                                 riffChunk("IDIT", idit)) +
-                                riffList("movi", QByteArray(16, '\0')));
+        return test::riff("AVI ", riffList("hdrl", riffChunk("avih", QByteArray(56, '\0')) + riffChunk("IDIT", idit)) +
+                                      riffList("movi", QByteArray(16, '\0')));
     };
     QTest::newRow("IDIT fixed form") << avi("2005:01:15 12:34:56") << fixed;
     QTest::newRow("IDIT dashes") << avi("2005-01-15 12:34:56") << fixed;
@@ -186,8 +188,8 @@ void TestContainers::riff_data()
                                                  riffChunk("etim", QByteArray("12:34:56\0\0", 10)));
     QTest::newRow("wave ICRD and etim after odd chunks") << test::riff("WAVE", info + etim) << fixed;
     // A day and no time: 00:00 of it (the reader marks the time unknown).
-    QTest::newRow("wave ICRD alone")
-        << test::riff("WAVE", info + riffChunk("data", "xxxx")) << "DateTime=" + local(2005, 1, 15, 0, 0, 0);
+    QTest::newRow("wave ICRD alone") << test::riff("WAVE", info + riffChunk("data", "xxxx"))
+                                     << "DateTime=" + local(2005, 1, 15, 0, 0, 0);
     QByteArray cutBeforeTime = test::riff("WAVE", info + etim);
     cutBeforeTime.chop(etim.size());
     QTest::newRow("wave cut short before its etim") << cutBeforeTime << "none";
@@ -218,18 +220,20 @@ void TestContainers::crw_data()
     const QString expected = "DateTime=" + local(2005, 1, 15, 12, 34, 56);
     const QByteArray stampRecord = le32(stamp) + le32(0) + le32(0);
     const QByteArray props = crwHeap(stampRecord, {crwRecord(0x180E, 12, 0)});
-    QTest::newRow("camera layout") << crwFile(crwHeap(props, {crwRecord(0x300A, uint32_t(props.size()), 0)})) << expected;
-    const QByteArray moved = crwHeap(le32(3072) + QByteArray(8, '\0') + stampRecord,
-                                     {crwRecord(0x100A, 12, 0), crwRecord(0x180E, 12, 12)});
-    QTest::newRow("rewritten: stamp not first") << crwFile(crwHeap(moved, {crwRecord(0x300A, uint32_t(moved.size()), 0)})) << expected;
+    QTest::newRow("camera layout") << crwFile(crwHeap(props, {crwRecord(0x300A, uint32_t(props.size()), 0)}))
+                                   << expected;
+    const QByteArray moved =
+        crwHeap(le32(3072) + QByteArray(8, '\0') + stampRecord, {crwRecord(0x100A, 12, 0), crwRecord(0x180E, 12, 12)});
+    QTest::newRow("rewritten: stamp not first")
+        << crwFile(crwHeap(moved, {crwRecord(0x300A, uint32_t(moved.size()), 0)})) << expected;
     const QByteArray noDirectory = le32(stamp) + QByteArray(8, '\0') + le32(0xFFFF);
     QTest::newRow("no readable heap directory")
         << crwFile(crwHeap(noDirectory, {crwRecord(0x300A, uint32_t(noDirectory.size()), 0)})) << expected;
     const QByteArray unset = crwHeap(le32(0) + le32(0) + le32(0), {crwRecord(0x180E, 12, 0)});
     QTest::newRow("time stamp 0: a clock never set")
         << crwFile(crwHeap(unset, {crwRecord(0x300A, uint32_t(unset.size()), 0)})) << "none";
-    QTest::newRow("no image properties")
-        << crwFile(crwHeap(props, {crwRecord(0x300B, uint32_t(props.size()), 0)})) << "none";
+    QTest::newRow("no image properties") << crwFile(crwHeap(props, {crwRecord(0x300B, uint32_t(props.size()), 0)}))
+                                         << "none";
     QTest::newRow("properties past the end")
         << crwFile(crwHeap(props, {crwRecord(0x300A, 0xFFFFFFF0, 0xFFFFFFF0)})) << "none";
     QByteArray rootPastEnd = crwFile(crwHeap(props, {crwRecord(0x300A, uint32_t(props.size()), 0)}));
@@ -254,30 +258,26 @@ void TestContainers::modernContainers_data()
     const QString taken = "DateTimeOriginal=" + local(2005, 1, 15, 12, 34, 56);
     QTest::newRow("heic exif item") << heic(tiff) << taken;
     QTest::newRow("heic item past the end falls back to the scan") << heic(tiff, 0x7FFFFFF0) << taken;
-    QTest::newRow("heic item past the end, no exif elsewhere")
-        << heic(QByteArray(40, 'x'), 0x7FFFFFF0) << "none";
+    QTest::newRow("heic item past the end, no exif elsewhere") << heic(QByteArray(40, 'x'), 0x7FFFFFF0) << "none";
     const QByteArray canon = box("uuid", QByteArray::fromHex("85c0b687820f11e08111f4ce462b6a48") +
                                              box("CMT1", TiffBuilder(Le).text(0x010F, "Canon").build()) +
                                              box("CMT2", TiffBuilder(Le).text(0x9003, "2005:01:15 12:34:56").build()));
     QTest::newRow("cr3 blocks") << box("ftyp", "crx \0\0\0\0crx isom") + box("moov", canon) << taken;
-    QTest::newRow("movie header") << movie(mvhd(2082844800u + 86400u))
-                                  << "DateTime=" + ExifDate::localText(86400);
+    QTest::newRow("movie header") << movie(mvhd(2082844800u + 86400u)) << "DateTime=" + ExifDate::localText(86400);
     QTest::newRow("movie header 0 is absent") << movie(mvhd(0)) << "none";
     QTest::newRow("apple date before movie header")
         << movie(mvhd(2082844800u + 86400u) + appleKeys("2005-01-15T12:34:56+0300")) << taken;
-    QTest::newRow("exif frame before both")
-        << movie(mvhd(2082844800u + 86400u)) + jpeg(tiff) << taken;
+    QTest::newRow("exif frame before both") << movie(mvhd(2082844800u + 86400u)) + jpeg(tiff) << taken;
     QTest::newRow("box overruns its parent")
-        << box("ftyp", "qt  \0\0\0\0qt  ") + be32(0xFFFFFF00) + "moov" + mvhd(2082844800u + 86400u)
-        << "none";
-    QTest::newRow("64-bit box size 0") << box("ftyp", "mp42\0\0\0\0mp42") + be32(1) + "moov" +
-                                              QByteArray(8, '\0') + mvhd(2082844801u)
+        << box("ftyp", "qt  \0\0\0\0qt  ") + be32(0xFFFFFF00) + "moov" + mvhd(2082844800u + 86400u) << "none";
+    QTest::newRow("64-bit box size 0") << box("ftyp", "mp42\0\0\0\0mp42") + be32(1) + "moov" + QByteArray(8, '\0') +
+                                              mvhd(2082844801u)
                                        << "none";
-    QTest::newRow("old quicktime without ftyp") << box("moov", mvhd(2082844800u + 60)) + QByteArray(16, '\0')
-                                                << "DateTime=" + ExifDate::localText(60);
-    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IHDR" + QByteArray(17, '\0') +
-                           be32(4) + "IDAT" + "MMMM" + be32(0) + be32(uint32_t(tiff.size())) + "eXIf" +
-                           tiff + be32(0) + be32(0) + "IEND" + be32(0);
+    QTest::newRow("old quicktime without ftyp")
+        << box("moov", mvhd(2082844800u + 60)) + QByteArray(16, '\0') << "DateTime=" + ExifDate::localText(60);
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IHDR" + QByteArray(17, '\0') + be32(4) +
+                           "IDAT" + "MMMM" + be32(0) + be32(uint32_t(tiff.size())) + "eXIf" + tiff + be32(0) + be32(0) +
+                           "IEND" + be32(0);
     QTest::newRow("png eXIf after IDAT") << png << taken;
     QByteArray pngCut = png.left(png.indexOf("eXIf") + 10);
     QTest::newRow("png eXIf cut short") << pngCut << "none";
@@ -298,8 +298,7 @@ void TestContainers::appleDateKeepsOffset()
     ExifAccess reader;
     reader.readExifInformationFromSource(source);
     QCOMPARE(reader.exifDict().value("OffsetTimeOriginal")->stringValue(), QStringLiteral("+03:00"));
-    QCOMPARE(ExifDate::localText(reader.evaluateCreationDate()->date()),
-             QStringLiteral("2019-07-24 11:25:40"));
+    QCOMPARE(ExifDate::localText(reader.evaluateCreationDate()->date()), QStringLiteral("2019-07-24 11:25:40"));
 }
 
 void TestContainers::freeFormDates_data()

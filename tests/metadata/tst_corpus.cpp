@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <ctime>
 
 using namespace lumenscribe;
@@ -52,24 +51,58 @@ void TestCorpus::captureDates_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("date");
-    QTest::newRow("jpeg II") << "Canon1DmkIII.jpg" << "DateTimeOriginal" << "2007-02-22 17:02:42";
-    QTest::newRow("jpeg MM") << "exiv2-nikon-d70.jpg" << "DateTimeOriginal" << "2004-03-30 10:43:46";
-    QTest::newRow("jpeg exif after xmp") << "no_exif.jpg" << "DateTime" << "2014-09-22 10:56:35";
-    QTest::newRow("jpeg blank date") << "FujiFilm DX-5.jpg" << "" << "";
-    QTest::newRow("jpeg TimeDate=") << "olympus-d320l.jpg" << "DateTime" << fromUtc(1998, 10, 29, 22, 6, 59);
-    QTest::newRow("thm") << "MVI_0314.THM" << "DateTimeOriginal" << "2022-01-20 08:16:09";
-    QTest::newRow("rewritten crw") << "CanonRaw.crw" << "DateTime" << "2003-11-10 17:39:26";
-    QTest::newRow("nef cut short") << "fixture.nef" << "" << "";
-    QTest::newRow("avi asctime") << "RIFF.avi" << "DateTime" << "2003-03-10 15:04:43";
-    QTest::newRow("avi slashes") << "Pentax.avi" << "DateTime" << "2009-10-27 12:14:34";
-    QTest::newRow("wave") << "RIFF.wav" << "DateTime" << "2005-08-08 16:23:35";
-    QTest::newRow("heic") << "Stonehenge.heic" << "DateTimeOriginal" << "2015-07-16 15:38:54";
-    QTest::newRow("avif") << "avif_exif_xmp.avif" << "DateTime" << "2021-02-13 21:19:50";
-    QTest::newRow("cr3") << "CanonRaw.cr3" << "DateTimeOriginal" << "2018-02-21 12:08:56";
-    QTest::newRow("png") << "png_with_exif_and_gps.png" << "DateTimeOriginal" << "2003-12-14 12:01:44";
-    QTest::newRow("webp") << "HTC Desire.webp" << "DateTimeOriginal" << "2011-05-06 09:59:48";
-    QTest::newRow("mov header") << "QuickTime.mov" << "DateTime" << fromUtc(2005, 8, 11, 14, 3, 54);
-    QTest::newRow("iphone mov") << "with-gps.mov" << "DateTimeOriginal" << "2019-07-24 11:25:40";
+    QTest::newRow("jpeg II") << "Canon1DmkIII.jpg"
+                             << "DateTimeOriginal"
+                             << "2007-02-22 17:02:42";
+    QTest::newRow("jpeg MM") << "exiv2-nikon-d70.jpg"
+                             << "DateTimeOriginal"
+                             << "2004-03-30 10:43:46";
+    QTest::newRow("jpeg exif after xmp") << "no_exif.jpg"
+                                         << "DateTime"
+                                         << "2014-09-22 10:56:35";
+    QTest::newRow("jpeg blank date") << "FujiFilm DX-5.jpg"
+                                     << ""
+                                     << "";
+    QTest::newRow("jpeg TimeDate=") << "olympus-d320l.jpg"
+                                    << "DateTime" << fromUtc(1998, 10, 29, 22, 6, 59);
+    QTest::newRow("thm") << "MVI_0314.THM"
+                         << "DateTimeOriginal"
+                         << "2022-01-20 08:16:09";
+    QTest::newRow("rewritten crw") << "CanonRaw.crw"
+                                   << "DateTime"
+                                   << "2003-11-10 17:39:26";
+    QTest::newRow("nef cut short") << "fixture.nef"
+                                   << ""
+                                   << "";
+    QTest::newRow("avi asctime") << "RIFF.avi"
+                                 << "DateTime"
+                                 << "2003-03-10 15:04:43";
+    QTest::newRow("avi slashes") << "Pentax.avi"
+                                 << "DateTime"
+                                 << "2009-10-27 12:14:34";
+    QTest::newRow("wave") << "RIFF.wav"
+                          << "DateTime"
+                          << "2005-08-08 16:23:35";
+    QTest::newRow("heic") << "Stonehenge.heic"
+                          << "DateTimeOriginal"
+                          << "2015-07-16 15:38:54";
+    QTest::newRow("avif") << "avif_exif_xmp.avif"
+                          << "DateTime"
+                          << "2021-02-13 21:19:50";
+    QTest::newRow("cr3") << "CanonRaw.cr3"
+                         << "DateTimeOriginal"
+                         << "2018-02-21 12:08:56";
+    QTest::newRow("png") << "png_with_exif_and_gps.png"
+                         << "DateTimeOriginal"
+                         << "2003-12-14 12:01:44";
+    QTest::newRow("webp") << "HTC Desire.webp"
+                          << "DateTimeOriginal"
+                          << "2011-05-06 09:59:48";
+    QTest::newRow("mov header") << "QuickTime.mov"
+                                << "DateTime" << fromUtc(2005, 8, 11, 14, 3, 54);
+    QTest::newRow("iphone mov") << "with-gps.mov"
+                                << "DateTimeOriginal"
+                                << "2019-07-24 11:25:40";
 }
 
 void TestCorpus::captureDates()

@@ -43,8 +43,7 @@ QString captureDate(const QByteArray& file)
     ExifAccess reader;
     reader.readExifInformationFromSource(source);
     const ExifDate* date = reader.evaluateCreationDate();
-    return date ? reader.creationDateKey() + u'=' + ExifDate::localText(date->date())
-                : QStringLiteral("none");
+    return date ? reader.creationDateKey() + u'=' + ExifDate::localText(date->date()) : QStringLiteral("none");
 }
 
 QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
@@ -61,8 +60,7 @@ QByteArray png(const QByteArray& chunks)
 // As ImageMagick writes it: name line, length line, hex in lines of 72.
 QByteArray rawProfile(const QByteArray& name, const QByteArray& bytes)
 {
-    QByteArray text =
-        "\n" + name + "\n" + QByteArray::number(bytes.size()).rightJustified(8, ' ') + "\n";
+    QByteArray text = "\n" + name + "\n" + QByteArray::number(bytes.size()).rightJustified(8, ' ') + "\n";
     const QByteArray hex = bytes.toHex();
     for (qsizetype at = 0; at < hex.size(); at += 72)
         text += hex.mid(at, 72) + "\n";
@@ -84,11 +82,9 @@ QByteArray xmpPacket(const QByteArray& properties)
 
 QByteArray jpegWithXmp(const QByteArray& packet, const QByteArray& exif = {})
 {
-    const QByteArray app1 =
-        jpegSegment(0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + packet);
-    return exif.isEmpty()
-               ? QByteArray("\xFF\xD8", 2) + app1 + QByteArray("\xFF\xDA", 2) + QByteArray(40, 'U')
-               : jpeg(exif, app1);
+    const QByteArray app1 = jpegSegment(0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + packet);
+    return exif.isEmpty() ? QByteArray("\xFF\xD8", 2) + app1 + QByteArray("\xFF\xDA", 2) + QByteArray(40, 'U')
+                          : jpeg(exif, app1);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -123,18 +119,14 @@ void TestDateSources::dateTexts_data()
     QTest::addColumn<int>("offset");       // minutes east of UTC, NoZone for none
     QTest::addColumn<bool>("timeUnknown");
     QTest::newRow("exif") << QByteArray("2005:01:15 12:34:56") << Taken << NoZone << false;
-    QTest::newRow("sub-seconds") << QByteArray("2005:01:15 12:34:56.789") << Taken << NoZone
-                                 << false;
-    QTest::newRow("zone after it")
-        << QByteArray("2005:01:15 12:34:56+02:00") << Taken << 120 << false;
-    QTest::newRow("sub-seconds and zone")
-        << QByteArray("2005:01:15 12:34:56.5-0530") << Taken << -330 << false;
+    QTest::newRow("sub-seconds") << QByteArray("2005:01:15 12:34:56.789") << Taken << NoZone << false;
+    QTest::newRow("zone after it") << QByteArray("2005:01:15 12:34:56+02:00") << Taken << 120 << false;
+    QTest::newRow("sub-seconds and zone") << QByteArray("2005:01:15 12:34:56.5-0530") << Taken << -330 << false;
     QTest::newRow("iso with T and Z") << QByteArray("2005-01-15T12:34:56Z") << Taken << 0 << false;
     QTest::newRow("compact day") << QByteArray("20050115 12:34:56") << Taken << NoZone << false;
-    QTest::newRow("day alone") << QByteArray("2005:01:15") << local(2005, 1, 15, 0, 0, 0) << NoZone
-                               << true;
-    QTest::newRow("day and zero bytes")
-        << QByteArray("2005-01-15\0\0\0", 13) << local(2005, 1, 15, 0, 0, 0) << NoZone << true;
+    QTest::newRow("day alone") << QByteArray("2005:01:15") << local(2005, 1, 15, 0, 0, 0) << NoZone << true;
+    QTest::newRow("day and zero bytes") << QByteArray("2005-01-15\0\0\0", 13) << local(2005, 1, 15, 0, 0, 0) << NoZone
+                                        << true;
     QTest::newRow("blank") << QByteArray("    :  :     :  :  ") << "none" << NoZone << false;
     QTest::newRow("zeros") << QByteArray("0000:00:00 00:00:00") << "none" << NoZone << false;
 }
@@ -180,14 +172,11 @@ void TestDateSources::rawHeaders_data()
     QTest::newRow("ORF IIRS") << withMagic(Le, "RS") << taken;
     QTest::newRow("other magic") << withMagic(Le, "XY") << "none";
     // Inside a file the raw marks are no headers: only a TIFF's 42 is.
-    QTest::newRow("raw mark after the start")
-        << QByteArray(40, ' ') + withMagic(Le, "RO") << "none";
-    QTest::newRow("raw mark in an Exif block")
-        << jpeg(withMagic(Le, "RO")).replace(0, 2, "xx") << "none";
+    QTest::newRow("raw mark after the start") << QByteArray(40, ' ') + withMagic(Le, "RO") << "none";
+    QTest::newRow("raw mark in an Exif block") << jpeg(withMagic(Le, "RO")).replace(0, 2, "xx") << "none";
     QFile rw2(QStringLiteral(LUMENSCRIBE_TESTDATA "/Panasonic.rw2"));
     QVERIFY(rw2.open(QIODevice::ReadOnly));
-    QTest::newRow("Panasonic RW2")
-        << rw2.readAll() << "DateTimeOriginal=" + local(2008, 8, 6, 15, 21, 56);
+    QTest::newRow("Panasonic RW2") << rw2.readAll() << "DateTimeOriginal=" + local(2008, 8, 6, 15, 21, 56);
 }
 
 void TestDateSources::rawHeaders()
@@ -206,22 +195,18 @@ void TestDateSources::pngTextProfiles_data()
     const QByteArray key = QByteArray("Raw profile type exif\0", 22);
     QTest::newRow("tEXt") << png(pngChunk("tEXt", key + profile)) << taken;
     QTest::newRow("zTXt") << png(pngChunk("zTXt", key + '\0' + deflated(profile))) << taken;
-    QTest::newRow("iTXt plain") << png(pngChunk("iTXt",
-                                                key + QByteArray("\0\0en\0\0", 6) + profile))
-                                << taken;
-    QTest::newRow("iTXt compressed")
-        << png(pngChunk("iTXt", key + QByteArray("\1\0\0\0", 4) + deflated(profile))) << taken;
+    QTest::newRow("iTXt plain") << png(pngChunk("iTXt", key + QByteArray("\0\0en\0\0", 6) + profile)) << taken;
+    QTest::newRow("iTXt compressed") << png(pngChunk("iTXt", key + QByteArray("\1\0\0\0", 4) + deflated(profile)))
+                                     << taken;
     QTest::newRow("APP1 without Exif prefix")
         << png(pngChunk("tEXt", QByteArray("Raw profile type APP1\0", 22) +
                                     rawProfile("APP1", exifTiff(Le, "2005:01:15 12:34:56"))))
         << taken;
-    QTest::newRow("other keyword")
-        << png(pngChunk("tEXt", QByteArray("Comment\0", 8) + profile)) << "none";
+    QTest::newRow("other keyword") << png(pngChunk("tEXt", QByteArray("Comment\0", 8) + profile)) << "none";
     QByteArray cut = profile;
     cut.chop(40);
     QTest::newRow("hex cut short") << png(pngChunk("tEXt", key + cut)) << "none";
-    QTest::newRow("broken deflate")
-        << png(pngChunk("zTXt", key + '\0' + QByteArray(64, 'z'))) << "none";
+    QTest::newRow("broken deflate") << png(pngChunk("zTXt", key + '\0' + QByteArray(64, 'z'))) << "none";
     // A small chunk that would inflate to far more than any profile.
     const QByteArray bomb = deflated(QByteArray(32 * 1024 * 1024, '0'));
     QTest::newRow("inflates too far") << png(pngChunk("zTXt", key + '\0' + bomb)) << "none";
@@ -243,34 +228,28 @@ void TestDateSources::xmpInFile_data()
     const QByteArray all = xmpPacket("exif:DateTimeOriginal=\"2005-01-15T12:34:56\" "
                                      "xmp:CreateDate=\"2006-01-01T00:00:00\" "
                                      "photoshop:DateCreated=\"2007-01-01\">");
-    QTest::newRow("exif:DateTimeOriginal first")
-        << jpegWithXmp(all) << "exif:DateTimeOriginal=" + Taken;
+    QTest::newRow("exif:DateTimeOriginal first") << jpegWithXmp(all) << "exif:DateTimeOriginal=" + Taken;
     QTest::newRow("xmp:CreateDate as element")
         << jpegWithXmp(xmpPacket("photoshop:DateCreated=\"2007-01-01\">"
                                  "<xmp:CreateDate>2005-01-15T12:34:56.25</xmp:CreateDate>"))
         << "xmp:CreateDate=" + Taken;
-    QTest::newRow("photoshop:DateCreated, day only")
-        << jpegWithXmp(xmpPacket("photoshop:DateCreated='2007-03-04'>"))
-        << "photoshop:DateCreated=" + local(2007, 3, 4, 0, 0, 0);
-    QTest::newRow("no seconds") << jpegWithXmp(
-                                       xmpPacket("xmp:CreateDate=\"2005-01-15T12:34+01:00\">"))
+    QTest::newRow("photoshop:DateCreated, day only") << jpegWithXmp(xmpPacket("photoshop:DateCreated='2007-03-04'>"))
+                                                     << "photoshop:DateCreated=" + local(2007, 3, 4, 0, 0, 0);
+    QTest::newRow("no seconds") << jpegWithXmp(xmpPacket("xmp:CreateDate=\"2005-01-15T12:34+01:00\">"))
                                 << "xmp:CreateDate=" + local(2005, 1, 15, 12, 34, 0);
-    QTest::newRow("year alone is no day")
-        << jpegWithXmp(xmpPacket("xmp:CreateDate=\"2005\">")) << "none";
+    QTest::newRow("year alone is no day") << jpegWithXmp(xmpPacket("xmp:CreateDate=\"2005\">")) << "none";
     QTest::newRow("modify date is no capture date")
         << jpegWithXmp(xmpPacket("xmp:ModifyDate=\"2005-01-15T12:34:56\">")) << "none";
     QTest::newRow("EXIF date wins") << jpegWithXmp(all, exifTiff(Le, "2001:01:01 00:00:00"))
                                     << "DateTimeOriginal=" + local(2001, 1, 1, 0, 0, 0);
-    QTest::newRow("EXIF without date")
-        << jpegWithXmp(all, TiffBuilder(Le).text(0x010F, "Maker").build())
-        << "exif:DateTimeOriginal=" + Taken;
+    QTest::newRow("EXIF without date") << jpegWithXmp(all, TiffBuilder(Le).text(0x010F, "Maker").build())
+                                       << "exif:DateTimeOriginal=" + Taken;
     QTest::newRow("PNG iTXt, compressed")
         << png(pngChunk("iTXt", QByteArray("XML:com.adobe.xmp\0\1\0\0\0", 22) + deflated(all)))
         << "exif:DateTimeOriginal=" + Taken;
     QTest::newRow("TIFF tag 700") << TiffBuilder(Le).data(700, 1, uint32_t(all.size()), all).build()
                                   << "exif:DateTimeOriginal=" + Taken;
-    QTest::newRow("packet never closed")
-        << jpegWithXmp(all.left(all.indexOf("</x:xmpmeta>"))) << "none";
+    QTest::newRow("packet never closed") << jpegWithXmp(all.left(all.indexOf("</x:xmpmeta>"))) << "none";
 }
 
 void TestDateSources::xmpInFile()
@@ -301,8 +280,8 @@ void TestDateSources::xmpSidecar()
     const QByteArray sidecar = xmpPacket("xmp:CreateDate=\"2005-01-15T12:34:56-05:00\">");
 
     QVERIFY(!CaptureDateFinder::find(photo).date);
-    for (const QString& name : {QStringLiteral("IMG_1.XMP"), QStringLiteral("IMG_1.JPG.xmp"),
-                                QStringLiteral("IMG_1.Xmp")}) {
+    for (const QString& name :
+         {QStringLiteral("IMG_1.XMP"), QStringLiteral("IMG_1.JPG.xmp"), QStringLiteral("IMG_1.Xmp")}) {
         QVERIFY(writeFile(dir.filePath(name), sidecar));
         const CaptureDateFinder::Result found = CaptureDateFinder::find(photo);
         QVERIFY2(found.date, qPrintable(name));

@@ -7,7 +7,6 @@
 #include "metadata/ExifString.h"
 
 #include <QTest>
-
 #include <ctime>
 
 using namespace lumenscribe;
@@ -33,11 +32,11 @@ void TestExifValues::optionTexts_data()
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("text");
     QTest::newRow("metering unknown id") << "MeteringMode" << 7 << "unknown";
-    QTest::newRow("orientation 9 is default") << "Orientation" << 9
+    QTest::newRow("orientation 9 is default")
+        << "Orientation" << 9
         << "The 0th row is at the visual top of the image, and the 0th column is the visual "
            "left-hand side.";
-    QTest::newRow("flash return 2") << "FlashReturnStatus" << 2
-                                    << "No strobe return detection function.";
+    QTest::newRow("flash return 2") << "FlashReturnStatus" << 2 << "No strobe return detection function.";
     QTest::newRow("flash firing no default") << "FlashFiringStatus" << 5 << "Flash did not fire.";
     QTest::newRow("colour space default") << "ColorSpace" << 2 << "sRGB";
     QTest::newRow("resolution unit default") << "ResolutionUnit" << 1 << "inches";
@@ -61,12 +60,18 @@ void TestExifValues::rationalTexts_data()
     QTest::addColumn<uint>("denominator");
     QTest::addColumn<QString>("shortText");
     QTest::addColumn<QString>("fullText");
-    QTest::newRow("1/250") << 1u << 250u << "0.004" << "0.004 (1/250)";
-    QTest::newRow("28/10") << 28u << 10u << "2.8" << "2.8 (28/10)";
-    QTest::newRow("10/1") << 10u << 1u << "10" << "10 (10/1)";
-    QTest::newRow("0/1") << 0u << 1u << "0" << "0 (0/1)";
-    QTest::newRow("1/3") << 1u << 3u << "0.333333" << "0.333333 (1/3)";
-    QTest::newRow("zero denominator keeps 1/1") << 5u << 0u << "1" << "1 (1/1)";
+    QTest::newRow("1/250") << 1u << 250u << "0.004"
+                           << "0.004 (1/250)";
+    QTest::newRow("28/10") << 28u << 10u << "2.8"
+                           << "2.8 (28/10)";
+    QTest::newRow("10/1") << 10u << 1u << "10"
+                          << "10 (10/1)";
+    QTest::newRow("0/1") << 0u << 1u << "0"
+                         << "0 (0/1)";
+    QTest::newRow("1/3") << 1u << 3u << "0.333333"
+                         << "0.333333 (1/3)";
+    QTest::newRow("zero denominator keeps 1/1") << 5u << 0u << "1"
+                                                << "1 (1/1)";
     QTest::newRow("signed words print signed") << 0xFFFFFFFFu << 3u << "1431655808"
                                                << "1431655808 (-1/3)";
 }
@@ -122,8 +127,7 @@ void TestExifValues::dateRendersLocalTimeWithOffset()
     local.tm_isdst = -1;
     ExifDate date;
     date.setDate(double(mktime(&local)));
-    const QString expectedZone = qgetenv("TZ") == "Europe/Berlin" ? QStringLiteral("+0100")
-                                                                  : QStringLiteral("+0000");
+    const QString expectedZone = qgetenv("TZ") == "Europe/Berlin" ? QStringLiteral("+0100") : QStringLiteral("+0000");
     QCOMPARE(date.stringValue(), QStringLiteral("2005-01-15 12:34:56 ") + expectedZone);
 }
 

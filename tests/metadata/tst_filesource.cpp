@@ -2,7 +2,6 @@
 // at any structure, changing while read, unreadable, or not files at all.
 // None may crash, hang or make up a date.
 #include "../naming/ScratchFolder.h"
-
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
@@ -14,12 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 #include <chrono>
+#include <fcntl.h>
 #include <future>
 #include <set>
-
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -119,11 +116,14 @@ void TestFileSource::smallFiles_data()
     QTest::newRow("empty") << QByteArray() << quint64(0);
     QTest::newRow("32 bytes of a jpeg: too small to read") << jpeg.left(32) << quint64(0);
     QTest::newRow("33 bytes of a jpeg") << jpeg.left(33) << quint64(33);
-    QTest::newRow("33 bytes of a tiff header") << QByteArray("II*\0\x08\0\0\0", 8) + QByteArray(25, '\xff')
-                                               << quint64(33);
-    QTest::newRow("33 bytes of a crw header") << QByteArray("II\x1a\0\0\0HEAPCCDR", 14) + QByteArray(19, '\0')
-                                              << quint64(33);
-    QTest::newRow("33 bytes of a riff header") << QByteArray("RIFF\xff\xff\xff\x7f" "AVI LIST", 16) + QByteArray(17, '\xff')
+    QTest::newRow("33 bytes of a tiff header")
+        << QByteArray("II*\0\x08\0\0\0", 8) + QByteArray(25, '\xff') << quint64(33);
+    QTest::newRow("33 bytes of a crw header")
+        << QByteArray("II\x1a\0\0\0HEAPCCDR", 14) + QByteArray(19, '\0') << quint64(33);
+    QTest::newRow("33 bytes of a riff header") << QByteArray("RIFF\xff\xff\xff\x7f"
+                                                             "AVI LIST",
+                                                             16) +
+                                                      QByteArray(17, '\xff')
                                                << quint64(33);
 }
 

@@ -1,15 +1,13 @@
 // The directory walker: its reading rules in both byte orders, and how it
 // keeps to the file's bytes when offsets, counts and pointers lie.
 #include "FileBuilder.h"
-
+#include "TestDates.h"
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
 #include "metadata/ExifValue.h"
 #include "metadata/MemorySource.h"
 
 #include <QTest>
-
-#include "TestDates.h"
 
 using namespace lumenscribe;
 using namespace lumenscribe::test;
@@ -71,23 +69,25 @@ void TestTiffWalker::integerRules_data()
     QTest::addColumn<QString>("expected");
     const auto big = ByteOrder::Big, little = ByteOrder::Little;
     QTest::newRow("orientation short MM")
-        << TiffBuilder(big).field(0x0112, 3, 1, QByteArray("\0\6\0\0", 4)).build()
-        << "Orientation" << tagText(TiffBuilder(big).number(0x0112, 3, 6).build(), "Orientation");
-    QTest::newRow("byte option II")
-        << TiffBuilder(little).field(0x0213, 1, 1, QByteArray("\3\0\0\0", 4)).build()
-        << "YCbCrPositioning" << "centered";
+        << TiffBuilder(big).field(0x0112, 3, 1, QByteArray("\0\6\0\0", 4)).build() << "Orientation"
+        << tagText(TiffBuilder(big).number(0x0112, 3, 6).build(), "Orientation");
+    QTest::newRow("byte option II") << TiffBuilder(little).field(0x0213, 1, 1, QByteArray("\3\0\0\0", 4)).build()
+                                    << "YCbCrPositioning"
+                                    << "centered";
     QTest::newRow("iso long keeps low 16 bits")
-        << TiffBuilder(big).number(0x8827, 4, 65536 + 100).build() << "ISOSpeedRatings" << "100";
+        << TiffBuilder(big).number(0x8827, 4, 65536 + 100).build() << "ISOSpeedRatings"
+        << "100";
     QTest::newRow("integer of type undefined is 0")
-        << TiffBuilder(little).number(0x0100, 7, 640).build() << "ImageWidth" << "0";
-    QTest::newRow("long width MM") << TiffBuilder(big).number(0xA002, 4, 3000).build()
-                                   << "PixelXDimension" << "3000";
-    QTest::newRow("short width II") << TiffBuilder(little).number(0xA003, 3, 2000).build()
-                                    << "PixelYDimension" << "2000";
+        << TiffBuilder(little).number(0x0100, 7, 640).build() << "ImageWidth"
+        << "0";
+    QTest::newRow("long width MM") << TiffBuilder(big).number(0xA002, 4, 3000).build() << "PixelXDimension"
+                                   << "3000";
+    QTest::newRow("short width II") << TiffBuilder(little).number(0xA003, 3, 2000).build() << "PixelYDimension"
+                                    << "2000";
     QTest::newRow("rational MM") << TiffBuilder(big).rational(0x829D, 28, 10).build() << "FNumber"
                                  << "2.8 (28/10)";
-    QTest::newRow("bits per sample unrecorded")
-        << TiffBuilder(little).number(0x0102, 3, 8).build() << "BitsPerSample" << "<none>";
+    QTest::newRow("bits per sample unrecorded") << TiffBuilder(little).number(0x0102, 3, 8).build() << "BitsPerSample"
+                                                << "<none>";
 }
 
 void TestTiffWalker::integerRules()
@@ -106,10 +106,14 @@ void TestTiffWalker::flashSplit_data()
     QTest::addColumn<uint>("flash");
     QTest::addColumn<QString>("firing");
     QTest::addColumn<QString>("returned");
-    QTest::newRow("0x19") << 0x19u << "Flash fired." << "No strobe return detection function.";
-    QTest::newRow("0x0F") << 0x0Fu << "Flash fired." << "Strobe return light detected.";
-    QTest::newRow("0x05") << 0x05u << "Flash fired." << "Strobe return light not detected.";
-    QTest::newRow("0x10") << 0x10u << "Flash did not fire." << "No strobe return detection function.";
+    QTest::newRow("0x19") << 0x19u << "Flash fired."
+                          << "No strobe return detection function.";
+    QTest::newRow("0x0F") << 0x0Fu << "Flash fired."
+                          << "Strobe return light detected.";
+    QTest::newRow("0x05") << 0x05u << "Flash fired."
+                          << "Strobe return light not detected.";
+    QTest::newRow("0x10") << 0x10u << "Flash did not fire."
+                          << "No strobe return detection function.";
 }
 
 void TestTiffWalker::flashSplit()
@@ -134,26 +138,27 @@ void TestTiffWalker::texts_data()
             << order << TiffBuilder(order).field(0x9000, 7, 4, "0221").build() << "ExifVersion"
             << "0221";
         QTest::addRow("three-letter make in the value field %s", name)
-            << order << TiffBuilder(order).field(0x010F, 2, 4, QByteArray("Abc\0", 4)).build()
-            << "Make" << "Abc";
+            << order << TiffBuilder(order).field(0x010F, 2, 4, QByteArray("Abc\0", 4)).build() << "Make"
+            << "Abc";
         QTest::addRow("make out of line %s", name)
-            << order << TiffBuilder(order).text(0x010F, "Canon").build() << "Make" << "Canon";
+            << order << TiffBuilder(order).text(0x010F, "Canon").build() << "Make"
+            << "Canon";
         QTest::addRow("offset time %s", name)
             << order << TiffBuilder(order).text(0x9011, "+02:00").build() << "OffsetTimeOriginal"
             << "+02:00";
     }
     const auto little = ByteOrder::Little;
     QTest::newRow("four bytes without a zero")
-        << little << TiffBuilder(little).field(0x0110, 2, 4, "ABCD").build() << "Model" << "ABCD";
+        << little << TiffBuilder(little).field(0x0110, 2, 4, "ABCD").build() << "Model"
+        << "ABCD";
     QTest::newRow("text to the end of the file")
         << little << TiffBuilder(little).data(0x0131, 2, 6, "Editor").build() << "Software"
         << "Editor";
     QTest::newRow("text offset past the end")
-        << little << TiffBuilder(little).field(0x0131, 2, 20, le32(0xFFFFFF00)).build()
-        << "Software" << "<none>";
-    QTest::newRow("utf-8 artist") << little
-                                  << TiffBuilder(little).text(0x013B, "J\xC3\xBCrgen").build()
-                                  << "Artist" << QString::fromUtf8("J\xC3\xBCrgen");
+        << little << TiffBuilder(little).field(0x0131, 2, 20, le32(0xFFFFFF00)).build() << "Software"
+        << "<none>";
+    QTest::newRow("utf-8 artist") << little << TiffBuilder(little).text(0x013B, "J\xC3\xBCrgen").build() << "Artist"
+                                  << QString::fromUtf8("J\xC3\xBCrgen");
 }
 
 void TestTiffWalker::texts()
@@ -168,8 +173,7 @@ void TestTiffWalker::dates_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("expected");
     QTest::newRow("exif form") << QByteArray("2004:07:12 09:01:02") << localText(2004, 7, 12, 9, 1, 2);
-    QTest::newRow("iso form") << QByteArray("2015-06-29T18:19:12+01:00")
-                              << localText(2015, 6, 29, 18, 19, 12);
+    QTest::newRow("iso form") << QByteArray("2015-06-29T18:19:12+01:00") << localText(2015, 6, 29, 18, 19, 12);
     QTest::newRow("summer time") << QByteArray("2021:07:01 02:30:00") << localText(2021, 7, 1, 2, 30, 0);
     QTest::newRow("day 32 rolls over") << QByteArray("2004:01:32 00:00:00") << localText(2004, 2, 1, 0, 0, 0);
     QTest::newRow("unset clock") << QByteArray("0000:00:00 00:00:00") << "<none>";
@@ -182,8 +186,7 @@ void TestTiffWalker::dates()
 {
     QFETCH(QByteArray, text);
     for (ByteOrder order : {ByteOrder::Little, ByteOrder::Big}) {
-        const QByteArray file =
-            TiffBuilder(order).exif(TiffBuilder(order).text(0x9003, text)).build();
+        const QByteArray file = TiffBuilder(order).exif(TiffBuilder(order).text(0x9003, text)).build();
         QTEST(dateText(file, "DateTimeOriginal"), "expected");
     }
 }
@@ -207,39 +210,31 @@ void TestTiffWalker::datesOnlyFindsTheSameDate_data()
     const QByteArray blank("    :  :     :  :  ");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("key");
-    QTest::newRow("all three") << TiffBuilder(order)
-                                      .text(0x0132, "2001:01:01 01:01:01")
-                                      .text(0x010F, "Canon")
-                                      .exif(TiffBuilder(order)
-                                                .text(0x9003, "2002:02:02 02:02:02")
-                                                .text(0x9004, "2003:03:03 03:03:03"))
-                                      .build()
-                               << "DateTimeOriginal";
-    QTest::newRow("original blank") << TiffBuilder(order)
-                                           .text(0x0132, "2001:01:01 01:01:01")
-                                           .exif(TiffBuilder(order)
-                                                     .text(0x9003, blank)
-                                                     .text(0x9004, "2003:03:03 03:03:03"))
-                                           .build()
-                                    << "DateTimeDigitized";
-    QTest::newRow("later original blank")
+    QTest::newRow("all three")
         << TiffBuilder(order)
-               .exif(TiffBuilder(order).text(0x9003, "2002:02:02 02:02:02").text(0x9003, blank))
+               .text(0x0132, "2001:01:01 01:01:01")
+               .text(0x010F, "Canon")
+               .exif(TiffBuilder(order).text(0x9003, "2002:02:02 02:02:02").text(0x9004, "2003:03:03 03:03:03"))
                .build()
         << "DateTimeOriginal";
-    QTest::newRow("two originals") << TiffBuilder(order)
-                                          .exif(TiffBuilder(order)
-                                                    .text(0x9003, "2002:02:02 02:02:02")
-                                                    .text(0x9003, "2004:04:04 04:04:04"))
-                                          .build()
-                                   << "DateTimeOriginal";
-    QTest::newRow("only the file's date") << TiffBuilder(order).text(0x0132, "2001:01:01 01:01:01").build()
-                                          << "DateTime";
-    QTest::newRow("no valid date") << TiffBuilder(order)
-                                          .text(0x0132, blank)
-                                          .exif(TiffBuilder(order).text(0x9003, blank))
-                                          .build()
-                                   << "";
+    QTest::newRow("original blank")
+        << TiffBuilder(order)
+               .text(0x0132, "2001:01:01 01:01:01")
+               .exif(TiffBuilder(order).text(0x9003, blank).text(0x9004, "2003:03:03 03:03:03"))
+               .build()
+        << "DateTimeDigitized";
+    QTest::newRow("later original blank")
+        << TiffBuilder(order).exif(TiffBuilder(order).text(0x9003, "2002:02:02 02:02:02").text(0x9003, blank)).build()
+        << "DateTimeOriginal";
+    QTest::newRow("two originals")
+        << TiffBuilder(order)
+               .exif(TiffBuilder(order).text(0x9003, "2002:02:02 02:02:02").text(0x9003, "2004:04:04 04:04:04"))
+               .build()
+        << "DateTimeOriginal";
+    QTest::newRow("only the file's date")
+        << TiffBuilder(order).text(0x0132, "2001:01:01 01:01:01").build() << "DateTime";
+    QTest::newRow("no valid date")
+        << TiffBuilder(order).text(0x0132, blank).exif(TiffBuilder(order).text(0x9003, blank)).build() << "";
 }
 
 // The rename run reads dates only; it must find the very date and key that
@@ -276,10 +271,8 @@ void TestTiffWalker::exifDirectoryAndOrder()
 void TestTiffWalker::nextDirectoryIsNotFollowed()
 {
     const auto order = ByteOrder::Little;
-    const QByteArray file = TiffBuilder(order)
-                                .text(0x010F, "Canon")
-                                .nextDirectory(TiffBuilder(order).text(0x0110, "Thumb"))
-                                .build();
+    const QByteArray file =
+        TiffBuilder(order).text(0x010F, "Canon").nextDirectory(TiffBuilder(order).text(0x0110, "Thumb")).build();
     QCOMPARE(tagText(file, "Make"), QStringLiteral("Canon"));
     QCOMPARE(tagText(file, "Model"), QStringLiteral("<none>"));
 }
@@ -293,21 +286,28 @@ void TestTiffWalker::hazards_data()
     const QByteArray two = TiffBuilder(le).text(0x010F, "Make").number(0xA002, 4, 7).build();
     QByteArray truncated = two;
     truncated[8] = 5; // claims five entries, holds two
-    QTest::newRow("entry table cut short keeps what it read") << truncated << "PixelXDimension" << "7";
-    QTest::newRow("huge entry count") << QByteArray("II*\0\x08\0\0\0\xFF\xFF", 10) << "Make" << "<none>";
+    QTest::newRow("entry table cut short keeps what it read") << truncated << "PixelXDimension"
+                                                              << "7";
+    QTest::newRow("huge entry count") << QByteArray("II*\0\x08\0\0\0\xFF\xFF", 10) << "Make"
+                                      << "<none>";
     QTest::newRow("first directory past the end")
-        << QByteArray("II*\0\xF0\xFF\xFF\xFF", 8) + QByteArray(40, 'x') << "Make" << "<none>";
+        << QByteArray("II*\0\xF0\xFF\xFF\xFF", 8) + QByteArray(40, 'x') << "Make"
+        << "<none>";
     QByteArray loop = TiffBuilder(le).number(0x8769, 4, 8).text(0x010F, "Loop").build();
-    QTest::newRow("exif pointer to its own directory") << loop << "Make" << "Loop";
+    QTest::newRow("exif pointer to its own directory") << loop << "Make"
+                                                       << "Loop";
     QByteArray outside = TiffBuilder(le).number(0x8769, 4, 0xFFFFFFF0).text(0x010F, "Kept").build();
-    QTest::newRow("exif pointer past the end") << outside << "Make" << "Kept";
+    QTest::newRow("exif pointer past the end") << outside << "Make"
+                                               << "Kept";
     QTest::newRow("rational past the end")
-        << TiffBuilder(le).field(0x829A, 5, 1, le32(0xFFFFFFFC)).build() << "ExposureTime" << "<none>";
+        << TiffBuilder(le).field(0x829A, 5, 1, le32(0xFFFFFFFC)).build() << "ExposureTime"
+        << "<none>";
     QTest::newRow("date offset past the end")
-        << TiffBuilder(le).field(0x0132, 2, 20, le32(0x7FFFFFFF)).build() << "DateTime" << "<none>";
+        << TiffBuilder(le).field(0x0132, 2, 20, le32(0x7FFFFFFF)).build() << "DateTime"
+        << "<none>";
     QTest::newRow("offset plus base would wrap 32 bits")
-        << QByteArray(16, 'x') + TiffBuilder(le).field(0x010F, 2, 20, le32(0xFFFFFFF8)).build()
-        << "Make" << "<none>";
+        << QByteArray(16, 'x') + TiffBuilder(le).field(0x010F, 2, 20, le32(0xFFFFFFF8)).build() << "Make"
+        << "<none>";
 }
 
 void TestTiffWalker::hazards()

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <ftw.h>
 #include <stdio.h>
 

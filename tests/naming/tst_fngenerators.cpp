@@ -31,17 +31,28 @@ void TestFNGenerators::builtInTitles_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("title");
-    QTest::newRow("file 0") << false << 0 << "%P%Y-%M-%D_%h-%m-%s%S%F" << "2002-04-25_21-36-17.jpg";
-    QTest::newRow("file 1") << false << 1 << "%P%D.%M.%Y %h-%m-%s%S%F" << "25.04.2002 21-36-17.jpg";
-    QTest::newRow("file 2") << false << 2 << "%P%Y%M%D_%h-%m-%s%S%F" << "20020425_21-36-17.jpg";
-    QTest::newRow("file 3") << false << 3 << "%P%2Y%1Y-%M-%D_%h-%m-%s%S%F" << "02-04-25_21-36-17.jpg";
-    QTest::newRow("file 4") << false << 4 << "%P%Y%M%D1D%1U%S%F" << "200204251D1234.jpg";
-    QTest::newRow("file 5") << false << 5 << "%P%h-%m-%s%S%C%F" << "21-36-17.jpg";
-    QTest::newRow("file 6") << false << 6 << "%PPic%C%S%F" << "Pic0001.jpg";
-    QTest::newRow("folder 0") << true << 0 << "%P%Y-%M-%D%C%S" << "2002-04-25_0001";
-    QTest::newRow("folder 1") << true << 1 << "%P%Y-%M-%D%C%S" << "2002-04-25";
-    QTest::newRow("folder 2") << true << 2 << "%P%Y-%M-%D_%h-%m-%s%C%S" << "2002-04-25_21-36-17";
-    QTest::newRow("folder 3") << true << 3 << "%PDownload %Q%S" << "Download 0001";
+    QTest::newRow("file 0") << false << 0 << "%P%Y-%M-%D_%h-%m-%s%S%F"
+                            << "2002-04-25_21-36-17.jpg";
+    QTest::newRow("file 1") << false << 1 << "%P%D.%M.%Y %h-%m-%s%S%F"
+                            << "25.04.2002 21-36-17.jpg";
+    QTest::newRow("file 2") << false << 2 << "%P%Y%M%D_%h-%m-%s%S%F"
+                            << "20020425_21-36-17.jpg";
+    QTest::newRow("file 3") << false << 3 << "%P%2Y%1Y-%M-%D_%h-%m-%s%S%F"
+                            << "02-04-25_21-36-17.jpg";
+    QTest::newRow("file 4") << false << 4 << "%P%Y%M%D1D%1U%S%F"
+                            << "200204251D1234.jpg";
+    QTest::newRow("file 5") << false << 5 << "%P%h-%m-%s%S%C%F"
+                            << "21-36-17.jpg";
+    QTest::newRow("file 6") << false << 6 << "%PPic%C%S%F"
+                            << "Pic0001.jpg";
+    QTest::newRow("folder 0") << true << 0 << "%P%Y-%M-%D%C%S"
+                              << "2002-04-25_0001";
+    QTest::newRow("folder 1") << true << 1 << "%P%Y-%M-%D%C%S"
+                              << "2002-04-25";
+    QTest::newRow("folder 2") << true << 2 << "%P%Y-%M-%D_%h-%m-%s%C%S"
+                              << "2002-04-25_21-36-17";
+    QTest::newRow("folder 3") << true << 3 << "%PDownload %Q%S"
+                              << "Download 0001";
 }
 
 void TestFNGenerators::builtInTitles()

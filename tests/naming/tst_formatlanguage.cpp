@@ -37,43 +37,68 @@ void TestFormatLanguage::expansion_data()
     const QVariantMap twelveHour{{"timeFormat", 1}};
     const QVariantMap twelveHourLower{{"timeFormat", 2}};
 
-    QTest::newRow("trailing percent ends") << "abc%" << "" << noon << none << 0 << "abc";
-    QTest::newRow("lone percent") << "%" << "" << noon << none << 0 << "";
-    QTest::newRow("percent percent") << "100%%" << "" << noon << none << 0 << "100%";
-    QTest::newRow("unknown codes consumed") << "a%xb%7qc" << "" << noon << none << 0 << "abc";
-    QTest::newRow("digit at end is a code") << "a%5" << "" << noon << none << 0 << "a";
-    QTest::newRow("day then literal 1D") << "%D1D" << "" << noon << none << 0 << "251D";
-    QTest::newRow("full date") << "%Y-%M-%D_%h-%m-%s" << "" << noon << none << 0 << "2002-04-25_12-00-05";
-    QTest::newRow("24h after midnight") << "%h" << "" << halfPastMidnight << none << 0 << "00";
-    QTest::newRow("12h after midnight") << "%h%A" << "" << halfPastMidnight << twelveHour << 0 << "12AM";
-    QTest::newRow("12h lower at noon") << "%h%A" << "" << noon << twelveHourLower << 0 << "12pm";
-    QTest::newRow("12h PM at noon") << "%A" << "" << noon << twelveHour << 0 << "PM";
-    QTest::newRow("AM/PM off in 24h") << "%A" << "" << noon << none << 0 << "";
-    QTest::newRow("literal slash and colon") << "a/b:c\\d" << "" << noon << none << 0 << "a-b-c-d";
-    QTest::newRow("suffix lower with dot") << "x%F" << "/p/DSC.JPG" << noon << none << 0 << "x.jpg";
+    QTest::newRow("trailing percent ends") << "abc%"
+                                           << "" << noon << none << 0 << "abc";
+    QTest::newRow("lone percent") << "%"
+                                  << "" << noon << none << 0 << "";
+    QTest::newRow("percent percent") << "100%%"
+                                     << "" << noon << none << 0 << "100%";
+    QTest::newRow("unknown codes consumed") << "a%xb%7qc"
+                                            << "" << noon << none << 0 << "abc";
+    QTest::newRow("digit at end is a code") << "a%5"
+                                            << "" << noon << none << 0 << "a";
+    QTest::newRow("day then literal 1D") << "%D1D"
+                                         << "" << noon << none << 0 << "251D";
+    QTest::newRow("full date") << "%Y-%M-%D_%h-%m-%s"
+                               << "" << noon << none << 0 << "2002-04-25_12-00-05";
+    QTest::newRow("24h after midnight") << "%h"
+                                        << "" << halfPastMidnight << none << 0 << "00";
+    QTest::newRow("12h after midnight") << "%h%A"
+                                        << "" << halfPastMidnight << twelveHour << 0 << "12AM";
+    QTest::newRow("12h lower at noon") << "%h%A"
+                                       << "" << noon << twelveHourLower << 0 << "12pm";
+    QTest::newRow("12h PM at noon") << "%A"
+                                    << "" << noon << twelveHour << 0 << "PM";
+    QTest::newRow("AM/PM off in 24h") << "%A"
+                                      << "" << noon << none << 0 << "";
+    QTest::newRow("literal slash and colon") << "a/b:c\\d"
+                                             << "" << noon << none << 0 << "a-b-c-d";
+    QTest::newRow("suffix lower with dot") << "x%F"
+                                           << "/p/DSC.JPG" << noon << none << 0 << "x.jpg";
     QTest::newRow("suffix as found, no dot")
-        << "x%F" << "DSC.JpG" << noon << QVariantMap{{"fileTypeSuffixCase", 0}, {"fileTypeSuffixDot", false}}
-        << 0 << "xJpG";
-    QTest::newRow("suffix lower, not ascii") << "%F" << QString::fromUtf8("a.JP\xc3\x89") << noon << none << 0
-                                             << QString::fromUtf8(".jp\xc3\xa9");
-    QTest::newRow("suffix upper") << "%F" << "a.b.tif" << noon << QVariantMap{{"fileTypeSuffixCase", 2}} << 0
-                                  << ".TIF";
-    QTest::newRow("no extension, no dot") << "x%F" << "/p/README" << noon << none << 0 << "x";
-    QTest::newRow("empty extension") << "x%F" << "name." << noon << none << 0 << "x";
-    QTest::newRow("old name and stem") << "%O|%o" << "/a/b/IMG_1.CR2" << noon << none << 0 << "IMG_1.CR2|IMG_1";
-    QTest::newRow("counter hidden at 0") << "a%Cb" << "" << noon << none << 0 << "ab";
-    QTest::newRow("counter shown at 1") << "a%Cb" << "" << noon << none << 1 << "a_002b";
+        << "x%F"
+        << "DSC.JpG" << noon << QVariantMap{{"fileTypeSuffixCase", 0}, {"fileTypeSuffixDot", false}} << 0 << "xJpG";
+    QTest::newRow("suffix lower, not ascii")
+        << "%F" << QString::fromUtf8("a.JP\xc3\x89") << noon << none << 0 << QString::fromUtf8(".jp\xc3\xa9");
+    QTest::newRow("suffix upper") << "%F"
+                                  << "a.b.tif" << noon << QVariantMap{{"fileTypeSuffixCase", 2}} << 0 << ".TIF";
+    QTest::newRow("no extension, no dot") << "x%F"
+                                          << "/p/README" << noon << none << 0 << "x";
+    QTest::newRow("empty extension") << "x%F"
+                                     << "name." << noon << none << 0 << "x";
+    QTest::newRow("old name and stem") << "%O|%o"
+                                       << "/a/b/IMG_1.CR2" << noon << none << 0 << "IMG_1.CR2|IMG_1";
+    QTest::newRow("counter hidden at 0") << "a%Cb"
+                                         << "" << noon << none << 0 << "ab";
+    QTest::newRow("counter shown at 1") << "a%Cb"
+                                        << "" << noon << none << 1 << "a_002b";
     QTest::newRow("counter always, from one")
-        << "%C" << "" << noon << QVariantMap{{"counterOnlyShowForIdenticalFiles", false}} << 0 << "_001";
+        << "%C"
+        << "" << noon << QVariantMap{{"counterOnlyShowForIdenticalFiles", false}} << 0 << "_001";
     QTest::newRow("counter from zero, 5 digits, prefix rule")
-        << "%C" << "" << noon
-        << QVariantMap{{"counterOnlyShowForIdenticalFiles", false}, {"counterStartsFromZero", true},
-                       {"counterDigits", 5}, {"counterPrefix", "n:"}}
+        << "%C"
+        << "" << noon
+        << QVariantMap{{"counterOnlyShowForIdenticalFiles", false},
+                       {"counterStartsFromZero", true},
+                       {"counterDigits", 5},
+                       {"counterPrefix", "n:"}}
         << 7 << "n-00007";
-    QTest::newRow("seq counter unpadded by default") << "%Q" << "" << noon << none << 0 << "1";
-    QTest::newRow("seq counter padded") << "%Q" << "" << noon << QVariantMap{{"seqCounterDigits", 4}} << 0
-                                        << "0001";
-    QTest::newRow("substring without selector") << "%U%5U" << "DSC_1234.jpg" << noon << none << 0 << "";
+    QTest::newRow("seq counter unpadded by default") << "%Q"
+                                                     << "" << noon << none << 0 << "1";
+    QTest::newRow("seq counter padded") << "%Q"
+                                        << "" << noon << QVariantMap{{"seqCounterDigits", 4}} << 0 << "0001";
+    QTest::newRow("substring without selector") << "%U%5U"
+                                                << "DSC_1234.jpg" << noon << none << 0 << "";
 }
 
 void TestFormatLanguage::expansion()
@@ -87,8 +112,7 @@ void TestFormatLanguage::expansion()
 
     NameGenerator style(format, false);
     style.initFromUserDefaultsDictionary(settings);
-    style.makeExampleFileNameForDate(localInstant(date[0], date[1], date[2], date[3], date[4], date[5]),
-                                     file);
+    style.makeExampleFileNameForDate(localInstant(date[0], date[1], date[2], date[3], date[4], date[5]), file);
     style.setCounter(counter);
     QCOMPARE(style.processFormatString(false), expected);
 }
@@ -112,15 +136,24 @@ void TestFormatLanguage::digitSelector_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
     // The date fields default to 2002-07-29 02:45:47.
-    QTest::newRow("%2Y%1Y") << "%2Y%1Y" << "02";
-    QTest::newRow("%4Y") << "%4Y" << "2";
-    QTest::newRow("%5Y writes nothing") << "%5Y" << "";
-    QTest::newRow("%0M unpadded") << "%0M" << "7";
-    QTest::newRow("%M padded") << "%M" << "07";
-    QTest::newRow("%1D") << "%1D" << "9";
-    QTest::newRow("%3D writes nothing") << "%3D" << "";
-    QTest::newRow("%2m") << "%2m" << "4";
-    QTest::newRow("%1%") << "%1%" << "%";
+    QTest::newRow("%2Y%1Y") << "%2Y%1Y"
+                            << "02";
+    QTest::newRow("%4Y") << "%4Y"
+                         << "2";
+    QTest::newRow("%5Y writes nothing") << "%5Y"
+                                        << "";
+    QTest::newRow("%0M unpadded") << "%0M"
+                                  << "7";
+    QTest::newRow("%M padded") << "%M"
+                               << "07";
+    QTest::newRow("%1D") << "%1D"
+                         << "9";
+    QTest::newRow("%3D writes nothing") << "%3D"
+                                        << "";
+    QTest::newRow("%2m") << "%2m"
+                         << "4";
+    QTest::newRow("%1%") << "%1%"
+                         << "%";
 }
 
 void TestFormatLanguage::digitSelector()
@@ -140,10 +173,8 @@ void TestFormatLanguage::substrings_data()
 
     QTest::newRow("last four, then first two of it")
         << "DSC_1234.jpg" << QList<int>{1, 4, 0, 0} << QList<int>{0, 2, 0, 1} << "1234|12";
-    QTest::newRow("first chars beyond length") << "ab.x" << QList<int>{0, 10, 0, 0} << QList<int>{2, 1, 0, 1}
-                                               << "ab|b";
-    QTest::newRow("negative counts clamp") << "abcdef" << QList<int>{0, -3, 0, 0} << QList<int>{3, -1, -5, 0}
-                                           << "|";
+    QTest::newRow("first chars beyond length") << "ab.x" << QList<int>{0, 10, 0, 0} << QList<int>{2, 1, 0, 1} << "ab|b";
+    QTest::newRow("negative counts clamp") << "abcdef" << QList<int>{0, -3, 0, 0} << QList<int>{3, -1, -5, 0} << "|";
     QTest::newRow("middle cut") << "IMG_20240101_x" << QList<int>{3, 4, 8, 0} << QList<int>{3, 4, 100, 0}
                                 << "20240101|20240101_x";
     QTest::newRow("last A with A negative is empty")

@@ -165,9 +165,9 @@ void TestNameGenerator::dictionaryRoundTrip()
 
 void TestNameGenerator::dictionaryHasExactlyTheRecipeKeys()
 {
-    QStringList expected{"formatString",  "timeFormat",        "counterDigits",
+    QStringList expected{"formatString",          "timeFormat",    "counterDigits",
                          "counterStartsFromZero", "counterPrefix", "counterOnlyShowForIdenticalFiles",
-                         "seqCounterDigits", "dateSource",     "fileTypeSuffixCase",
+                         "seqCounterDigits",      "dateSource",    "fileTypeSuffixCase",
                          "fileTypeSuffixDot"};
     for (int slot = 0; slot < 4; ++slot) {
         for (const char* stem : {"subStringType", "subStringParamA", "subStringParamB", "subStringSource"})
@@ -194,9 +194,12 @@ void TestNameGenerator::partialSlotIsIgnored()
 void TestNameGenerator::storedValuesPassTheChecks()
 {
     NameGenerator style;
-    const QVariantMap stored{{"counterDigits", 9},           {"timeFormat", 1.0},
-                             {"seqCounterDigits", 0},       {"formatString", 5},
-                             {"counterPrefix", QVariantList{}}, {"fileTypeSuffixDot", false},
+    const QVariantMap stored{{"counterDigits", 9},
+                             {"timeFormat", 1.0},
+                             {"seqCounterDigits", 0},
+                             {"formatString", 5},
+                             {"counterPrefix", QVariantList{}},
+                             {"fileTypeSuffixDot", false},
                              {"dateSource", QStringLiteral("2")}};
     style.initFromUserDefaultsDictionary(stored);
     QCOMPARE(style.counterDigits(), 3);

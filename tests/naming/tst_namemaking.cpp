@@ -7,9 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <limits>
-
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -92,8 +90,7 @@ void TestNameMaking::counterModeWithoutCounterGivesTheTakenName()
     NameGenerator style(kDefaultStyle, true);
     style.setIdenticalFileNamesOption(1);
     touch(m_dir->filePath(QStringLiteral("2002-07-29_02-45-47.jpg")));
-    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("a.jpg"), m_dir->path(),
-                                          localInstant(2002, 7, 29, 2, 45, 47)),
+    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("a.jpg"), m_dir->path(), localInstant(2002, 7, 29, 2, 45, 47)),
              QStringLiteral("2002-07-29_02-45-47.jpg"));
 }
 
@@ -105,15 +102,13 @@ void TestNameMaking::counterModeCountsUp()
     style.setCounterPrefix(QString());
     touch(m_dir->filePath(QStringLiteral("Pic0001.jpg")));
     touch(m_dir->filePath(QStringLiteral("Pic0002.jpg")));
-    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("x.jpg"), m_dir->path(), 0),
-             QStringLiteral("Pic0003.jpg"));
+    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("x.jpg"), m_dir->path(), 0), QStringLiteral("Pic0003.jpg"));
 
     // With the default counter settings the second name carries _002.
     NameGenerator dated(QStringLiteral("%Y%C%F"), false);
     dated.setIdenticalFileNamesOption(1);
     touch(m_dir->filePath(QStringLiteral("2002.jpg")));
-    QCOMPARE(dated.makeNewFileNameForFile(QStringLiteral("x.jpg"), m_dir->path(),
-                                          localInstant(2002, 1, 1, 0, 0, 0)),
+    QCOMPARE(dated.makeNewFileNameForFile(QStringLiteral("x.jpg"), m_dir->path(), localInstant(2002, 1, 1, 0, 0, 0)),
              QStringLiteral("2002_002.jpg"));
 }
 
@@ -222,10 +217,9 @@ void TestNameMaking::takeDateIsLocalWallClock()
     QFETCH(QList<int>, wallClock);
     QFETCH(double, fraction);
     NameGenerator style;
-    style.takeDate(localInstant(wallClock[0], wallClock[1], wallClock[2], wallClock[3], wallClock[4],
-                                wallClock[5]) + fraction);
-    const QList<int> broken{style.year(), style.month(), style.day(), style.hour(), style.minute(),
-                            style.second()};
+    style.takeDate(localInstant(wallClock[0], wallClock[1], wallClock[2], wallClock[3], wallClock[4], wallClock[5]) +
+                   fraction);
+    const QList<int> broken{style.year(), style.month(), style.day(), style.hour(), style.minute(), style.second()};
     QCOMPARE(broken, wallClock);
 }
 
@@ -235,7 +229,10 @@ void TestNameMaking::creationDate()
     touch(path);
     // A copy that kept its times: the modification time is the earlier one.
     const time_t captured = 1000000000;
-    struct utimbuf times{captured, captured};
+    struct utimbuf times
+    {
+        captured, captured
+    };
     QVERIFY(::utime(QFile::encodeName(path).constData(), &times) == 0);
     const OptionalInstant date = NameGenerator::fileCreationDateForFile(path);
     QVERIFY(date.has_value());

@@ -276,8 +276,7 @@ void TestNativePath::anchoredPathsNeverPassALink()
     QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/real/in.jpg"), fd, size), 0);
     ::close(fd);
     QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/link/out.jpg"), fd, size), ENOTDIR);
-    QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/real/../link/out.jpg"), fd, size),
-             EINVAL);
+    QCOMPARE(NativePath::openPlainFile(top + QStringLiteral("/real/../link/out.jpg"), fd, size), EINVAL);
     // A name behind a link in the way counts as taken, never as free.
     QVERIFY(FileProbe::exists(top + QStringLiteral("/link/new.jpg")));
     QVERIFY(!FileProbe::exists(top + QStringLiteral("/real/new.jpg")));

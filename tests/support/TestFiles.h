@@ -28,8 +28,8 @@ inline void writeFile(const QString& path, const QByteArray& content)
 inline QStringList tree(const QString& root, bool folders = false)
 {
     QStringList found;
-    const QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::System |
-                                  (folders ? QDir::Dirs | QDir::NoDotAndDotDot : QDir::Filters());
+    const QDir::Filters filters =
+        QDir::Files | QDir::Hidden | QDir::System | (folders ? QDir::Dirs | QDir::NoDotAndDotDot : QDir::Filters());
     QDirIterator it(root, filters, QDirIterator::Subdirectories);
     while (it.hasNext())
         found.append(QDir(root).relativeFilePath(it.next()));
