@@ -23,22 +23,22 @@ namespace lumenscribe {
 
 namespace {
 
-std::atomic<bool>* g_abortOperation = nullptr;
+MainController* g_controller = nullptr;
 
 extern "C" void onInterrupt(int)
 {
     TerminalInput::interrupted().store(true);
-    if (g_abortOperation)
-        g_abortOperation->store(true);
+    if (g_controller)
+        g_controller->requestAbort(); // one lock-free atomic store
 }
 
 // Ctrl-C stops the run before its next file; the file in hand is finished.
 class InterruptGuard
 {
 public:
-    explicit InterruptGuard(std::atomic<bool>& abortOperation)
+    explicit InterruptGuard(MainController& controller)
     {
-        g_abortOperation = &abortOperation;
+        g_controller = &controller;
         struct sigaction action
         {
         };
@@ -50,7 +50,7 @@ public:
     ~InterruptGuard()
     {
         sigaction(SIGINT, &m_previous, nullptr);
-        g_abortOperation = nullptr;
+        g_controller = nullptr;
     }
 
 private:
@@ -147,7 +147,7 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
         absolute.append(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
     }
     {
-        const InterruptGuard guard(controller.abortOperation);
+        const InterruptGuard guard(controller);
         controller.applicationOpenFiles(absolute);
         controller.waitForRun();
     }

@@ -66,8 +66,7 @@ QString TerminalStatus::fiwMakeFolderName()
 
 void TerminalStatus::refreshCounters()
 {
-    m_controller.fileNameGenerators().setSeqCounter(m_controller.fileSeqCounter());
-    m_controller.folderNameGenerators().setSeqCounter(m_controller.folderSeqCounter());
+    m_controller.refreshCounters();
 }
 
 void TerminalStatus::makeInfoWindowCloseTimer()

@@ -1,9 +1,9 @@
 #include "controllers/CIWController.h"
 
 #include "controllers/MainController.h"
-#include "platform/FileProbe.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
+#include "run/RunSnapshot.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -13,15 +13,6 @@
 namespace lumenscribe {
 
 namespace {
-
-// Longest name most file systems store, in bytes.
-constexpr int kMaxNameBytes = 255;
-
-// Without making the bytes: every photo of a run has its name checked.
-qsizetype utf8Size(const QString& text)
-{
-    return QtPrivate::isAscii(QStringView(text)) ? text.size() : text.toUtf8().size();
-}
 
 std::array<int, 6> brokenDown(Instant moment)
 {
@@ -90,48 +81,37 @@ Instant CIWController::correctDate(Instant date) const
     return m_correctionEnabled.load() ? date + m_correctionInterval.load() : date;
 }
 
-// Beyond the classic checks, a name the file system cannot store and a path
-// too long to hand to the run count as too long, whatever the flags say.
 int CIWController::checkFreeFileName(const QString& name, const QString& path, unsigned flags)
 {
-    if (name.isEmpty())
-        return NameEmpty;
-    if (exceedsClassicLength(name, flags))
-        return NameTooLong;
-    const qsizetype nameBytes = utf8Size(name);
-    const qsizetype separator = path.isEmpty() || path.endsWith(u'/') ? 0 : 1; // as PathNames::join
-    if (nameBytes > kMaxNameBytes || utf8Size(path) + separator + nameBytes > kMaxPathBytes)
-        return NameTooLong;
-    if (name == u"." || name == u".." || name.contains(u'/') || name.contains(QChar(0)))
-        return NameNotAcceptable;
-    return NameOk;
+    return NameCheck::checkFree(name, path, flags);
 }
 
 bool CIWController::exceedsClassicLength(const QString& name, unsigned flags)
 {
-    return (flags & 1u) && name.size() > 31;
+    return NameCheck::exceedsClassicLength(name, flags);
 }
 
 int CIWController::checkFileName(const QString& name, const QString& path, unsigned flags)
 {
-    const int result = checkFreeFileName(name, path, flags);
-    if (result != NameOk)
-        return result;
-    return FileProbe::exists(PathNames::join(path, name)) ? NameExists : NameOk;
+    return NameCheck::check(name, path, flags);
 }
 
 void CIWController::updatePrefixSuffix()
 {
-    NameGenerator* style = m_mainController.fileNameGenerator();
+    applyPrefixSuffix(m_style, m_mainController.windowSnapshot());
+}
+
+void CIWController::applyPrefixSuffix(NameGenerator& style, const RunSnapshot& settings) const
+{
     QString prefix;
     QString suffix;
     switch (m_prefixSuffixType) {
     case 1: {
-        const int type = m_mainController.prefixSuffixType();
+        const int type = settings.prefixSuffixType;
         if (type == 2 || type == 4)
-            prefix = m_mainController.prefixString();
+            prefix = settings.prefixString;
         if (type == 3 || type == 4)
-            suffix = m_mainController.suffixString();
+            suffix = settings.suffixString;
         break;
     }
     case 2:
@@ -147,15 +127,25 @@ void CIWController::updatePrefixSuffix()
     default:
         break;
     }
-    style->setPrefix(prefix);
-    style->setSuffix(suffix);
+    style.setPrefix(prefix);
+    style.setSuffix(suffix);
+}
+
+// The style of the run under way, with the number of the file in hand.
+void CIWController::takeStyle()
+{
+    const RunSnapshot settings = m_mainController.windowSnapshot();
+    m_style = settings.fileStyle;
+    m_style.setIdenticalFileNamesOption(settings.identicalFileNamesOption);
+    m_style.setSeqCounter(m_mainController.fileNumberInHand());
+    m_checkFlags = settings.nameCheckFlags();
+    applyPrefixSuffix(m_style, settings);
 }
 
 void CIWController::updatePrefixSuffixEnables()
 {
-    const NameGenerator* style = m_mainController.fileNameGenerator();
     if (m_view) {
-        m_view->showPrefixSuffix(style->prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4, style->suffix(),
+        m_view->showPrefixSuffix(m_style.prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4, m_style.suffix(),
                                  m_prefixSuffixType > 2);
     }
 }
@@ -179,13 +169,16 @@ void CIWController::open()
             m_view->showInfo(QString());
         }
     }
-    updatePrefixSuffix();
+    takeStyle();
     updatePrefixSuffixEnables();
     m_opened = true;
 }
 
 void CIWController::processFile(const QString& file, const QString& path, Instant date)
 {
+    // The run asked before it sent the file: this is the question on show.
+    m_question = m_modal.latestQuestion();
+    m_style.setSeqCounter(m_mainController.fileNumberInHand());
     m_oldFileName = file;
     m_newPath = path;
     m_fileDate = date;
@@ -212,7 +205,7 @@ void CIWController::mainControllerChangedSettings()
 {
     if (!m_opened)
         return;
-    updatePrefixSuffix();
+    takeStyle();
     updatePrefixSuffixEnables();
     makeNewFileName(true);
 }
@@ -222,7 +215,7 @@ void CIWController::makeNewFileName(bool focus)
     Instant date = m_fileDate;
     if (m_enableCorrectionControlsAreAttached)
         date += m_correctionInterval.load();
-    m_newFileName = m_mainController.fileNameGenerator()->makeNewFileNameForFile(m_oldFileName, m_newPath, date);
+    m_newFileName = m_style.makeNewFileNameForFile(m_oldFileName, m_newPath, date);
     checkNewFileName();
     if (!m_view)
         return;
@@ -243,9 +236,9 @@ void CIWController::makeNewFileName(bool focus)
 
 void CIWController::checkNewFileName()
 {
-    const unsigned flags = m_mainController.alertOS9NameLength() ? 1u : 0u;
+    const unsigned flags = m_checkFlags;
     m_lastCheck = checkFileName(m_newFileName, m_newPath, flags);
-    m_modal.setPath(PathNames::join(m_newPath, m_newFileName));
+    m_modal.setProposal({PathNames::join(m_newPath, m_newFileName), m_style.prefix(), m_style.suffix()});
     if (m_view) {
         m_view->showInfo(checkText(m_lastCheck, exceedsClassicLength(m_newFileName, flags)));
         m_view->setRenameButtonsEnabled(m_lastCheck == NameOk);

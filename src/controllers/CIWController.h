@@ -2,16 +2,18 @@
 // prefix and suffix choice, the date correction and the answer the waiting
 // rename run reads. What is drawn is the view's business (CIWView).
 //
-// Threads: the run calls threadWaitForModal, prepareForAnswer, newFileName,
-// correctDate, checkFileName and updatePrefixSuffix from its worker thread;
-// everything else runs on the thread that owns the view. The answer code and
-// the terminate flag are atomics; the confirmed path is stored before the
-// answer code becomes visible.
+// Threads: the run asks and waits through modalAnswer() and calls
+// correctDate from its worker thread; everything else runs on the thread
+// that owns the view. The window names files with its own copy of the style
+// of the run under way; an answer travels with its question's ticket and
+// the path and prefix and suffix proposed for it.
 #pragma once
 
 #include "controllers/CIWView.h"
+#include "naming/NameGenerator.h"
 #include "platform/Instant.h"
 #include "run/ModalAnswer.h"
+#include "run/NameCheck.h"
 
 #include <QString>
 #include <array>
@@ -20,27 +22,26 @@
 namespace lumenscribe {
 
 class MainController;
+struct RunSnapshot;
 
 class CIWController
 {
 public:
     enum Answer
     {
-        NoAnswer = 0,
-        Abort = 1,
-        DontRename = 2,
-        RenameAll = 3,
-        Rename = 4
+        NoAnswer = int(FileAnswer::None),
+        Abort = int(FileAnswer::Abort),
+        DontRename = int(FileAnswer::DontRename),
+        RenameAll = int(FileAnswer::RenameAll),
+        Rename = int(FileAnswer::Rename)
     };
-    // NameNotAcceptable: "/" or NUL in it, or "." or "..", a name that would
-    // leave its folder or cannot be a name at all.
     enum CheckResult
     {
-        NameOk = 0,
-        NameEmpty = 1,
-        NameTooLong = 2,
-        NameExists = 3,
-        NameNotAcceptable = 4
+        NameOk = NameCheck::Ok,
+        NameEmpty = NameCheck::Empty,
+        NameTooLong = NameCheck::TooLong,
+        NameExists = NameCheck::Exists,
+        NameNotAcceptable = NameCheck::NotAcceptable
     };
     // Longest confirmed path handed to the run, in UTF-8 bytes.
     static constexpr int kMaxPathBytes = ModalAnswer::kMaxPathBytes;
@@ -50,11 +51,13 @@ public:
     void setView(CIWView* view) { m_view = view; }
 
     // --- the run's side (worker thread) ---
-    // Forgets any earlier answer; the run calls it before asking for a file,
-    // so an answer given for this file can never be lost to the wait.
-    void prepareForAnswer() { m_modal.prepare(); }
-    int threadWaitForModal() { return m_modal.wait(); }
-    // The confirmed full target path.
+    // The hand-over the run asks and waits on; each question has a ticket.
+    ModalAnswer& modalAnswer() { return m_modal; }
+    // A new question: forgets any earlier answer, so an answer given for
+    // this file can never be lost to the wait. Returns its ticket.
+    quint64 prepareForAnswer() { return m_modal.ask(); }
+    ModalAnswer::Reply threadWaitForModal(quint64 ticket) { return m_modal.wait(ticket); }
+    // The full target path the window proposes now.
     QString newFileName() const;
     Instant correctDate(Instant date) const;
     static int checkFileName(const QString& name, const QString& path, unsigned flags);
@@ -63,6 +66,9 @@ public:
     static bool exceedsClassicLength(const QString& name, unsigned flags);
     static int checkFreeFileName(const QString& name, const QString& path, unsigned flags);
     void updatePrefixSuffix();
+    // Gives `style` the prefix and suffix this window's choice and the
+    // snapshot's settings call for.
+    void applyPrefixSuffix(NameGenerator& style, const RunSnapshot& settings) const;
 
     // --- shown through the bridge ---
     void open();
@@ -83,10 +89,12 @@ public:
     void setSuffix(const QString& value) { m_fileSuffix = value; }
 
     // --- the window's controls ---
-    void renameButtonClick() { answer(Rename); }
-    void renameAllButtonClick() { answer(RenameAll); }
-    void dontRenameButtonClick() { answer(DontRename); }
-    void abortButtonClick() { answer(Abort); }
+    // Each answers the question on show; an answer to one the run no longer
+    // waits for is refused (false).
+    bool renameButtonClick() { return answer(Rename); }
+    bool renameAllButtonClick() { return answer(RenameAll); }
+    bool dontRenameButtonClick() { return answer(DontRename); }
+    bool abortButtonClick() { return answer(Abort); }
     void resetNameButtonClick() { makeNewFileName(true); }
     void newNameTextFieldChange(const QString& text);
     void prefixTextFieldChange(const QString& text);
@@ -106,7 +114,8 @@ public:
     bool correctionEnabled() const { return m_correctionEnabled.load(); }
 
 private:
-    void answer(Answer code) { m_modal.give(code); }
+    bool answer(Answer code) { return m_modal.give(m_question, code); }
+    void takeStyle();
     void makeNewFileName(bool focus);
     void checkNewFileName();
     void updatePrefixSuffixEnables();
@@ -115,6 +124,11 @@ private:
 
     MainController& m_mainController;
     CIWView* m_view = nullptr;
+    // The window's own copy of the style the run goes by.
+    NameGenerator m_style{false};
+    unsigned m_checkFlags = 0;
+    // The question on show.
+    quint64 m_question = 0;
     bool m_opened = false;
     bool m_enableCorrectionControlsAreAttached = true;
     std::atomic<bool> m_correctionEnabled{false};

@@ -4,6 +4,7 @@
 #include "controllers/MainController.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
+#include "run/RunSnapshot.h"
 
 #include <QDateTime>
 
@@ -50,6 +51,7 @@ QString FIWController::newFolderName() const
 
 void FIWController::makeFolderNameWithPath(const QString& path, Instant date)
 {
+    takeStyle();
     m_newPath = path;
     m_folderDate = date;
     updatePrefixSuffix();
@@ -62,6 +64,9 @@ void FIWController::openWithPath(const QString& path, Instant date)
         m_view->openWindow();
         m_view->showInfo(QString());
     }
+    // The run asked before it opened the window: this is the question on show.
+    m_question = m_modal.latestQuestion();
+    takeStyle();
     updatePrefixSuffix();
     updatePrefixSuffixEnables();
     makeFolderNameWithPath(path, date);
@@ -81,6 +86,7 @@ void FIWController::mainControllerChangedSettings()
 {
     if (!m_opened)
         return;
+    takeStyle();
     updatePrefixSuffix();
     updatePrefixSuffixEnables();
     makeNewFolderName();
@@ -92,17 +98,30 @@ void FIWController::setPrefixSuffixType(int value)
         m_prefixSuffixType = value;
 }
 
+// The folder style of the run under way, with the number of its folder.
+void FIWController::takeStyle()
+{
+    const RunSnapshot settings = m_mainController.windowSnapshot();
+    m_style = settings.folderStyle;
+    m_style.setIdenticalFileNamesOption(settings.identicalFileNamesOption);
+    m_style.setSeqCounter(m_mainController.folderNumberInHand());
+    m_checkFlags = settings.nameCheckFlags();
+    m_mainPrefixSuffixType = settings.downloadPrefixSuffixType;
+    m_mainPrefix = settings.prefixString;
+    m_mainSuffix = settings.suffixString;
+}
+
 void FIWController::updatePrefixSuffix()
 {
     QString prefix;
     QString suffix;
     switch (m_prefixSuffixType) {
     case 1: {
-        const int type = m_mainController.downloadPrefixSuffixType();
+        const int type = m_mainPrefixSuffixType;
         if (type == 2 || type == 4)
-            prefix = m_mainController.prefixString();
+            prefix = m_mainPrefix;
         if (type == 3 || type == 4)
-            suffix = m_mainController.suffixString();
+            suffix = m_mainSuffix;
         break;
     }
     case 2:
@@ -118,23 +137,21 @@ void FIWController::updatePrefixSuffix()
     default:
         break;
     }
-    NameGenerator* style = m_mainController.folderNameGenerator();
-    style->setPrefix(prefix);
-    style->setSuffix(suffix);
+    m_style.setPrefix(prefix);
+    m_style.setSuffix(suffix);
 }
 
 void FIWController::updatePrefixSuffixEnables()
 {
-    const NameGenerator* style = m_mainController.folderNameGenerator();
     if (m_view) {
-        m_view->showPrefixSuffix(style->prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4, style->suffix(),
+        m_view->showPrefixSuffix(m_style.prefix(), m_prefixSuffixType == 2 || m_prefixSuffixType == 4, m_style.suffix(),
                                  m_prefixSuffixType > 2);
     }
 }
 
 void FIWController::makeNewFolderName()
 {
-    m_newFolderName = m_mainController.folderNameGenerator()->makeNewFolderNameAtPath(m_newPath, m_folderDate);
+    m_newFolderName = m_style.makeNewFolderNameAtPath(m_newPath, m_folderDate);
     checkNewFolderName();
     if (m_view)
         m_view->showName(m_newFolderName);
@@ -142,9 +159,9 @@ void FIWController::makeNewFolderName()
 
 void FIWController::checkNewFolderName()
 {
-    const unsigned flags = m_mainController.alertOS9NameLength() ? 1u : 0u;
+    const unsigned flags = m_checkFlags;
     m_lastCheck = CIWController::checkFileName(m_newFolderName, m_newPath, flags);
-    m_modal.setPath(PathNames::join(m_newPath, m_newFolderName));
+    m_modal.setProposal({PathNames::join(m_newPath, m_newFolderName), m_style.prefix(), m_style.suffix()});
     if (m_view) {
         m_view->showInfo(checkText(m_lastCheck, CIWController::exceedsClassicLength(m_newFolderName, flags)));
         m_view->setOkButtonEnabled(m_lastCheck == CIWController::NameOk);

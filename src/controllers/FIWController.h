@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controllers/FIWView.h"
+#include "naming/NameGenerator.h"
 #include "platform/Instant.h"
 #include "run/ModalAnswer.h"
 
@@ -18,9 +19,9 @@ class FIWController
 public:
     enum Answer
     {
-        NoAnswer = 0,
-        Abort = 1,
-        Ok = 2
+        NoAnswer = int(FolderAnswer::None),
+        Abort = int(FolderAnswer::Abort),
+        Ok = int(FolderAnswer::Ok)
     };
 
     explicit FIWController(MainController& mainController);
@@ -28,8 +29,9 @@ public:
     void setView(FIWView* view) { m_view = view; }
 
     // --- the run's side (worker thread) ---
-    void prepareForAnswer() { m_modal.prepare(); }
-    int threadWaitForModal() { return m_modal.wait(); }
+    ModalAnswer& modalAnswer() { return m_modal; }
+    quint64 prepareForAnswer() { return m_modal.ask(); }
+    ModalAnswer::Reply threadWaitForModal(quint64 ticket) { return m_modal.wait(ticket); }
     // The confirmed full path of the folder to create.
     QString newFolderName() const;
 
@@ -50,8 +52,9 @@ public:
     void setSuffix(const QString& value) { m_folderSuffix = value; }
 
     // --- the window's controls ---
-    void okButtonClick() { m_modal.give(Ok); }
-    void abortButtonClick() { m_modal.give(Abort); }
+    // Each answers the question on show; false when the run no longer waits for it.
+    bool okButtonClick() { return m_modal.give(m_question, Ok); }
+    bool abortButtonClick() { return m_modal.give(m_question, Abort); }
     void resetNameButtonClick() { makeNewFolderName(); }
     void nameTextFieldChange(const QString& text);
     void prefixTextFieldChange(const QString& text);
@@ -63,12 +66,20 @@ public:
 
 private:
     void updatePrefixSuffix();
+    void takeStyle();
     void updatePrefixSuffixEnables();
     void makeNewFolderName();
     void checkNewFolderName();
 
     MainController& m_mainController;
     FIWView* m_view = nullptr;
+    // The window's own copy of the folder style of the run under way.
+    NameGenerator m_style{true};
+    unsigned m_checkFlags = 0;
+    int m_mainPrefixSuffixType = 0;
+    QString m_mainPrefix;
+    QString m_mainSuffix;
+    quint64 m_question = 0;
     QString m_folderPrefix;
     QString m_folderSuffix;
     QString m_newPath;

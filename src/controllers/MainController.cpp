@@ -1,9 +1,9 @@
 #include "controllers/MainController.h"
 
 #include "controllers/StatusBridge.h"
-#include "fs/FileMover.h"
 #include "journal/JournalStore.h"
 #include "platform/ApplicationLauncher.h"
+#include "run/ModalAnswer.h"
 #include "run/RenameRun.h"
 #include "run/StatusProxy.h"
 
@@ -22,10 +22,9 @@ MainController::MainController(PreferencesStore store)
 MainController::~MainController()
 {
     if (m_worker.joinable()) {
-        abortOperation.store(true);
+        m_runState.requestTermination();
         m_ciwController.terminateNow();
         m_fiwController.terminateNow();
-        terminateImmediately.store(true);
         if (m_statusBridge)
             m_statusBridge->shutdown();
         m_worker.join();
@@ -67,26 +66,109 @@ qsizetype MainController::toOpenCount() const
     return static_cast<qsizetype>(m_toOpenFilesList.size());
 }
 
+// On the front end's thread: the snapshot is taken here, where the settings
+// and styles are changed, so the run never reads them while they change.
 void MainController::processFileList()
 {
-    if (threadCreated.load() || toOpenCount() == 0)
+    if (m_runState.isRunning() || toOpenCount() == 0)
         return;
     if (m_statusProxy) {
         m_statusProxy->setNIWDoubleValue(0);
         m_statusProxy->setNIWInfo(QString());
     }
-    abortOperation.store(false);
-    threadCreated.store(true);
     if (m_worker.joinable())
         m_worker.join();
-    m_worker = std::thread([this] { processToOpenFilesList(); });
+    RunSnapshot snapshot = makeRunSnapshot();
+    {
+        const std::lock_guard lock(m_snapshotMutex);
+        m_runSnapshot = std::make_shared<const RunSnapshot>(snapshot);
+    }
+    m_runState.started(snapshot.renameAllAtStart || snapshot.dryRun);
+    m_worker = std::thread([this, run = std::move(snapshot)]() mutable { processToOpenFilesList(std::move(run)); });
 }
 
-void MainController::processToOpenFilesList()
+void MainController::processToOpenFilesList(RunSnapshot snapshot)
 {
     StatusProxy* proxy = m_statusBridge ? static_cast<StatusProxy*>(m_statusBridge) : m_statusProxy;
-    RenameRun run(*this, *proxy);
+    RenameRun run(std::move(snapshot), *this, m_runState, *proxy, m_runObserver, *m_fileSystem);
     run.run();
+}
+
+RunSnapshot MainController::makeRunSnapshot() const
+{
+    RunSnapshot snapshot;
+    snapshot.downloadOptions = m_downloadOptions;
+    snapshot.downloadDestinationFolder = downloadDestinationFolder();
+    snapshot.downloadPrefixSuffixType = m_downloadPrefixSuffixType;
+    snapshot.prefixSuffixType = m_prefixSuffixType;
+    snapshot.prefixString = prefixString();
+    snapshot.suffixString = suffixString();
+    snapshot.identicalFileNamesOption = m_identicalFileNamesOption;
+    snapshot.alertOS9NameLength = m_alertOS9NameLength;
+    snapshot.confirmEachFile = m_confirmEachFile;
+    snapshot.deleteFilesOptions = m_deleteFilesOptions;
+    snapshot.deleteFilesPatterns = deleteFilesPatterns();
+    snapshot.deleteFilesSmallerThankB = m_deleteFilesSmallerThankB;
+    snapshot.changeCreationDate = m_changeCreationDate;
+    snapshot.fileCreatorIDChange = m_fileCreatorIDChange;
+    snapshot.fileCreatorID = m_fileCreatorID;
+    snapshot.openFilesAfterRenaming = m_openFilesAfterRenaming;
+    snapshot.openFilesApplication = openFilesApplication();
+    snapshot.fileSeqCounter = m_fileSeqCounter;
+    snapshot.folderSeqCounter = m_folderSeqCounter;
+    if (const NameGenerator* style = m_fileNameGenerators.currentGenerator())
+        snapshot.fileStyle = *style;
+    if (const NameGenerator* style = m_folderNameGenerators.currentGenerator())
+        snapshot.folderStyle = *style;
+    m_ciwController.applyPrefixSuffix(snapshot.fileStyle, snapshot);
+    snapshot.settingsPath = m_store.path();
+    snapshot.journalFolder = m_journalFolder;
+    snapshot.dryRun = m_dryRun;
+    snapshot.renameAllAtStart = m_renameAllAtStart;
+    return snapshot;
+}
+
+RunSnapshot MainController::windowSnapshot() const
+{
+    {
+        const std::lock_guard lock(m_snapshotMutex);
+        if (m_runSnapshot && m_runState.isRunning())
+            return *m_runSnapshot;
+    }
+    return makeRunSnapshot();
+}
+
+ModalAnswer& MainController::fileAnswer()
+{
+    return m_ciwController.modalAnswer();
+}
+
+ModalAnswer& MainController::folderAnswer()
+{
+    return m_fiwController.modalAnswer();
+}
+
+Instant MainController::correctDate(Instant date) const
+{
+    return m_ciwController.correctDate(date);
+}
+
+void MainController::fileNumbered(int number)
+{
+    m_fileNumberInHand.store(number);
+    m_fileSeqCounter.store(number + 1);
+}
+
+void MainController::folderNumbered(int number)
+{
+    m_folderNumberInHand.store(number);
+    m_folderSeqCounter.store(number + 1);
+}
+
+void MainController::refreshCounters()
+{
+    m_fileNameGenerators.setSeqCounter(m_fileSeqCounter);
+    m_folderNameGenerators.setSeqCounter(m_folderSeqCounter);
 }
 
 void MainController::waitForRun()
@@ -96,7 +178,7 @@ void MainController::waitForRun()
             m_worker.join();
         return;
     }
-    while (threadCreated.load()) {
+    while (m_runState.isRunning()) {
         if (m_statusBridge)
             m_statusBridge->serve(std::chrono::milliseconds(100));
         else
@@ -112,11 +194,10 @@ void MainController::waitForRun()
 // wait keeps carrying those calls out instead of only sleeping.
 void MainController::applicationShouldTerminate()
 {
-    if (threadCreated.load()) {
+    if (m_runState.isRunning()) {
+        m_runState.requestTermination();
         m_ciwController.terminateNow();
         m_fiwController.terminateNow();
-        terminateImmediately.store(true);
-        abortOperation.store(true);
     }
     waitForRun();
     // No window is left to show it in; the old file is kept whole.
@@ -135,16 +216,6 @@ void MainController::initApplication()
     loadPreferences();
     setNamingStyle(m_namingStyle);
     setDownloadNamingStyle(m_downloadNamingStyle);
-}
-
-bool MainController::moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
-                              OptionalInstant creationDate)
-{
-    MoveOptions options;
-    options.fileCreatorIDChange = m_fileCreatorIDChange.load();
-    options.fileCreatorID = m_fileCreatorID.load();
-    FileMover mover(*m_fileSystem);
-    return mover.moveFile(source, target, proxy, processed, creationDate, options);
 }
 
 void MainController::notifyWindows()

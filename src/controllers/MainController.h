@@ -10,12 +10,16 @@
 #include "controllers/CIWController.h"
 #include "controllers/FIWController.h"
 #include "naming/FNGenerators.h"
+#include "run/RunHost.h"
+#include "run/RunSnapshot.h"
+#include "run/RunState.h"
 #include "settings/PreferencesStore.h"
 
 #include <QStringList>
 #include <QVariantMap>
 #include <atomic>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -27,11 +31,11 @@ class RunObserver;
 class StatusBridge;
 class StatusProxy;
 
-class MainController
+class MainController : public RunHost
 {
 public:
     explicit MainController(PreferencesStore store = PreferencesStore());
-    ~MainController();
+    ~MainController() override;
     MainController(const MainController&) = delete;
     MainController& operator=(const MainController&) = delete;
 
@@ -73,19 +77,32 @@ public:
     int startMode() const { return m_startMode; }
     bool needsDonationInfo() const { return m_needsDonationInfo; }
 
-    // --- the worker ---
-    void processToOpenFilesList();
-    // Takes the first queued path, if any.
-    std::optional<QString> takeFirstToOpen();
-    qsizetype toOpenCount() const;
-    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
-                  OptionalInstant creationDate);
+    // --- the run ---
+    // Stops the run under way after the file in hand.
+    void requestAbort() { m_runState.requestAbort(); }
+    bool isRunning() const { return m_runState.isRunning(); }
+    bool abortRequested() const { return m_runState.abortRequested(); }
+    const RunState& runState() const { return m_runState; }
+    // The settings and styles a run would go by if it started now.
+    RunSnapshot makeRunSnapshot() const;
+    // What the windows go by: the snapshot of the run under way, or, with
+    // none under way, the settings as they are now.
+    RunSnapshot windowSnapshot() const;
+    // The numbers of the file and the dated folder the run has in hand.
+    int fileNumberInHand() const { return m_fileNumberInHand.load(); }
+    int folderNumberInHand() const { return m_folderNumberInHand.load(); }
+    // Hands the counters to the style collections; the run calls it through
+    // the front end when it ends.
+    void refreshCounters();
 
-    // --- run state ---
-    std::atomic<bool> abortOperation{false};
-    std::atomic<bool> renameAll{false};
-    std::atomic<bool> threadCreated{false};
-    std::atomic<bool> terminateImmediately{false};
+    // --- the run's side (worker thread) ---
+    std::optional<QString> takeFirstToOpen() override;
+    qsizetype toOpenCount() const override;
+    ModalAnswer& fileAnswer() override;
+    ModalAnswer& folderAnswer() override;
+    Instant correctDate(Instant date) const override;
+    void fileNumbered(int number) override;
+    void folderNumbered(int number) override;
 
     // --- settings ---
     QVariantMap preferencesDictionary() const;
@@ -141,10 +158,6 @@ public:
     void setFileSeqCounter(int value);
     int folderSeqCounter() const { return m_folderSeqCounter; }
     void setFolderSeqCounter(int value);
-    // The run's steps: the number moves on, the styles keep the one they
-    // were handed for the file or folder in hand.
-    void advanceFileSeqCounter() { ++m_fileSeqCounter; }
-    void advanceFolderSeqCounter() { ++m_folderSeqCounter; }
     bool showAdvancedOptions() const { return m_showAdvancedOptions; }
     void setShowAdvancedOptions(bool value) { m_showAdvancedOptions = value; }
     bool quitAfterAutoProcessing() const { return m_quitAfterAutoProcessing; }
@@ -158,6 +171,7 @@ public:
 
 private:
     void notifyWindows();
+    void processToOpenFilesList(RunSnapshot snapshot);
 
     PreferencesStore m_store;
     QString m_preferencesProblem;
@@ -182,6 +196,12 @@ private:
     mutable std::mutex m_toOpenMutex;
     std::deque<QString> m_toOpenFilesList;
     std::thread m_worker;
+    RunState m_runState;
+    // The snapshot of the run under way, for the windows; null between runs.
+    mutable std::mutex m_snapshotMutex;
+    std::shared_ptr<const RunSnapshot> m_runSnapshot;
+    std::atomic<int> m_fileNumberInHand{0};
+    std::atomic<int> m_folderNumberInHand{0};
 
     mutable std::mutex m_textMutex;
     QString m_prefixString;

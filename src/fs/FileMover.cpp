@@ -1,8 +1,5 @@
 #include "fs/FileMover.h"
 
-#include "platform/LocalizedStrings.h"
-#include "run/StatusProxy.h"
-
 #include <QCryptographicHash>
 #include <cerrno>
 #include <cmath>
@@ -33,12 +30,6 @@ QString folderOf(const QString& path)
 
 // The volume cannot hold owners, modes or attributes (FAT, some shares),
 // or the process may not give them: the photo itself is unharmed.
-// The system's own words for what went wrong, after the alert's text.
-QString reason(int error)
-{
-    return QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
-}
-
 bool cannotKeep(int error)
 {
     return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
@@ -60,33 +51,19 @@ QString FileMover::temporaryPathFor(const QString& target)
     return folderOf(target) + QStringLiteral("/.lumenscribe-") + QString::fromLatin1(hash);
 }
 
-bool FileMover::moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
-                         OptionalInstant creationDate, const MoveOptions& options)
+MoveOutcome FileMover::moveFile(const QString& source, const QString& target, OptionalInstant creationDate,
+                                const MoveOptions& options)
 {
-    const LocalizedStrings& strings = LocalizedStrings::shared();
-    m_lastError = move(source, target);
-    if (m_lastError) {
-        proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileMove"), {source, target}) +
-                             reason(m_lastError));
-        return false;
-    }
+    MoveOutcome outcome;
+    outcome.moveError = move(source, target);
+    if (outcome.moveError)
+        return outcome;
     // Each attribute on its own: one may fail while the other succeeds.
-    if (options.fileCreatorIDChange) {
-        if (const int error = setCreatorCode(target, options.fileCreatorID)) {
-            m_lastError = error;
-            proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileCreatorCodeError"), {target}) +
-                                 reason(error));
-        }
-    }
-    if (creationDate) {
-        if (const int error = setCreationDate(target, *creationDate)) {
-            m_lastError = error;
-            proxy.showAlertPanel(strings.format(QStringLiteral("AlertPanelFileCreationDateError"), {target}) +
-                                 reason(error));
-        }
-    }
-    processed.append(target);
-    return true;
+    if (options.fileCreatorIDChange)
+        outcome.creatorCodeError = setCreatorCode(target, options.fileCreatorID);
+    if (creationDate)
+        outcome.creationDateError = setCreationDate(target, *creationDate);
+    return outcome;
 }
 
 int FileMover::move(const QString& source, const QString& target)

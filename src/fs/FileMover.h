@@ -1,6 +1,7 @@
 // Moves one file of the rename run to its new path, never replacing
 // anything, not even in a race, then gives it the creator code and date
-// the settings ask for. Problems are alerts; none stops the run.
+// the settings ask for. It tells what happened to each step; what to say
+// about it is the caller's business.
 #pragma once
 
 #include "fs/FileSystem.h"
@@ -11,12 +12,23 @@
 
 namespace lumenscribe {
 
-class StatusProxy;
-
 struct MoveOptions
 {
     bool fileCreatorIDChange = false;
     quint32 fileCreatorID = 0; // four characters, the first in the top byte
+};
+
+// What became of each step of a move: 0, or the errno of its failure.
+struct MoveOutcome
+{
+    int moveError = 0;
+    int creatorCodeError = 0;
+    int creationDateError = 0;
+
+    // The file now lies at the target (an attribute may still have failed).
+    bool moved() const { return moveError == 0; }
+    // The first failure of any step, 0 when every step succeeded.
+    int firstError() const { return moveError ? moveError : creatorCodeError ? creatorCodeError : creationDateError; }
 };
 
 class FileMover
@@ -24,15 +36,10 @@ class FileMover
 public:
     explicit FileMover(FileSystem& fileSystem = FileSystem::real());
 
-    // Moves one file to target, never replacing anything. Returns true when
-    // the file now lies at target (attribute failures are alerted but still
-    // true). On success appends target to processed.
-    bool moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
-                  OptionalInstant creationDate, const MoveOptions& options);
-
-    // The errno of the step that failed in the last moveFile, 0 when every
-    // step succeeded: the terminal reports it beside the alert.
-    int lastError() const { return m_lastError; }
+    // Moves one file to target, never replacing anything, then sets the
+    // attributes; an attribute that fails leaves the moved file where it is.
+    MoveOutcome moveFile(const QString& source, const QString& target, OptionalInstant creationDate,
+                         const MoveOptions& options);
 
     // The move alone: 0, or the errno of the failed step with the source
     // left where it was and nothing new at target.
@@ -71,7 +78,6 @@ private:
     bool sameBytes(const QString& one, const QString& other);
 
     FileSystem& m_fileSystem;
-    int m_lastError = 0;
 };
 
 } // namespace lumenscribe

@@ -1,34 +1,64 @@
 #include "run/ModalAnswer.h"
 
-#include <chrono>
-#include <thread>
-
 namespace lumenscribe {
 
-int ModalAnswer::wait()
+quint64 ModalAnswer::ask()
 {
-    for (;;) {
-        if (m_terminate.load()) {
-            m_code.store(kAbort);
-            return kAbort;
-        }
-        const int code = m_code.load(std::memory_order_acquire);
-        if (code != kNone)
-            return m_terminate.load() ? kAbort : code;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    const std::lock_guard lock(m_mutex);
+    m_hasReply = false;
+    m_reply = Reply();
+    m_proposal = Proposal();
+    return ++m_asked;
 }
 
-void ModalAnswer::setPath(const QString& path)
+ModalAnswer::Reply ModalAnswer::wait(quint64 ticket)
 {
-    const std::lock_guard lock(m_pathMutex);
-    m_path = path.toUtf8().left(kMaxPathBytes);
+    std::unique_lock lock(m_mutex);
+    m_answered.wait(lock, [&] { return m_terminate || (m_hasReply && m_asked == ticket); });
+    if (m_terminate)
+        return Reply{kAbort, m_proposal};
+    return m_reply;
+}
+
+quint64 ModalAnswer::latestQuestion() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_asked;
+}
+
+bool ModalAnswer::give(quint64 ticket, int code)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (ticket != m_asked || m_hasReply || code == kNone)
+            return false;
+        m_reply = Reply{code, m_proposal};
+        m_hasReply = true;
+    }
+    m_answered.notify_all();
+    return true;
+}
+
+void ModalAnswer::terminate()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_terminate = true;
+    }
+    m_answered.notify_all();
+}
+
+void ModalAnswer::setProposal(const Proposal& proposal)
+{
+    const std::lock_guard lock(m_mutex);
+    m_proposal = proposal;
+    m_proposal.path = QString::fromUtf8(proposal.path.toUtf8().left(kMaxPathBytes));
 }
 
 QString ModalAnswer::path() const
 {
-    const std::lock_guard lock(m_pathMutex);
-    return QString::fromUtf8(m_path);
+    const std::lock_guard lock(m_mutex);
+    return m_proposal.path;
 }
 
 } // namespace lumenscribe

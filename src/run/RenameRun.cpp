@@ -1,8 +1,5 @@
 #include "run/RenameRun.h"
 
-#include "controllers/CIWController.h"
-#include "controllers/FIWController.h"
-#include "controllers/MainController.h"
 #include "fs/FileSystem.h"
 #include "fs/TrashCan.h"
 #include "metadata/CaptureDateFinder.h"
@@ -13,6 +10,11 @@
 #include "platform/PathNames.h"
 #include "platform/WildcardMatcher.h"
 #include "run/FolderExpander.h"
+#include "run/ModalAnswer.h"
+#include "run/MoveReport.h"
+#include "run/NameCheck.h"
+#include "run/RunHost.h"
+#include "run/RunState.h"
 #include "run/StatusProxy.h"
 
 #include <QDateTime>
@@ -35,42 +37,19 @@ QString text(const char* key)
     return LocalizedStrings::shared().text(QString::fromLatin1(key));
 }
 
-// Collects an alert for the file's report while passing it on.
-class AlertCapture : public StatusProxy
-{
-public:
-    AlertCapture(StatusProxy& target, bool forward) : m_target(target), m_forward(forward) {}
-    QString alerts;
-
-    void showAlertPanel(const QString& message) override
-    {
-        alerts += alerts.isEmpty() ? message : u' ' + message;
-        if (m_forward)
-            m_target.showAlertPanel(message);
-    }
-    void closeFIW() override { m_target.closeFIW(); }
-    void openFIW() override { m_target.openFIW(); }
-    void ciwWithFile(const QString& f, const QString& p, Instant d) override { m_target.ciwWithFile(f, p, d); }
-    void closeCIW() override { m_target.closeCIW(); }
-    void openCIW() override { m_target.openCIW(); }
-    QString fiwMakeFolderName() override { return m_target.fiwMakeFolderName(); }
-    void refreshCounters() override { m_target.refreshCounters(); }
-    void makeInfoWindowCloseTimer() override { m_target.makeInfoWindowCloseTimer(); }
-    void setNIWDoubleValue(double value) override { m_target.setNIWDoubleValue(value); }
-    void setNIWMaxValue(double value) override { m_target.setNIWMaxValue(value); }
-    void setNIWInfo(const QString& t) override { m_target.setNIWInfo(t); }
-
-private:
-    StatusProxy& m_target;
-    bool m_forward;
-};
-
 } // namespace
 
-RenameRun::RenameRun(MainController& controller, StatusProxy& proxy)
-    : m_controller(controller), m_proxy(proxy), m_observer(controller.runObserver()), m_dryRun(controller.dryRun()),
-      m_journalStore(controller.journalFolder()), m_journal(controller.fileSystem(), m_journalStore)
+RenameRun::RenameRun(RunSnapshot snapshot, RunHost& host, RunState& state, StatusProxy& proxy, RunObserver* observer,
+                     FileSystem& fileSystem)
+    : m_snapshot(std::move(snapshot)), m_host(host), m_state(state), m_proxy(proxy), m_observer(observer),
+      m_fileSystem(fileSystem), m_dryRun(m_snapshot.dryRun), m_journalStore(m_snapshot.journalFolder),
+      m_journal(fileSystem, m_journalStore)
 {
+}
+
+bool RenameRun::aborted() const
+{
+    return m_state.abortRequested();
 }
 
 void RenameRun::run()
@@ -81,7 +60,7 @@ void RenameRun::run()
     if (m_dryRun)
         FileProbe::setPlannedChanges(&m_plan);
     startRun();
-    while (!m_controller.abortOperation.load() && m_controller.toOpenCount() > 0)
+    while (!aborted() && m_host.toOpenCount() > 0)
         processBatch(buildBatch());
     endRun();
     FileProbe::setPlannedChanges(nullptr);
@@ -89,51 +68,49 @@ void RenameRun::run()
 
 void RenameRun::startRun()
 {
-    m_downloadOptions = m_controller.downloadOptions();
-    m_controller.abortOperation.store(false);
-    m_controller.renameAll.store(m_controller.renameAllAtStart() || m_dryRun);
-    const int identical = m_controller.identicalFileNamesOption();
-    m_controller.fileNameGenerators().setIdenticalFileNamesOption(identical);
-    m_controller.folderNameGenerators().setIdenticalFileNamesOption(identical);
-    m_controller.folderNameGenerators().setSeqCounter(m_controller.folderSeqCounter());
-    m_controller.advanceFolderSeqCounter();
-    m_controller.ciwController().updatePrefixSuffix();
+    m_downloadOptions = m_snapshot.downloadOptions;
+    const int identical = m_snapshot.identicalFileNamesOption;
+    m_snapshot.fileStyle.setIdenticalFileNamesOption(identical);
+    m_snapshot.folderStyle.setIdenticalFileNamesOption(identical);
+    m_snapshot.folderStyle.setSeqCounter(m_snapshot.folderSeqCounter);
+    m_host.folderNumbered(m_snapshot.folderSeqCounter);
     if (m_downloadOptions != 0)
-        anchorFolder(m_controller.downloadDestinationFolder());
+        anchorFolder(m_snapshot.downloadDestinationFolder);
     if (m_downloadOptions == 1)
-        m_targetFolder = m_controller.downloadDestinationFolder();
+        m_targetFolder = m_snapshot.downloadDestinationFolder;
     else if (m_downloadOptions == 2)
         decideDatedFolder();
 }
 
 bool RenameRun::decideDatedFolder()
 {
-    FIWController& fiw = m_controller.fiwController();
-    const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
+    const unsigned flags = m_snapshot.nameCheckFlags();
     QString folder;
     bool accepted = false;
     // --yes answers a window that would only ask to confirm a good name;
     // a dry run asks what the real run would ask.
-    if (m_controller.downloadPrefixSuffixType() != 1 || m_controller.renameAllAtStart()) {
+    if (m_snapshot.downloadPrefixSuffixType != 1 || m_snapshot.renameAllAtStart) {
         folder = m_proxy.fiwMakeFolderName();
-        accepted = CIWController::checkFileName(PathNames::lastComponent(folder), PathNames::folderOf(folder), flags) ==
-                   CIWController::NameOk;
+        accepted =
+            NameCheck::check(PathNames::lastComponent(folder), PathNames::folderOf(folder), flags) == NameCheck::Ok;
     }
     if (!accepted) {
-        fiw.prepareForAnswer();
+        ModalAnswer& answer = m_host.folderAnswer();
+        const quint64 ticket = answer.ask();
         m_proxy.openFIW();
-        if (fiw.threadWaitForModal() == FIWController::Abort)
-            m_controller.abortOperation.store(true);
-        folder = fiw.newFolderName();
+        const ModalAnswer::Reply reply = answer.wait(ticket);
+        if (reply.code == ModalAnswer::kAbort)
+            m_state.requestAbort();
+        folder = reply.proposal.path;
         m_proxy.closeFIW();
     }
     m_targetFolder = folder;
-    if (m_controller.abortOperation.load())
+    if (aborted())
         return false;
     if (m_dryRun) {
         if (!dryRunCanMakeFolder(folder)) {
             m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
-            m_controller.abortOperation.store(true);
+            m_state.requestAbort();
             return false;
         }
         m_plan.add(folder); // not m_createdFolder: the end of a run removes that
@@ -144,9 +121,9 @@ bool RenameRun::decideDatedFolder()
     made.to = folder;
     if (!journalStep(made))
         return false;
-    if (m_controller.fileSystem().mkdir(folder, 0777) != 0) {
+    if (m_fileSystem.mkdir(folder, 0777) != 0) {
         m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
-        m_controller.abortOperation.store(true);
+        m_state.requestAbort();
         return false;
     }
     m_createdFolder = folder;
@@ -155,11 +132,11 @@ bool RenameRun::decideDatedFolder()
 
 QList<ListedFile> RenameRun::buildBatch()
 {
-    FolderExpander expander(m_controller.fileSystem());
+    FolderExpander expander(m_fileSystem);
     expander.setOwnPaths(ownPaths());
     QStringList dropped;
-    for (qsizetype n = m_controller.toOpenCount(); n > 0; --n) {
-        const std::optional<QString> entry = m_controller.takeFirstToOpen();
+    for (qsizetype n = m_host.toOpenCount(); n > 0; --n) {
+        const std::optional<QString> entry = m_host.takeFirstToOpen();
         if (!entry)
             break;
         dropped.append(*entry);
@@ -187,7 +164,7 @@ void RenameRun::anchorFolder(const QString& folder)
 
 void RenameRun::processBatch(const QList<ListedFile>& batch)
 {
-    for (int i = 0; i < batch.size() && !m_controller.abortOperation.load(); ++i)
+    for (int i = 0; i < batch.size() && !aborted(); ++i)
         processFile(batch.at(i), i);
     m_proxy.closeCIW();
 }
@@ -217,7 +194,7 @@ int RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& op
             return 0;
         }
     }
-    return m_controller.fileSystem().status(file.path, status, FileSystem::Links::Follow);
+    return m_fileSystem.status(file.path, status, FileSystem::Links::Follow);
 }
 
 void RenameRun::processFile(const ListedFile& file, int index)
@@ -232,7 +209,7 @@ void RenameRun::processFile(const ListedFile& file, int index)
     FileStatus status;
     FileSource opened; // not a std::optional: GCC clears an optional's whole storage
     const int error = lookAt(file, status, opened);
-    if (error == ENOENT && !m_controller.fileSystem().exists(path))
+    if (error == ENOENT && !m_fileSystem.exists(path))
         return; // gone since the folder was read
     if (applyDeleteRules(path, error == 0 ? &status : nullptr, error == 0 && isRegularItself(file, status)))
         return;
@@ -251,7 +228,7 @@ void RenameRun::processFile(const ListedFile& file, int index)
         report(work, FileReport::Action::Skipped, QStringLiteral("not a regular file"));
         return;
     }
-    NameGenerator& style = *m_controller.fileNameGenerator();
+    NameGenerator& style = m_snapshot.fileStyle;
     FileWork work;
     work.path = path;
     work.status = status;
@@ -268,7 +245,7 @@ void RenameRun::processFile(const ListedFile& file, int index)
     }
     if (!confirm(work))
         return;
-    if (m_controller.abortOperation.load())
+    if (aborted())
         return;
     moveWithCompanions(work);
 }
@@ -283,7 +260,7 @@ bool RenameRun::isRegularItself(const ListedFile& file, const FileStatus& follow
     if (file.plain)
         return true;
     FileStatus own;
-    return m_controller.fileSystem().status(file.path, own, FileSystem::Links::Keep) == 0 && own.isRegularFile();
+    return m_fileSystem.status(file.path, own, FileSystem::Links::Keep) == 0 && own.isRegularFile();
 }
 
 // The program's own files and folders, which no walk takes: its settings,
@@ -291,8 +268,8 @@ bool RenameRun::isRegularItself(const ListedFile& file, const FileStatus& follow
 QStringList RenameRun::ownPaths() const
 {
     QStringList paths;
-    const QString settings = m_controller.preferencesStore().path();
-    const QString journals = m_controller.journalFolder();
+    const QString& settings = m_snapshot.settingsPath;
+    const QString& journals = m_snapshot.journalFolder;
     paths << settings << journals << TrashCan::homeTrash();
     for (const QString& folder : {PathNames::folderOf(settings), PathNames::folderOf(journals)}) {
         if (PathNames::lastComponent(folder) == u"lumenscribe")
@@ -303,14 +280,14 @@ QStringList RenameRun::ownPaths() const
 
 bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, bool regular)
 {
-    const int option = m_controller.deleteFilesOptions();
+    const int option = m_snapshot.deleteFilesOptions;
     // Only regular files are deleted: never a device, a pipe, a socket or a
     // link, whatever its name or its size of 0 says.
     if (option == 0 || !regular)
         return false;
     const bool match =
-        WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path), m_controller.deleteFilesPatterns());
-    const quint64 limit = static_cast<quint64>(m_controller.deleteFilesSmallerThankB()) * 1024u;
+        WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path), m_snapshot.deleteFilesPatterns);
+    const quint64 limit = static_cast<quint64>(m_snapshot.deleteFilesSmallerThankB) * 1024u;
     const bool small = status && static_cast<quint64>(status->size) < limit;
     const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
                         (option == 4 && (match || small));
@@ -336,7 +313,7 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
 // they removed outright.
 bool RenameRun::deleteFile(const QString& path, const FileStatus* status, QString* alert)
 {
-    FileSystem& fileSystem = m_controller.fileSystem();
+    FileSystem& fileSystem = m_fileSystem;
     JournalEntry entry;
     entry.kind = JournalEntry::Kind::Trash;
     entry.from = path;
@@ -373,7 +350,7 @@ bool RenameRun::journalStep(const JournalEntry& entry)
 {
     if (m_dryRun || m_journal.record(entry))
         return true;
-    if (!m_controller.abortOperation.exchange(true)) {
+    if (m_state.abortOnce()) {
         m_proxy.showAlertPanel(
             LocalizedStrings::shared().format(QStringLiteral("AlertPanelJournalError"), {m_journal.error()}));
     }
@@ -405,8 +382,8 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
     }
     // One step for every file that is still there and not deleted, whatever
     // becomes of it, so that numbers match the files the user sees.
-    style.setSeqCounter(m_controller.fileSeqCounter());
-    m_controller.advanceFileSeqCounter();
+    style.setSeqCounter(m_snapshot.fileSeqCounter);
+    m_host.fileNumbered(m_snapshot.fileSeqCounter++);
 }
 
 void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
@@ -415,7 +392,7 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
         work.needsConfirmation = true;
         return;
     }
-    const Instant corrected = m_controller.ciwController().correctDate(*work.date);
+    const Instant corrected = m_host.correctDate(*work.date);
     QString name;
     {
         // The file's own path is not a clash: run again, and it keeps its name.
@@ -427,40 +404,28 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
         work.unchanged = true;
         return;
     }
-    const unsigned flags = m_controller.alertOS9NameLength() ? 1u : 0u;
-    work.checkResult = style.lastNameWasFree() ? CIWController::checkFreeFileName(name, m_targetFolder, flags)
-                                               : CIWController::checkFileName(name, m_targetFolder, flags);
-    work.needsConfirmation = work.checkResult != CIWController::NameOk;
+    const unsigned flags = m_snapshot.nameCheckFlags();
+    work.checkResult = style.lastNameWasFree() ? NameCheck::checkFree(name, m_targetFolder, flags)
+                                               : NameCheck::check(name, m_targetFolder, flags);
+    work.needsConfirmation = work.checkResult != NameCheck::Ok;
 }
 
 // Answers whether the file is to be renamed, to work.target.
 bool RenameRun::confirm(FileWork& work)
 {
-    const bool renameAll = m_controller.renameAll.load();
-    const bool show = work.needsConfirmation ||
-                      (!renameAll && (m_controller.confirmEachFile() || m_controller.prefixSuffixType() == 1));
+    const bool renameAll = m_state.renameAll();
+    const bool show =
+        work.needsConfirmation || (!renameAll && (m_snapshot.confirmEachFile || m_snapshot.prefixSuffixType == 1));
     if (!show)
         return true;
     if (m_dryRun) {
         report(work, FileReport::Action::NeedsConfirmation, work.date ? QString() : QStringLiteral("no date"));
         return false;
     }
-    CIWController& ciw = m_controller.ciwController();
-    ciw.prepareForAnswer();
-    m_proxy.openCIW();
     // A file without a date is shown with this moment; named with it, it
     // keeps it as its date, not the later moment of the answer.
     const Instant shown = work.date.value_or(now());
-    m_proxy.ciwWithFile(work.path, m_targetFolder, shown);
-    const int answer = ciw.threadWaitForModal();
-    work.target = ciw.newFileName();
-    if (answer == CIWController::RenameAll)
-        m_controller.renameAll.store(true);
-    else if (answer == CIWController::Abort)
-        m_controller.abortOperation.store(true);
-    if (!m_controller.confirmEachFile() || m_controller.renameAll.load())
-        m_proxy.closeCIW();
-    if (answer == CIWController::Rename || answer == CIWController::RenameAll) {
+    if (askFile(work, shown)) {
         if (!work.date)
             work.date = shown;
         return true;
@@ -469,11 +434,35 @@ bool RenameRun::confirm(FileWork& work)
     return false;
 }
 
+// The answer belongs to this question alone, and so do the path and the
+// prefix and suffix that come with it; the latter hold for later files.
+bool RenameRun::askFile(FileWork& work, Instant shown)
+{
+    ModalAnswer& answer = m_host.fileAnswer();
+    const quint64 ticket = answer.ask();
+    m_proxy.openCIW();
+    m_proxy.ciwWithFile(work.path, m_targetFolder, shown);
+    const ModalAnswer::Reply reply = answer.wait(ticket);
+    const auto code = static_cast<FileAnswer>(reply.code);
+    work.target = reply.proposal.path;
+    if (code == FileAnswer::Abort) {
+        m_state.requestAbort();
+    } else {
+        m_snapshot.fileStyle.setPrefix(reply.proposal.prefix);
+        m_snapshot.fileStyle.setSuffix(reply.proposal.suffix);
+    }
+    if (code == FileAnswer::RenameAll)
+        m_state.setRenameAll();
+    if (!m_snapshot.confirmEachFile || m_state.renameAll())
+        m_proxy.closeCIW();
+    return code == FileAnswer::Rename || code == FileAnswer::RenameAll;
+}
+
 void RenameRun::moveWithCompanions(FileWork& work)
 {
     OptionalInstant creationDate;
-    if (m_controller.changeCreationDate() && work.date)
-        creationDate = m_controller.ciwController().correctDate(*work.date);
+    if (m_snapshot.changeCreationDate && work.date)
+        creationDate = m_host.correctDate(*work.date);
     QString alert;
     const bool moved = move(work.path, work.target, creationDate, &alert, work.statusIsOwn ? &work.status : nullptr);
     // Companions stay with their file: a movie whose move failed keeps the
@@ -518,24 +507,30 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     FileStatus status;
     if (known)
         status = *known;
-    if (known || m_controller.fileSystem().status(source, status) == 0) {
+    if (known || m_fileSystem.status(source, status) == 0) {
         entry.identity = JournalEntry::Identity::of(status);
         entry.size = status.size;
     }
     if (!journalStep(entry))
         return false;
-    AlertCapture capture(m_proxy, !(m_observer && m_observer->showsFailureReasons()));
-    const bool moved = m_controller.moveFile(source, target, capture, m_processed, creationDate);
+    FileMover mover(m_fileSystem);
+    const MoveOutcome outcome =
+        mover.moveFile(source, target, creationDate, {m_snapshot.fileCreatorIDChange, m_snapshot.fileCreatorID});
+    const bool moved = outcome.moved();
+    if (moved)
+        m_processed.append(target);
     // A copy to another disk, or a new date, changes what the file looks
     // like; a rename within its folder keeps device, inode and times.
     const bool keptItsIdentity = !creationDate && PathNames::folderOf(source) == PathNames::folderOf(target);
-    if (moved && !keptItsIdentity && m_controller.fileSystem().status(target, status) == 0) {
+    if (moved && !keptItsIdentity && m_fileSystem.status(target, status) == 0) {
         entry.kind = JournalEntry::Kind::Moved;
         entry.identity = JournalEntry::Identity::of(status);
         journalStep(entry);
     }
-    if (!capture.alerts.isEmpty())
-        *alert += alert->isEmpty() ? capture.alerts : u' ' + capture.alerts;
+    for (const QString& message : MoveReport::alerts(outcome, source, target)) {
+        fileAlert(message);
+        *alert += alert->isEmpty() ? message : u' ' + message;
+    }
     return moved;
 }
 
@@ -596,7 +591,7 @@ const QSet<QString>* RenameRun::companionNamesIn(const QString& folder)
     if (it == m_folderNames.end()) {
         QSet<QString> companions;
         QStringList names;
-        if (m_controller.fileSystem().listFolder(folder, names) != 0)
+        if (m_fileSystem.listFolder(folder, names) != 0)
             return nullptr;
         for (const QString& name : std::as_const(names)) {
             if (CompanionIndex::isCompanionName(name))
@@ -628,17 +623,17 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
 
 void RenameRun::endRun()
 {
-    const bool aborted = m_controller.abortOperation.load();
-    if (!m_controller.terminateImmediately.load()) {
-        if (aborted) {
+    const bool wasAborted = aborted();
+    if (!m_state.terminationRequested()) {
+        if (wasAborted) {
             m_proxy.setNIWInfo(text("NormalInfoRenamingAborted"));
             m_proxy.setNIWDoubleValue(0);
         } else {
             m_proxy.setNIWInfo(text("NormalInfoRenamingDone"));
         }
         m_proxy.refreshCounters();
-        const QString application = m_controller.openFilesApplication();
-        if (!m_dryRun && m_controller.openFilesAfterRenaming() && !application.isEmpty()) {
+        const QString& application = m_snapshot.openFilesApplication;
+        if (!m_dryRun && m_snapshot.openFilesAfterRenaming && !application.isEmpty()) {
             if (ApplicationLauncher launcher(application); !launcher.open(m_processed))
                 m_proxy.showAlertPanel(LocalizedStrings::shared().format(
                     QStringLiteral("AlertPanelOpenApplicationError"), {application, launcher.error()}));
@@ -646,12 +641,11 @@ void RenameRun::endRun()
         m_proxy.makeInfoWindowCloseTimer();
     }
     if (!m_createdFolder.isEmpty() && m_processed.isEmpty())
-        m_controller.fileSystem().rmdir(m_createdFolder);
+        m_fileSystem.rmdir(m_createdFolder);
     m_journal.finish();
     if (m_observer)
-        m_observer->runEnded(aborted);
-    m_controller.renameAll.store(false);
-    m_controller.threadCreated.store(false);
+        m_observer->runEnded(wasAborted);
+    m_state.ended();
 }
 
 } // namespace lumenscribe

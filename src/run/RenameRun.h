@@ -12,6 +12,7 @@
 #include "run/CompanionIndex.h"
 #include "run/FolderExpander.h"
 #include "run/RunObserver.h"
+#include "run/RunSnapshot.h"
 
 #include <QHash>
 #include <QSet>
@@ -22,14 +23,17 @@
 namespace lumenscribe {
 
 class FileSource;
-class MainController;
 class NameGenerator;
+class RunHost;
+class RunState;
 class StatusProxy;
 
 class RenameRun
 {
 public:
-    RenameRun(MainController& controller, StatusProxy& proxy);
+    // `observer` may be null.
+    RenameRun(RunSnapshot snapshot, RunHost& host, RunState& state, StatusProxy& proxy, RunObserver* observer,
+              FileSystem& fileSystem);
     void run();
 
 private:
@@ -89,9 +93,15 @@ private:
     void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
     void endRun();
 
-    MainController& m_controller;
+    bool aborted() const;
+    bool askFile(FileWork& work, Instant shown);
+
+    RunSnapshot m_snapshot;
+    RunHost& m_host;
+    RunState& m_state;
     StatusProxy& m_proxy;
     RunObserver* m_observer;
+    FileSystem& m_fileSystem;
     bool m_dryRun;
     int m_downloadOptions = 0;
     QString m_targetFolder;

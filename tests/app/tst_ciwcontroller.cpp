@@ -75,6 +75,7 @@ private slots:
     void correctionHoldsForLaterFiles();
     void waitAnswersAbortOnTermination();
     void answerGivenBeforeTheWaitIsKept();
+    void answerCountsOnlyForItsOwnQuestion();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -212,28 +213,61 @@ void TestCIWController::correctionHoldsForLaterFiles()
 void TestCIWController::waitAnswersAbortOnTermination()
 {
     CIWController& ciw = m_controller->ciwController();
-    ciw.prepareForAnswer();
+    const quint64 ticket = ciw.prepareForAnswer();
     std::thread quitter([&ciw] {
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
         ciw.terminateNow();
     });
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(ciw.threadWaitForModal(), int(CIWController::Abort));
+    QCOMPARE(ciw.threadWaitForModal(ticket).code, int(CIWController::Abort));
     quitter.join();
     QVERIFY(timer.elapsed() < 2000);
     // Once set, every later wait answers abort at once.
-    ciw.prepareForAnswer();
+    const quint64 later = ciw.prepareForAnswer();
+    ciw.processFile(m_dir->filePath(QStringLiteral("IMG.JPG")), m_dir->path(), 0);
     ciw.renameButtonClick();
-    QCOMPARE(ciw.threadWaitForModal(), int(CIWController::Abort));
+    QCOMPARE(ciw.threadWaitForModal(later).code, int(CIWController::Abort));
 }
 
 void TestCIWController::answerGivenBeforeTheWaitIsKept()
 {
     CIWController& ciw = m_controller->ciwController();
-    ciw.prepareForAnswer();
-    ciw.renameAllButtonClick(); // a front end that answers at once
-    QCOMPARE(ciw.threadWaitForModal(), int(CIWController::RenameAll));
+    const quint64 ticket = ciw.prepareForAnswer();
+    ciw.processFile(m_dir->filePath(QStringLiteral("IMG.JPG")), m_dir->path(), localInstant(2010, 1, 2, 3, 4, 5));
+    QVERIFY(ciw.renameAllButtonClick()); // a front end that answers at once
+    const ModalAnswer::Reply reply = ciw.threadWaitForModal(ticket);
+    QCOMPARE(reply.code, int(CIWController::RenameAll));
+    QCOMPARE(reply.proposal.path, m_dir->filePath(QStringLiteral("2010-01-02_03-04-05.jpg")));
+}
+
+// A second click on the window still showing the previous file reaches the
+// run after it has moved on to ask about the next: it must not count for
+// the next file, and the path that comes with the answer is the next file's.
+void TestCIWController::answerCountsOnlyForItsOwnQuestion()
+{
+    CIWController& ciw = m_controller->ciwController();
+    const quint64 first = ciw.prepareForAnswer();
+    ciw.processFile(m_dir->filePath(QStringLiteral("a.jpg")), m_dir->path(), localInstant(2010, 1, 2, 3, 4, 5));
+    QVERIFY(ciw.renameButtonClick());
+    QVERIFY(!ciw.renameButtonClick()); // answered already
+    QCOMPARE(ciw.threadWaitForModal(first).code, int(CIWController::Rename));
+
+    const quint64 second = ciw.prepareForAnswer(); // the run asks; the window shows a.jpg still
+    QVERIFY(!ciw.renameAllButtonClick());
+    QVERIFY(!ciw.abortButtonClick());
+    ciw.processFile(m_dir->filePath(QStringLiteral("b.jpg")), m_dir->path(), localInstant(2011, 1, 2, 3, 4, 5));
+    QVERIFY(ciw.dontRenameButtonClick());
+    const ModalAnswer::Reply reply = ciw.threadWaitForModal(second);
+    QCOMPARE(reply.code, int(CIWController::DontRename));
+    QCOMPARE(reply.proposal.path, m_dir->filePath(QStringLiteral("2011-01-02_03-04-05.jpg")));
+
+    FIWController& fiw = m_controller->fiwController();
+    const quint64 folderQuestion = fiw.prepareForAnswer();
+    QVERIFY(!fiw.okButtonClick()); // nothing on show yet
+    fiw.openWithPath(m_dir->path(), localInstant(2004, 1, 1, 0, 0, 0));
+    QVERIFY(fiw.okButtonClick());
+    QCOMPARE(fiw.threadWaitForModal(folderQuestion).code, int(FIWController::Ok));
 }
 
 // A prefix, suffix or name typed with "/" in it stays a name in the folder

@@ -5,6 +5,7 @@
 #include "FaultyFileSystem.h"
 #include "fs/FileMover.h"
 #include "platform/LocalizedStrings.h"
+#include "run/MoveReport.h"
 #include "run/StatusProxy.h"
 
 #include <QRandomGenerator>
@@ -174,6 +175,8 @@ private slots:
 private:
     // A source file with known content, permissions and times.
     QString makeSource(const QByteArray& name, const QByteArray& content);
+    bool moveAndReport(FileSystem& fileSystem, const QString& source, const QString& target, OptionalInstant date,
+                       MoveOptions options);
     bool move(FileSystem& fileSystem, const QString& target, OptionalInstant date = std::nullopt,
               MoveOptions options = {});
 
@@ -209,9 +212,20 @@ QString TestFileMover::makeSource(const QByteArray& name, const QByteArray& cont
     return path;
 }
 
+// As the run does it: the outcome becomes alerts, a moved file is processed.
+bool TestFileMover::moveAndReport(FileSystem& fileSystem, const QString& source, const QString& target,
+                                  OptionalInstant date, MoveOptions options)
+{
+    const MoveOutcome outcome = FileMover(fileSystem).moveFile(source, target, date, options);
+    m_proxy.alerts += MoveReport::alerts(outcome, source, target);
+    if (outcome.moved())
+        m_processed.append(target);
+    return outcome.moved();
+}
+
 bool TestFileMover::move(FileSystem& fileSystem, const QString& target, OptionalInstant date, MoveOptions options)
 {
-    return FileMover(fileSystem).moveFile(m_source, target, m_proxy, m_processed, date, options);
+    return moveAndReport(fileSystem, m_source, target, date, options);
 }
 
 void TestFileMover::movesTheFile_data()
@@ -306,7 +320,7 @@ void TestFileMover::missingSource()
     FaultyFileSystem fileSystem;
     const QString missing = m_dir->filePath(QStringLiteral("gone.jpg"));
     const QString target = m_dir->filePath(QStringLiteral("out/2024.jpg"));
-    QVERIFY(!FileMover(fileSystem).moveFile(missing, target, m_proxy, m_processed, 1.0e9, {true, kCreator}));
+    QVERIFY(!moveAndReport(fileSystem, missing, target, 1.0e9, {true, kCreator}));
     QCOMPARE(withoutReason(m_proxy.alerts), QStringList{moveAlert(missing, target)});
     QVERIFY(m_processed.isEmpty());
     QVERIFY(!FileSystem::real().exists(target));

@@ -211,7 +211,7 @@ void TestMainController::quittingDuringAQuestionAbortsAndSaves()
     while (frontEnd.shown.load() == 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     controller.applicationShouldTerminate();
-    QVERIFY(!controller.threadCreated.load());
+    QVERIFY(!controller.isRunning());
     QCOMPARE(frontEnd.shown.load(), 1);
     QVERIFY(frontEnd.ended);
     QVERIFY(frontEnd.infos.filter(QStringLiteral("abort"), Qt::CaseInsensitive).isEmpty()); // no end-of-run texts

@@ -100,7 +100,7 @@ void TestRenameRun::runOn(const QStringList& paths)
 {
     m_bench->runOn(paths);
     QVERIFY(m_frontEnd->ended);
-    QVERIFY(!m_controller->threadCreated.load());
+    QVERIFY(!m_controller->isRunning());
 }
 
 void TestRenameRun::foldersHiddenNamesAndOrder()
@@ -229,7 +229,7 @@ void TestRenameRun::renameAllThenNoMoreQuestions()
     runOn({m_root});
     QCOMPARE(m_frontEnd->shownFiles.size(), 1);
     QCOMPARE(tree(m_root), (QStringList{kNikon, kCanon}));
-    QVERIFY(!m_controller->renameAll.load()); // lives for one run
+    QVERIFY(!m_controller->runState().renameAll()); // lives for one run
 }
 
 void TestRenameRun::abortLeavesTheRestUntouched()
