@@ -9,18 +9,9 @@
 
 namespace lumenscribe {
 
-namespace {
-
-Instant now()
-{
-    return static_cast<Instant>(QDateTime::currentSecsSinceEpoch());
-}
-
-} // namespace
-
 TerminalStatus::TerminalStatus(MainController& controller, TerminalOutput& output, TerminalFileConfirm& fileConfirm,
                                TerminalFolderConfirm& folderConfirm)
-    : m_controller(controller), m_output(output), m_fileConfirm(fileConfirm), m_folderConfirm(folderConfirm)
+    : FrontEndStatus(controller), m_output(output), m_fileConfirm(fileConfirm), m_folderConfirm(folderConfirm)
 {
 }
 
@@ -29,44 +20,15 @@ void TerminalStatus::showAlertPanel(const QString& message)
     m_output.message(QStringLiteral("lumenscribe: ") + message);
 }
 
-void TerminalStatus::closeFIW()
+void TerminalStatus::askFolder()
 {
-    m_controller.fiwController().close();
-}
-
-void TerminalStatus::openFIW()
-{
-    m_controller.fiwController().openWithPath(m_controller.downloadDestinationFolder(), now());
     m_folderConfirm.ask();
 }
 
-void TerminalStatus::ciwWithFile(const QString& file, const QString& path, Instant date)
+void TerminalStatus::askFile(const QString&)
 {
-    m_controller.ciwController().processFile(file, path, date);
     m_output.clearProgress();
     m_fileConfirm.ask();
-}
-
-void TerminalStatus::closeCIW()
-{
-    m_controller.ciwController().close();
-}
-
-void TerminalStatus::openCIW()
-{
-    m_controller.ciwController().open();
-}
-
-QString TerminalStatus::fiwMakeFolderName()
-{
-    FIWController& fiw = m_controller.fiwController();
-    fiw.makeFolderNameWithPath(m_controller.downloadDestinationFolder(), now());
-    return fiw.newFolderName();
-}
-
-void TerminalStatus::refreshCounters()
-{
-    m_controller.refreshCounters();
 }
 
 void TerminalStatus::makeInfoWindowCloseTimer()

@@ -3,7 +3,7 @@
 // two confirmation windows become questions.
 #pragma once
 
-#include "run/StatusProxy.h"
+#include "controllers/FrontEndStatus.h"
 
 namespace lumenscribe {
 
@@ -12,27 +12,23 @@ class TerminalFileConfirm;
 class TerminalFolderConfirm;
 class TerminalOutput;
 
-class TerminalStatus : public StatusProxy
+class TerminalStatus : public FrontEndStatus
 {
 public:
     TerminalStatus(MainController& controller, TerminalOutput& output, TerminalFileConfirm& fileConfirm,
                    TerminalFolderConfirm& folderConfirm);
 
     void showAlertPanel(const QString& message) override;
-    void closeFIW() override;
-    void openFIW() override;
-    void ciwWithFile(const QString& file, const QString& path, Instant date) override;
-    void closeCIW() override;
-    void openCIW() override;
-    QString fiwMakeFolderName() override;
-    void refreshCounters() override;
     void makeInfoWindowCloseTimer() override;
     void setNIWDoubleValue(double value) override;
     void setNIWMaxValue(double value) override;
     void setNIWInfo(const QString& text) override;
 
+protected:
+    void askFile(const QString& file) override;
+    void askFolder() override;
+
 private:
-    MainController& m_controller;
     TerminalOutput& m_output;
     TerminalFileConfirm& m_fileConfirm;
     TerminalFolderConfirm& m_folderConfirm;

@@ -25,9 +25,9 @@ MainController::~MainController()
         m_runState.requestTermination();
         m_ciwController.terminateNow();
         m_fiwController.terminateNow();
+        waitForRun();
         if (m_statusBridge)
             m_statusBridge->shutdown();
-        m_worker.join();
     }
 }
 
@@ -171,27 +171,16 @@ void MainController::refreshCounters()
     m_folderNameGenerators.setSeqCounter(m_folderSeqCounter);
 }
 
+// With a bridge the run may be inside a call to this thread: the wait keeps
+// carrying those calls out instead of blocking on the worker.
 void MainController::waitForRun()
 {
-    if (!m_statusBridge) {
-        if (m_worker.joinable())
-            m_worker.join();
-        return;
-    }
-    while (m_runState.isRunning()) {
-        if (m_statusBridge)
-            m_statusBridge->serve(std::chrono::milliseconds(100));
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
     if (m_statusBridge)
-        m_statusBridge->serve(std::chrono::milliseconds(0));
+        m_statusBridge->serveUntil([this] { return !m_runState.isRunning(); });
     if (m_worker.joinable())
         m_worker.join();
 }
 
-// The run may be inside a call to this thread while we wait for it, so the
-// wait keeps carrying those calls out instead of only sleeping.
 void MainController::applicationShouldTerminate()
 {
     if (m_runState.isRunning()) {

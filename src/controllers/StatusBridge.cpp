@@ -1,50 +1,72 @@
 #include "controllers/StatusBridge.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
 namespace lumenscribe {
 
-void StatusBridge::serve(std::chrono::milliseconds wait)
+namespace {
+
+// How often a wait looks whether the run has ended; calls from the run are
+// carried out as they arrive, not at this pace.
+constexpr int kDonePollMilliseconds = 10;
+
+} // namespace
+
+StatusBridge::StatusBridge(StatusProxy& target, QObject* parent) : QObject(parent), m_target(target)
 {
-    std::unique_lock lock(m_mutex);
-    m_arrived.wait_for(lock, wait, [this] { return !m_queue.empty() || m_shutDown; });
-    while (!m_queue.empty()) {
-        std::function<void()> call = std::move(m_queue.front());
-        m_queue.pop_front();
-        lock.unlock();
-        call();
-        lock.lock();
-        ++m_served;
-        m_done.notify_all();
+}
+
+void StatusBridge::serveUntil(const std::function<bool()>& done)
+{
+    if (!done()) {
+        QEventLoop loop;
+        QTimer poll;
+        poll.setInterval(kDonePollMilliseconds);
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (done())
+                loop.quit();
+        });
+        poll.start();
+        loop.exec();
     }
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void StatusBridge::shutdown()
 {
-    const std::lock_guard lock(m_mutex);
-    m_shutDown = true;
-    m_queue.clear();
-    m_arrived.notify_all();
-    m_done.notify_all();
+    m_shutDown.store(true);
+    // Releases a caller blocked on a call that is still queued.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void StatusBridge::post(std::function<void()> call)
 {
-    const std::lock_guard lock(m_mutex);
-    if (m_shutDown)
+    if (m_shutDown.load())
         return;
-    m_queue.push_back(std::move(call));
-    ++m_sent;
-    m_arrived.notify_all();
+    QMetaObject::invokeMethod(
+        this,
+        [this, call = std::move(call)] {
+            if (!m_shutDown.load())
+                call();
+        },
+        Qt::QueuedConnection);
 }
 
-void StatusBridge::callAndWait(std::function<void()> call)
+void StatusBridge::callAndWait(const std::function<void()>& call)
 {
-    std::unique_lock lock(m_mutex);
-    if (m_shutDown)
+    if (m_shutDown.load())
         return;
-    m_queue.push_back(std::move(call));
-    const quint64 ticket = ++m_sent;
-    m_arrived.notify_all();
-    m_done.wait(lock, [this, ticket] { return m_served >= ticket || m_shutDown; });
+    const auto guarded = [this, &call] {
+        if (!m_shutDown.load())
+            call();
+    };
+    if (QThread::currentThread() == thread())
+        guarded(); // a blocking call to its own thread would never return
+    else
+        QMetaObject::invokeMethod(this, guarded, Qt::BlockingQueuedConnection);
 }
 
 void StatusBridge::showAlertPanel(const QString& message)
@@ -79,11 +101,9 @@ void StatusBridge::openCIW()
 
 QString StatusBridge::fiwMakeFolderName()
 {
-    // Shared, so that a caller released by shutdown never sees it written late.
-    auto result = std::make_shared<QString>();
-    callAndWait([this, result] { *result = m_target.fiwMakeFolderName(); });
-    const std::lock_guard lock(m_mutex);
-    return *result;
+    QString name;
+    callAndWait([this, &name] { name = m_target.fiwMakeFolderName(); });
+    return name;
 }
 
 void StatusBridge::refreshCounters()

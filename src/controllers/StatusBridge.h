@@ -1,29 +1,35 @@
 // Carries the run's StatusProxy calls from its worker thread to the thread
-// that owns the front end: one-way calls are queued and return at once,
-// two-way calls wait until carried out, and all run in the order sent. The
-// owning thread carries them out by calling serve().
+// that owns the front end, the Qt way: one-way calls are queued invocations
+// and return at once, two-way calls are blocking queued invocations, and all
+// arrive in the order sent, as events of the owning thread's event loop.
+//
+// The owning thread must never simply block on the run: while it waits it
+// serves the calls (serveUntil), so a run inside a two-way call is carried
+// through instead of deadlocking the two.
 #pragma once
 
 #include "run/StatusProxy.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <deque>
+#include <QObject>
+#include <atomic>
 #include <functional>
-#include <mutex>
 
 namespace lumenscribe {
 
-class StatusBridge : public StatusProxy
+class StatusBridge : public QObject, public StatusProxy
 {
-public:
-    explicit StatusBridge(StatusProxy& target) : m_target(target) {}
+    Q_OBJECT
 
-    // The owning thread: carries out what is queued, waiting up to `wait`
-    // for the first call to arrive.
-    void serve(std::chrono::milliseconds wait);
-    // From now on calls are dropped and waiting callers released, so that a
-    // run can never be left blocked on a front end that has gone.
+public:
+    // Belongs to the thread it is made on; `target` is used on that thread.
+    explicit StatusBridge(StatusProxy& target, QObject* parent = nullptr);
+
+    // The owning thread: runs its event loop, carrying out the calls, until
+    // `done` answers true, then carries out what is still queued.
+    void serveUntil(const std::function<bool()>& done);
+    // From now on calls are dropped, and two-way calls answer at once with
+    // nothing, so that a run can never be left blocked on a front end that
+    // has gone.
     void shutdown();
 
     void showAlertPanel(const QString& message) override;
@@ -41,16 +47,10 @@ public:
 
 private:
     void post(std::function<void()> call);
-    void callAndWait(std::function<void()> call);
+    void callAndWait(const std::function<void()>& call);
 
     StatusProxy& m_target;
-    std::mutex m_mutex;
-    std::condition_variable m_arrived;
-    std::condition_variable m_done;
-    std::deque<std::function<void()>> m_queue;
-    quint64 m_sent = 0;
-    quint64 m_served = 0;
-    bool m_shutDown = false;
+    std::atomic<bool> m_shutDown{false};
 };
 
 } // namespace lumenscribe

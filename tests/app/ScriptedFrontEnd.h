@@ -3,6 +3,7 @@
 // have seen.
 #pragma once
 
+#include "controllers/FrontEndStatus.h"
 #include "controllers/MainController.h"
 #include "run/RunObserver.h"
 #include "run/StatusProxy.h"
@@ -14,10 +15,10 @@
 
 namespace lumenscribe::test {
 
-class ScriptedFrontEnd : public StatusProxy, public RunObserver
+class ScriptedFrontEnd : public FrontEndStatus, public RunObserver
 {
 public:
-    explicit ScriptedFrontEnd(MainController& controller) : m_controller(controller)
+    explicit ScriptedFrontEnd(MainController& controller) : FrontEndStatus(controller), m_controller(controller)
     {
         controller.setStatusProxy(this);
         controller.setRunObserver(this);
@@ -41,11 +42,9 @@ public:
     bool endedAborted = false;
 
     void showAlertPanel(const QString& message) override { alerts.append(message); }
-    void closeFIW() override { m_controller.fiwController().close(); }
-    void openFIW() override
+    void askFolder() override
     {
         ++fiwOpened;
-        m_controller.fiwController().openWithPath(m_controller.downloadDestinationFolder(), now());
         const int answer = fiwAnswers.isEmpty() ? 1 : fiwAnswers.takeFirst();
         if (answer == 2)
             m_controller.fiwController().okButtonClick();
@@ -54,9 +53,12 @@ public:
     }
     void ciwWithFile(const QString& file, const QString& path, Instant date) override
     {
-        m_controller.ciwController().processFile(file, path, date);
-        shownFiles.append(file);
         shownDates.append(date);
+        FrontEndStatus::ciwWithFile(file, path, date);
+    }
+    void askFile(const QString& file) override
+    {
+        shownFiles.append(file);
         if (onShow)
             onShow(file);
         CIWController& ciw = m_controller.ciwController();
@@ -75,15 +77,6 @@ public:
             break;
         }
     }
-    void closeCIW() override { m_controller.ciwController().close(); }
-    void openCIW() override { m_controller.ciwController().open(); }
-    QString fiwMakeFolderName() override
-    {
-        FIWController& fiw = m_controller.fiwController();
-        fiw.makeFolderNameWithPath(m_controller.downloadDestinationFolder(), now());
-        return fiw.newFolderName();
-    }
-    void refreshCounters() override {}
     void makeInfoWindowCloseTimer() override {}
     void setNIWDoubleValue(double) override {}
     void setNIWMaxValue(double value) override { maxValues.append(value); }
@@ -105,8 +98,6 @@ public:
     }
 
 private:
-    static Instant now() { return static_cast<Instant>(QDateTime::currentSecsSinceEpoch()); }
-
     MainController& m_controller;
 };
 
