@@ -3,7 +3,6 @@
 #include "controllers/StatusBridge.h"
 #include "fs/FileMover.h"
 #include "journal/JournalStore.h"
-#include "platform/ApplicationLauncher.h"
 #include "run/RenameRun.h"
 #include "run/StatusProxy.h"
 
@@ -14,9 +13,10 @@
 namespace lumenscribe {
 
 MainController::MainController(PreferencesStore store)
-    : m_store(std::move(store)), m_fileSystem(&FileSystem::real()), m_journalFolder(JournalStore::defaultFolder()),
-      m_downloadDestinationFolder(QDir::homePath() + QStringLiteral("/Desktop"))
+    : m_store(std::move(store)), m_fileSystem(&FileSystem::real()), m_journalFolder(JournalStore::defaultFolder())
 {
+    // No context object: the effects follow on the thread that set the value, before the setter returns.
+    QObject::connect(&m_settings, &Settings::changed, [this](SettingKey key) { settingChanged(key); });
 }
 
 MainController::~MainController()
@@ -133,162 +133,18 @@ void MainController::initApplication()
         return;
     m_initialized = true;
     loadPreferences();
-    setNamingStyle(m_namingStyle);
-    setDownloadNamingStyle(m_downloadNamingStyle);
+    setNamingStyle(namingStyle());
+    setDownloadNamingStyle(downloadNamingStyle());
 }
 
 bool MainController::moveFile(const QString& source, const QString& target, StatusProxy& proxy, QStringList& processed,
                               OptionalInstant creationDate)
 {
     MoveOptions options;
-    options.fileCreatorIDChange = m_fileCreatorIDChange.load();
-    options.fileCreatorID = m_fileCreatorID.load();
+    options.fileCreatorIDChange = m_settings.fileCreatorIDChange();
+    options.fileCreatorID = m_settings.fileCreatorID();
     FileMover mover(*m_fileSystem);
     return mover.moveFile(source, target, proxy, processed, creationDate, options);
-}
-
-void MainController::notifyWindows()
-{
-    m_ciwController.mainControllerChangedSettings();
-    m_fiwController.mainControllerChangedSettings();
-}
-
-void MainController::setNamingStyle(int value)
-{
-    m_namingStyle = value;
-    m_fileNameGenerators.selectGeneratorAtIndex(value);
-    m_ciwController.mainControllerChangedSettings();
-}
-
-void MainController::setPrefixSuffixType(int value)
-{
-    if (static_cast<unsigned>(value) <= 4) {
-        m_prefixSuffixType = value;
-        m_ciwController.mainControllerChangedSettings();
-    }
-}
-
-QString MainController::prefixString() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_prefixString;
-}
-
-void MainController::setPrefixString(const QString& value)
-{
-    {
-        const std::lock_guard lock(m_textMutex);
-        m_prefixString = value;
-    }
-    notifyWindows();
-}
-
-QString MainController::suffixString() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_suffixString;
-}
-
-void MainController::setSuffixString(const QString& value)
-{
-    {
-        const std::lock_guard lock(m_textMutex);
-        m_suffixString = value;
-    }
-    notifyWindows();
-}
-
-void MainController::setDownloadOptions(int value)
-{
-    if (value >= 0 && value <= 2) {
-        m_downloadOptions = value;
-        notifyWindows();
-    }
-}
-
-QString MainController::downloadDestinationFolder() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_downloadDestinationFolder;
-}
-
-void MainController::setDownloadDestinationFolder(const QString& value)
-{
-    const std::lock_guard lock(m_textMutex);
-    m_downloadDestinationFolder = value;
-}
-
-void MainController::setDownloadNamingStyle(int value)
-{
-    m_downloadNamingStyle = value;
-    m_folderNameGenerators.selectGeneratorAtIndex(value);
-}
-
-void MainController::setDownloadPrefixSuffixType(int value)
-{
-    if (static_cast<unsigned>(value) <= 4) {
-        m_downloadPrefixSuffixType = value;
-        m_fiwController.mainControllerChangedSettings();
-    }
-}
-
-QString MainController::openFilesApplication() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_openFilesApplication;
-}
-
-void MainController::setOpenFilesApplication(const QString& value)
-{
-    const bool present = !value.isEmpty() && ApplicationLauncher::isKnown(value);
-    const std::lock_guard lock(m_textMutex);
-    m_openFilesApplication = present ? value : QString();
-}
-
-QStringList MainController::deleteFilesPatterns() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_deleteFilesPatterns;
-}
-
-void MainController::setDeleteFilesPatterns(const QStringList& value)
-{
-    const std::lock_guard lock(m_textMutex);
-    m_deleteFilesPatterns = value;
-}
-
-void MainController::setDeleteFilesSmallerThankB(int value)
-{
-    if (value >= 0)
-        m_deleteFilesSmallerThankB = value;
-}
-
-void MainController::setIdenticalFileNamesOption(int value)
-{
-    if (value == 0 || value == 1) {
-        m_identicalFileNamesOption = value;
-        m_fileNameGenerators.setIdenticalFileNamesOption(value);
-        m_folderNameGenerators.setIdenticalFileNamesOption(value);
-        m_ciwController.mainControllerChangedSettings();
-    }
-}
-
-void MainController::setFileSeqCounter(int value)
-{
-    m_fileSeqCounter = value;
-    m_fileNameGenerators.setSeqCounter(value);
-}
-
-void MainController::setFolderSeqCounter(int value)
-{
-    m_folderSeqCounter = value;
-    m_folderNameGenerators.setSeqCounter(value);
-}
-
-void MainController::setAlertOS9NameLength(bool value)
-{
-    m_alertOS9NameLength = value;
-    notifyWindows();
 }
 
 } // namespace lumenscribe
