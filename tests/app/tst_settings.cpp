@@ -1,10 +1,12 @@
 // The settings table: every stored key loads and saves as it is, the guarded
 // setters refuse what they always refused, one notice per real change, and a
 // snapshot taken while another thread writes is one moment of the settings.
+#include "controllers/MainController.h"
 #include "settings/Settings.h"
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
 #include <climits>
@@ -26,6 +28,8 @@ private slots:
     void unknownApplicationBecomesNone();
     void noticeOncePerRealChange();
     void snapshotIsOneMoment();
+    void mainControllerFollowsTheNotices();
+    void heldValueStillSelectsTheStyle();
 };
 
 namespace {
@@ -215,6 +219,40 @@ void TestSettings::snapshotIsOneMoment()
     QCOMPARE(bad, 0);
     QCOMPARE(settings.fileSeqCounter(), steps);
     QCOMPARE(settings.folderSeqCounter(), steps);
+}
+
+// A front end that changes a setting through settings() has the same
+// effects as the controller's own setter.
+void TestSettings::mainControllerFollowsTheNotices()
+{
+    QTemporaryDir dir;
+    MainController controller{PreferencesStore(dir.filePath(QStringLiteral("settings.json")))};
+    Settings& settings = controller.settings();
+    settings.setNamingStyle(2);
+    settings.setDownloadNamingStyle(1);
+    settings.setFileSeqCounter(9);
+    settings.setFolderSeqCounter(4);
+    settings.setIdenticalFileNamesOption(1);
+    QCOMPARE(controller.fileNameGenerators().indexOfCurrentGenerator(), 2);
+    QCOMPARE(controller.folderNameGenerators().indexOfCurrentGenerator(), 1);
+    QCOMPARE(controller.fileNameGenerator()->seqCounter(), 9);
+    QCOMPARE(controller.folderNameGenerator()->seqCounter(), 4);
+    QCOMPARE(controller.fileNameGenerator()->identicalFileNamesOption(), 1);
+    QCOMPARE(controller.folderNameGenerator()->identicalFileNamesOption(), 1);
+    settings.setIdenticalFileNamesOption(2); // refused: the styles keep 1
+    QCOMPARE(controller.fileNameGenerator()->identicalFileNamesOption(), 1);
+}
+
+// Loading custom styles makes the last one current; a stored index equal to
+// the one held sends no notice, yet must still select its style.
+void TestSettings::heldValueStillSelectsTheStyle()
+{
+    QTemporaryDir dir;
+    MainController controller{PreferencesStore(dir.filePath(QStringLiteral("settings.json")))};
+    const QVariantMap custom{{"formatString", QStringLiteral("Trip %Y")}};
+    controller.loadPreferencesFromDictionary(
+        {{"fileNameGenerators", QVariantMap{{"generator0", custom}}}, {"namingStyle", 0}});
+    QCOMPARE(controller.fileNameGenerators().indexOfCurrentGenerator(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
