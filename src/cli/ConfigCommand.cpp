@@ -3,6 +3,7 @@
 #include "cli/SettingsLoader.h"
 #include "cli/StyleOptions.h"
 #include "controllers/MainController.h"
+#include "settings/Settings.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -59,6 +60,22 @@ std::optional<quint32> creatorCode(const QString& text)
     return code;
 }
 
+// The application's settings by their table; the windows' own keys by the
+// kind they are stored as.
+Settings::Kind kindOf(const QString& key, const QVariant& held)
+{
+    if (const Settings::Entry* entry = Settings::find(key))
+        return entry->kind();
+    switch (held.typeId()) {
+    case QMetaType::QString:
+        return Settings::Kind::Text;
+    case QMetaType::QStringList:
+        return Settings::Kind::TextList;
+    default:
+        return Settings::Kind::Int;
+    }
+}
+
 } // namespace
 
 bool ConfigCommand::isSettable(const QString& key)
@@ -107,23 +124,30 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
         return usageError(err, QStringLiteral("unknown setting '%1' (see lumenscribe config)").arg(key));
     // The value is read as the kind the setting holds, so a folder named
     // "2024" stays a text.
-    const int kind = before.value(key).typeId();
     QVariant value;
-    if (key == u"fileCreatorID") {
+    switch (kindOf(key, before.value(key))) {
+    case Settings::Kind::Unsigned: {
         const std::optional<quint32> code = creatorCode(text);
         if (!code)
-            return usageError(err, QStringLiteral("fileCreatorID takes four characters or a number from 0 to "
-                                                  "4294967295, not '%1'")
-                                       .arg(text));
+            return usageError(
+                err,
+                QStringLiteral("%1 takes four characters or a number from 0 to 4294967295, not '%2'").arg(key, text));
         value = *code;
-    } else if (kind == QMetaType::QStringList)
+        break;
+    }
+    case Settings::Kind::TextList:
         value = text.split(u',', Qt::SkipEmptyParts);
-    else if (kind == QMetaType::QString)
+        break;
+    case Settings::Kind::Text:
         value = text;
-    else
+        break;
+    case Settings::Kind::Int:
+    case Settings::Kind::Bool:
         value = StyleOptions::parseValue(text);
-    if (kind != QMetaType::QString && kind != QMetaType::QStringList && value.typeId() == QMetaType::QString)
-        return usageError(err, QStringLiteral("%1 takes a number or true/false, not '%2'").arg(key, text));
+        if (value.typeId() == QMetaType::QString)
+            return usageError(err, QStringLiteral("%1 takes a number or true/false, not '%2'").arg(key, text));
+        break;
+    }
     const QVariantMap change{{key, value}};
     controller.applySettings(change);
     controller.loadWindowPreferences(change);

@@ -14,9 +14,10 @@
 namespace lumenscribe {
 
 MainController::MainController(PreferencesStore store)
-    : m_store(std::move(store)), m_fileSystem(&FileSystem::real()), m_journalFolder(JournalStore::defaultFolder()),
-      m_downloadDestinationFolder(QDir::homePath() + QStringLiteral("/Desktop"))
+    : m_store(std::move(store)), m_fileSystem(&FileSystem::real()), m_journalFolder(JournalStore::defaultFolder())
 {
+    // No context object: the effects follow on the thread that set the value, before the setter returns.
+    QObject::connect(&m_settings, &Settings::changed, [this](SettingKey key) { settingChanged(key); });
 }
 
 MainController::~MainController()
@@ -96,26 +97,27 @@ void MainController::processToOpenFilesList(RunSnapshot snapshot)
 
 RunSnapshot MainController::makeRunSnapshot() const
 {
+    const Settings::Values values = m_settings.values();
     RunSnapshot snapshot;
-    snapshot.downloadOptions = m_downloadOptions;
-    snapshot.downloadDestinationFolder = downloadDestinationFolder();
-    snapshot.downloadPrefixSuffixType = m_downloadPrefixSuffixType;
-    snapshot.prefixSuffixType = m_prefixSuffixType;
-    snapshot.prefixString = prefixString();
-    snapshot.suffixString = suffixString();
-    snapshot.identicalFileNamesOption = m_identicalFileNamesOption;
-    snapshot.alertOS9NameLength = m_alertOS9NameLength;
-    snapshot.confirmEachFile = m_confirmEachFile;
-    snapshot.deleteFilesOptions = m_deleteFilesOptions;
-    snapshot.deleteFilesPatterns = deleteFilesPatterns();
-    snapshot.deleteFilesSmallerThankB = m_deleteFilesSmallerThankB;
-    snapshot.changeCreationDate = m_changeCreationDate;
-    snapshot.fileCreatorIDChange = m_fileCreatorIDChange;
-    snapshot.fileCreatorID = m_fileCreatorID;
-    snapshot.openFilesAfterRenaming = m_openFilesAfterRenaming;
-    snapshot.openFilesApplication = openFilesApplication();
-    snapshot.fileSeqCounter = m_fileSeqCounter;
-    snapshot.folderSeqCounter = m_folderSeqCounter;
+    snapshot.downloadOptions = values.downloadOptions;
+    snapshot.downloadDestinationFolder = values.downloadDestinationFolder;
+    snapshot.downloadPrefixSuffixType = values.downloadPrefixSuffixType;
+    snapshot.prefixSuffixType = values.prefixSuffixType;
+    snapshot.prefixString = values.prefixString;
+    snapshot.suffixString = values.suffixString;
+    snapshot.identicalFileNamesOption = values.identicalFileNamesOption;
+    snapshot.alertOS9NameLength = values.alertOS9NameLength;
+    snapshot.confirmEachFile = values.confirmEachFile;
+    snapshot.deleteFilesOptions = values.deleteFilesOptions;
+    snapshot.deleteFilesPatterns = values.deleteFilesPatterns;
+    snapshot.deleteFilesSmallerThankB = values.deleteFilesSmallerThankB;
+    snapshot.changeCreationDate = values.changeCreationDate;
+    snapshot.fileCreatorIDChange = values.fileCreatorIDChange;
+    snapshot.fileCreatorID = values.fileCreatorID;
+    snapshot.openFilesAfterRenaming = values.openFilesAfterRenaming;
+    snapshot.openFilesApplication = values.openFilesApplication;
+    snapshot.fileSeqCounter = values.fileSeqCounter;
+    snapshot.folderSeqCounter = values.folderSeqCounter;
     if (const NameGenerator* style = m_fileNameGenerators.currentGenerator())
         snapshot.fileStyle = *style;
     if (const NameGenerator* style = m_folderNameGenerators.currentGenerator())
@@ -153,22 +155,24 @@ Instant MainController::correctDate(Instant date) const
     return m_ciwController.correctDate(date);
 }
 
+// The stored counters move on one by one, without a change notice: the
+// collections are the front end's and get the numbers at the run's end.
 void MainController::fileNumbered(int number)
 {
     m_fileNumberInHand.store(number);
-    m_fileSeqCounter.store(number + 1);
+    m_settings.advanceFileSeqCounter();
 }
 
 void MainController::folderNumbered(int number)
 {
     m_folderNumberInHand.store(number);
-    m_folderSeqCounter.store(number + 1);
+    m_settings.advanceFolderSeqCounter();
 }
 
 void MainController::refreshCounters()
 {
-    m_fileNameGenerators.setSeqCounter(m_fileSeqCounter);
-    m_folderNameGenerators.setSeqCounter(m_folderSeqCounter);
+    m_fileNameGenerators.setSeqCounter(fileSeqCounter());
+    m_folderNameGenerators.setSeqCounter(folderSeqCounter());
 }
 
 // With a bridge the run may be inside a call to this thread: the wait keeps
@@ -203,152 +207,8 @@ void MainController::initApplication()
         return;
     m_initialized = true;
     loadPreferences();
-    setNamingStyle(m_namingStyle);
-    setDownloadNamingStyle(m_downloadNamingStyle);
-}
-
-void MainController::notifyWindows()
-{
-    m_ciwController.mainControllerChangedSettings();
-    m_fiwController.mainControllerChangedSettings();
-}
-
-void MainController::setNamingStyle(int value)
-{
-    m_namingStyle = value;
-    m_fileNameGenerators.selectGeneratorAtIndex(value);
-    m_ciwController.mainControllerChangedSettings();
-}
-
-void MainController::setPrefixSuffixType(int value)
-{
-    if (static_cast<unsigned>(value) <= 4) {
-        m_prefixSuffixType = value;
-        m_ciwController.mainControllerChangedSettings();
-    }
-}
-
-QString MainController::prefixString() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_prefixString;
-}
-
-void MainController::setPrefixString(const QString& value)
-{
-    {
-        const std::lock_guard lock(m_textMutex);
-        m_prefixString = value;
-    }
-    notifyWindows();
-}
-
-QString MainController::suffixString() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_suffixString;
-}
-
-void MainController::setSuffixString(const QString& value)
-{
-    {
-        const std::lock_guard lock(m_textMutex);
-        m_suffixString = value;
-    }
-    notifyWindows();
-}
-
-void MainController::setDownloadOptions(int value)
-{
-    if (value >= 0 && value <= 2) {
-        m_downloadOptions = value;
-        notifyWindows();
-    }
-}
-
-QString MainController::downloadDestinationFolder() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_downloadDestinationFolder;
-}
-
-void MainController::setDownloadDestinationFolder(const QString& value)
-{
-    const std::lock_guard lock(m_textMutex);
-    m_downloadDestinationFolder = value;
-}
-
-void MainController::setDownloadNamingStyle(int value)
-{
-    m_downloadNamingStyle = value;
-    m_folderNameGenerators.selectGeneratorAtIndex(value);
-}
-
-void MainController::setDownloadPrefixSuffixType(int value)
-{
-    if (static_cast<unsigned>(value) <= 4) {
-        m_downloadPrefixSuffixType = value;
-        m_fiwController.mainControllerChangedSettings();
-    }
-}
-
-QString MainController::openFilesApplication() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_openFilesApplication;
-}
-
-void MainController::setOpenFilesApplication(const QString& value)
-{
-    const bool present = !value.isEmpty() && ApplicationLauncher::isKnown(value);
-    const std::lock_guard lock(m_textMutex);
-    m_openFilesApplication = present ? value : QString();
-}
-
-QStringList MainController::deleteFilesPatterns() const
-{
-    const std::lock_guard lock(m_textMutex);
-    return m_deleteFilesPatterns;
-}
-
-void MainController::setDeleteFilesPatterns(const QStringList& value)
-{
-    const std::lock_guard lock(m_textMutex);
-    m_deleteFilesPatterns = value;
-}
-
-void MainController::setDeleteFilesSmallerThankB(int value)
-{
-    if (value >= 0)
-        m_deleteFilesSmallerThankB = value;
-}
-
-void MainController::setIdenticalFileNamesOption(int value)
-{
-    if (value == 0 || value == 1) {
-        m_identicalFileNamesOption = value;
-        m_fileNameGenerators.setIdenticalFileNamesOption(value);
-        m_folderNameGenerators.setIdenticalFileNamesOption(value);
-        m_ciwController.mainControllerChangedSettings();
-    }
-}
-
-void MainController::setFileSeqCounter(int value)
-{
-    m_fileSeqCounter = value;
-    m_fileNameGenerators.setSeqCounter(value);
-}
-
-void MainController::setFolderSeqCounter(int value)
-{
-    m_folderSeqCounter = value;
-    m_folderNameGenerators.setSeqCounter(value);
-}
-
-void MainController::setAlertOS9NameLength(bool value)
-{
-    m_alertOS9NameLength = value;
-    notifyWindows();
+    setNamingStyle(namingStyle());
+    setDownloadNamingStyle(downloadNamingStyle());
 }
 
 } // namespace lumenscribe

@@ -4,7 +4,7 @@
 // saves the settings when the application ends.
 //
 // Settings are written on the front end's thread and read by the run on its
-// worker thread: numbers and flags are atomics, texts are copied under a lock.
+// worker thread: Settings keeps them under its own lock.
 #pragma once
 
 #include "controllers/CIWController.h"
@@ -14,6 +14,7 @@
 #include "run/RunSnapshot.h"
 #include "run/RunState.h"
 #include "settings/PreferencesStore.h"
+#include "settings/Settings.h"
 
 #include <QStringList>
 #include <QVariantMap>
@@ -120,58 +121,86 @@ public:
     const QString& preferencesProblem() const { return m_preferencesProblem; }
     const PreferencesStore& preferencesStore() const { return m_store; }
 
-    int namingStyle() const { return m_namingStyle; }
-    void setNamingStyle(int value);
-    int prefixSuffixType() const { return m_prefixSuffixType; }
-    void setPrefixSuffixType(int value);
-    QString prefixString() const;
-    void setPrefixString(const QString& value);
-    QString suffixString() const;
-    void setSuffixString(const QString& value);
-    int downloadOptions() const { return m_downloadOptions; }
-    void setDownloadOptions(int value);
-    QString downloadDestinationFolder() const;
-    void setDownloadDestinationFolder(const QString& value);
-    int downloadNamingStyle() const { return m_downloadNamingStyle; }
-    void setDownloadNamingStyle(int value);
-    int downloadPrefixSuffixType() const { return m_downloadPrefixSuffixType; }
-    void setDownloadPrefixSuffixType(int value);
-    bool fileCreatorIDChange() const { return m_fileCreatorIDChange; }
-    void setFileCreatorIDChange(bool value) { m_fileCreatorIDChange = value; }
-    quint32 fileCreatorID() const { return m_fileCreatorID; }
-    void setFileCreatorID(quint32 value) { m_fileCreatorID = value; }
-    bool changeCreationDate() const { return m_changeCreationDate; }
-    void setChangeCreationDate(bool value) { m_changeCreationDate = value; }
-    bool openFilesAfterRenaming() const { return m_openFilesAfterRenaming; }
-    void setOpenFilesAfterRenaming(bool value) { m_openFilesAfterRenaming = value; }
-    QString openFilesApplication() const;
-    void setOpenFilesApplication(const QString& value);
-    int deleteFilesOptions() const { return m_deleteFilesOptions; }
-    void setDeleteFilesOptions(int value) { m_deleteFilesOptions = value; }
-    QStringList deleteFilesPatterns() const;
-    void setDeleteFilesPatterns(const QStringList& value);
-    int deleteFilesSmallerThankB() const { return m_deleteFilesSmallerThankB; }
-    void setDeleteFilesSmallerThankB(int value);
-    int identicalFileNamesOption() const { return m_identicalFileNamesOption; }
-    void setIdenticalFileNamesOption(int value);
-    int fileSeqCounter() const { return m_fileSeqCounter; }
-    void setFileSeqCounter(int value);
-    int folderSeqCounter() const { return m_folderSeqCounter; }
-    void setFolderSeqCounter(int value);
-    bool showAdvancedOptions() const { return m_showAdvancedOptions; }
-    void setShowAdvancedOptions(bool value) { m_showAdvancedOptions = value; }
-    bool quitAfterAutoProcessing() const { return m_quitAfterAutoProcessing; }
-    void setQuitAfterAutoProcessing(bool value) { m_quitAfterAutoProcessing = value; }
-    bool confirmEachFile() const { return m_confirmEachFile; }
-    void setConfirmEachFile(bool value) { m_confirmEachFile = value; }
-    bool alertOS9NameLength() const { return m_alertOS9NameLength; }
-    void setAlertOS9NameLength(bool value);
+    // Every setting lives in settings(); the getters and setters below are
+    // the names the rest of the application knows them by. A setter handed
+    // an accepted value has its effects even when the value is already held,
+    // as the style collections may have been rebuilt since.
+    Settings& settings() { return m_settings; }
+    const Settings& settings() const { return m_settings; }
+
+    int namingStyle() const { return m_settings.namingStyle(); }
+    void setNamingStyle(int value) { taken(SettingKey::NamingStyle, m_settings.setNamingStyle(value)); }
+    int prefixSuffixType() const { return m_settings.prefixSuffixType(); }
+    void setPrefixSuffixType(int value) { taken(SettingKey::PrefixSuffixType, m_settings.setPrefixSuffixType(value)); }
+    QString prefixString() const { return m_settings.prefixString(); }
+    void setPrefixString(const QString& value) { taken(SettingKey::PrefixString, m_settings.setPrefixString(value)); }
+    QString suffixString() const { return m_settings.suffixString(); }
+    void setSuffixString(const QString& value) { taken(SettingKey::SuffixString, m_settings.setSuffixString(value)); }
+    int downloadOptions() const { return m_settings.downloadOptions(); }
+    void setDownloadOptions(int value) { taken(SettingKey::DownloadOptions, m_settings.setDownloadOptions(value)); }
+    QString downloadDestinationFolder() const { return m_settings.downloadDestinationFolder(); }
+    void setDownloadDestinationFolder(const QString& value) { m_settings.setDownloadDestinationFolder(value); }
+    int downloadNamingStyle() const { return m_settings.downloadNamingStyle(); }
+    void setDownloadNamingStyle(int value)
+    {
+        taken(SettingKey::DownloadNamingStyle, m_settings.setDownloadNamingStyle(value));
+    }
+    int downloadPrefixSuffixType() const { return m_settings.downloadPrefixSuffixType(); }
+    void setDownloadPrefixSuffixType(int value)
+    {
+        taken(SettingKey::DownloadPrefixSuffixType, m_settings.setDownloadPrefixSuffixType(value));
+    }
+    bool fileCreatorIDChange() const { return m_settings.fileCreatorIDChange(); }
+    void setFileCreatorIDChange(bool value) { m_settings.setFileCreatorIDChange(value); }
+    quint32 fileCreatorID() const { return m_settings.fileCreatorID(); }
+    void setFileCreatorID(quint32 value) { m_settings.setFileCreatorID(value); }
+    bool changeCreationDate() const { return m_settings.changeCreationDate(); }
+    void setChangeCreationDate(bool value) { m_settings.setChangeCreationDate(value); }
+    bool openFilesAfterRenaming() const { return m_settings.openFilesAfterRenaming(); }
+    void setOpenFilesAfterRenaming(bool value) { m_settings.setOpenFilesAfterRenaming(value); }
+    QString openFilesApplication() const { return m_settings.openFilesApplication(); }
+    void setOpenFilesApplication(const QString& value) { m_settings.setOpenFilesApplication(value); }
+    int deleteFilesOptions() const { return m_settings.deleteFilesOptions(); }
+    void setDeleteFilesOptions(int value) { m_settings.setDeleteFilesOptions(value); }
+    QStringList deleteFilesPatterns() const { return m_settings.deleteFilesPatterns(); }
+    void setDeleteFilesPatterns(const QStringList& value) { m_settings.setDeleteFilesPatterns(value); }
+    int deleteFilesSmallerThankB() const { return m_settings.deleteFilesSmallerThankB(); }
+    void setDeleteFilesSmallerThankB(int value) { m_settings.setDeleteFilesSmallerThankB(value); }
+    int identicalFileNamesOption() const { return m_settings.identicalFileNamesOption(); }
+    void setIdenticalFileNamesOption(int value)
+    {
+        taken(SettingKey::IdenticalFileNamesOption, m_settings.setIdenticalFileNamesOption(value));
+    }
+    int fileSeqCounter() const { return m_settings.fileSeqCounter(); }
+    void setFileSeqCounter(int value) { taken(SettingKey::FileSeqCounter, m_settings.setFileSeqCounter(value)); }
+    int folderSeqCounter() const { return m_settings.folderSeqCounter(); }
+    void setFolderSeqCounter(int value) { taken(SettingKey::FolderSeqCounter, m_settings.setFolderSeqCounter(value)); }
+    bool showAdvancedOptions() const { return m_settings.showAdvancedOptions(); }
+    void setShowAdvancedOptions(bool value) { m_settings.setShowAdvancedOptions(value); }
+    bool quitAfterAutoProcessing() const { return m_settings.quitAfterAutoProcessing(); }
+    void setQuitAfterAutoProcessing(bool value) { m_settings.setQuitAfterAutoProcessing(value); }
+    bool confirmEachFile() const { return m_settings.confirmEachFile(); }
+    void setConfirmEachFile(bool value) { m_settings.setConfirmEachFile(value); }
+    bool alertOS9NameLength() const { return m_settings.alertOS9NameLength(); }
+    void setAlertOS9NameLength(bool value)
+    {
+        taken(SettingKey::AlertOS9NameLength, m_settings.setAlertOS9NameLength(value));
+    }
 
     void generatorChangedFileName() { notifyWindows(); }
 
 private:
     void notifyWindows();
     void processToOpenFilesList(RunSnapshot snapshot);
+    // What a change of `key` does besides storing it: select a style, hand
+    // the collections their number, refresh the windows.
+    void settingChanged(SettingKey key);
+    // A value held already has no notice of its own, but the same effects.
+    void taken(SettingKey key, Settings::SetResult result)
+    {
+        if (result == Settings::SetResult::Unchanged)
+            settingChanged(key);
+    }
 
     PreferencesStore m_store;
     QString m_preferencesProblem;
@@ -203,31 +232,7 @@ private:
     std::atomic<int> m_fileNumberInHand{0};
     std::atomic<int> m_folderNumberInHand{0};
 
-    mutable std::mutex m_textMutex;
-    QString m_prefixString;
-    QString m_suffixString;
-    QString m_downloadDestinationFolder;
-    QString m_openFilesApplication;
-    QStringList m_deleteFilesPatterns{QStringLiteral("*.gif"), QStringLiteral("*.html")};
-
-    std::atomic<int> m_fileSeqCounter{0};
-    std::atomic<int> m_folderSeqCounter{0};
-    std::atomic<int> m_namingStyle{0};
-    std::atomic<int> m_prefixSuffixType{0};
-    std::atomic<int> m_downloadOptions{0};
-    std::atomic<int> m_downloadNamingStyle{0};
-    std::atomic<int> m_downloadPrefixSuffixType{0};
-    std::atomic<bool> m_fileCreatorIDChange{false};
-    std::atomic<quint32> m_fileCreatorID{0};
-    std::atomic<bool> m_changeCreationDate{false};
-    std::atomic<bool> m_openFilesAfterRenaming{false};
-    std::atomic<int> m_deleteFilesOptions{0};
-    std::atomic<int> m_deleteFilesSmallerThankB{100};
-    std::atomic<int> m_identicalFileNamesOption{0};
-    std::atomic<bool> m_showAdvancedOptions{false};
-    std::atomic<bool> m_quitAfterAutoProcessing{true};
-    std::atomic<bool> m_confirmEachFile{true};
-    std::atomic<bool> m_alertOS9NameLength{false};
+    Settings m_settings;
 };
 
 } // namespace lumenscribe

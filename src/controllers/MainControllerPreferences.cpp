@@ -54,37 +54,15 @@ void MainController::loadPreferencesFromDictionary(const QVariantMap& v)
 
 void MainController::applySettings(const QVariantMap& v)
 {
-    applyInt(v, "namingStyle", [this](int x) { setNamingStyle(x); });
-    applyInt(v, "prefixSuffixType", [this](int x) { setPrefixSuffixType(x); });
-    applyString(v, "prefixString", [this](const QString& x) { setPrefixString(x); });
-    applyString(v, "suffixString", [this](const QString& x) { setSuffixString(x); });
-    applyInt(v, "downloadOptions", [this](int x) { setDownloadOptions(x); });
-    applyString(v, "downloadDestionationFolder", [this](const QString& x) { setDownloadDestinationFolder(x); });
-    applyInt(v, "downloadNamingStyle", [this](int x) { setDownloadNamingStyle(x); });
-    applyInt(v, "downloadPrefixSuffixType", [this](int x) { setDownloadPrefixSuffixType(x); });
-    applyBool(v, "fileCreatorIDChange", [this](bool x) { setFileCreatorIDChange(x); });
-    if (const auto creator = SV::unsignedValue(v, QStringLiteral("fileCreatorID")))
-        setFileCreatorID(*creator);
-    applyBool(v, "changeCreationDate", [this](bool x) { setChangeCreationDate(x); });
-    applyBool(v, "openFilesAfterRenaming", [this](bool x) { setOpenFilesAfterRenaming(x); });
-    applyString(v, "openFilesApplication", [this](const QString& x) { setOpenFilesApplication(x); });
-    applyInt(v, "deleteFilesOptions", [this](int x) { setDeleteFilesOptions(x); });
-    if (const auto patterns = SV::stringListValue(v, QStringLiteral("deleteFilesPatterns")))
-        setDeleteFilesPatterns(*patterns);
-    applyInt(v, "deleteFilesSmallerThankB", [this](int x) { setDeleteFilesSmallerThankB(x); });
-    applyInt(v, "identicalFileNamesOption", [this](int x) { setIdenticalFileNamesOption(x); });
-    applyInt(v, "fileSeqCounter", [this](int x) { setFileSeqCounter(x); });
-    applyInt(v, "folderSeqCounter", [this](int x) { setFolderSeqCounter(x); });
-    applyBool(v, "showAdvancedOptions", [this](bool x) { setShowAdvancedOptions(x); });
-    applyBool(v, "quitAfterAutoProcessing", [this](bool x) { setQuitAfterAutoProcessing(x); });
-    applyBool(v, "confirmEachFile", [this](bool x) { setConfirmEachFile(x); });
-    applyBool(v, "alertOS9NameLength", [this](bool x) { setAlertOS9NameLength(x); });
+    for (const Settings::Entry& entry : Settings::entries())
+        taken(entry.key, m_settings.load(entry.key, v));
     // The collections were rebuilt above: hand them the counters and the
     // identical-names option again.
-    m_fileNameGenerators.setSeqCounter(m_fileSeqCounter);
-    m_folderNameGenerators.setSeqCounter(m_folderSeqCounter);
-    m_fileNameGenerators.setIdenticalFileNamesOption(m_identicalFileNamesOption);
-    m_folderNameGenerators.setIdenticalFileNamesOption(m_identicalFileNamesOption);
+    const Settings::Values now = m_settings.values();
+    m_fileNameGenerators.setSeqCounter(now.fileSeqCounter);
+    m_folderNameGenerators.setSeqCounter(now.folderSeqCounter);
+    m_fileNameGenerators.setIdenticalFileNamesOption(now.identicalFileNamesOption);
+    m_folderNameGenerators.setIdenticalFileNamesOption(now.identicalFileNamesOption);
 }
 
 void MainController::loadWindowPreferences(const QVariantMap& v)
@@ -104,29 +82,7 @@ QVariantMap MainController::preferencesDictionary() const
     v.insert(kVersionKey, QStringLiteral(LUMENSCRIBE_VERSION));
     v.insert(QStringLiteral("fileNameGenerators"), m_fileNameGenerators.userDefaultsDictionary());
     v.insert(QStringLiteral("folderNameGenerators"), m_folderNameGenerators.userDefaultsDictionary());
-    v.insert(QStringLiteral("namingStyle"), namingStyle());
-    v.insert(QStringLiteral("prefixSuffixType"), prefixSuffixType());
-    v.insert(QStringLiteral("prefixString"), prefixString());
-    v.insert(QStringLiteral("suffixString"), suffixString());
-    v.insert(QStringLiteral("downloadOptions"), downloadOptions());
-    v.insert(QStringLiteral("downloadDestionationFolder"), downloadDestinationFolder());
-    v.insert(QStringLiteral("downloadNamingStyle"), downloadNamingStyle());
-    v.insert(QStringLiteral("downloadPrefixSuffixType"), downloadPrefixSuffixType());
-    v.insert(QStringLiteral("fileCreatorIDChange"), fileCreatorIDChange());
-    v.insert(QStringLiteral("fileCreatorID"), fileCreatorID());
-    v.insert(QStringLiteral("changeCreationDate"), changeCreationDate());
-    v.insert(QStringLiteral("openFilesAfterRenaming"), openFilesAfterRenaming());
-    v.insert(QStringLiteral("openFilesApplication"), openFilesApplication());
-    v.insert(QStringLiteral("deleteFilesOptions"), deleteFilesOptions());
-    v.insert(QStringLiteral("deleteFilesPatterns"), deleteFilesPatterns());
-    v.insert(QStringLiteral("deleteFilesSmallerThankB"), deleteFilesSmallerThankB());
-    v.insert(QStringLiteral("identicalFileNamesOption"), identicalFileNamesOption());
-    v.insert(QStringLiteral("fileSeqCounter"), fileSeqCounter());
-    v.insert(QStringLiteral("folderSeqCounter"), folderSeqCounter());
-    v.insert(QStringLiteral("showAdvancedOptions"), showAdvancedOptions());
-    v.insert(QStringLiteral("quitAfterAutoProcessing"), quitAfterAutoProcessing());
-    v.insert(QStringLiteral("confirmEachFile"), confirmEachFile());
-    v.insert(QStringLiteral("alertOS9NameLength"), alertOS9NameLength());
+    v.insert(m_settings.toMap());
     v.insert(QStringLiteral("ciwShowsPreview"), m_ciwController.showsPreview());
     v.insert(QStringLiteral("ciwPrefixSuffixType"), m_ciwController.prefixSuffixType());
     v.insert(QStringLiteral("ciwPrefix"), m_ciwController.prefix());
@@ -135,6 +91,52 @@ QVariantMap MainController::preferencesDictionary() const
     v.insert(QStringLiteral("fiwPrefix"), m_fiwController.prefix());
     v.insert(QStringLiteral("fiwSuffix"), m_fiwController.suffix());
     return v;
+}
+
+void MainController::notifyWindows()
+{
+    m_ciwController.mainControllerChangedSettings();
+    m_fiwController.mainControllerChangedSettings();
+}
+
+void MainController::settingChanged(SettingKey key)
+{
+    switch (key) {
+    case SettingKey::NamingStyle:
+        m_fileNameGenerators.selectGeneratorAtIndex(m_settings.namingStyle());
+        m_ciwController.mainControllerChangedSettings();
+        break;
+    case SettingKey::PrefixSuffixType:
+        m_ciwController.mainControllerChangedSettings();
+        break;
+    case SettingKey::PrefixString:
+    case SettingKey::SuffixString:
+    case SettingKey::DownloadOptions:
+    case SettingKey::AlertOS9NameLength:
+        notifyWindows();
+        break;
+    case SettingKey::DownloadNamingStyle:
+        m_folderNameGenerators.selectGeneratorAtIndex(m_settings.downloadNamingStyle());
+        break;
+    case SettingKey::DownloadPrefixSuffixType:
+        m_fiwController.mainControllerChangedSettings();
+        break;
+    case SettingKey::IdenticalFileNamesOption: {
+        const int option = m_settings.identicalFileNamesOption();
+        m_fileNameGenerators.setIdenticalFileNamesOption(option);
+        m_folderNameGenerators.setIdenticalFileNamesOption(option);
+        m_ciwController.mainControllerChangedSettings();
+        break;
+    }
+    case SettingKey::FileSeqCounter:
+        m_fileNameGenerators.setSeqCounter(m_settings.fileSeqCounter());
+        break;
+    case SettingKey::FolderSeqCounter:
+        m_folderNameGenerators.setSeqCounter(m_settings.folderSeqCounter());
+        break;
+    default:
+        break;
+    }
 }
 
 bool MainController::savePreferences(QString* error) const
