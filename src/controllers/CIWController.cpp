@@ -1,6 +1,7 @@
 #include "controllers/CIWController.h"
 
 #include "controllers/MainController.h"
+#include "platform/FileProbe.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
 #include "run/RunSnapshot.h"
@@ -93,7 +94,7 @@ bool CIWController::exceedsClassicLength(const QString& name, unsigned flags)
 
 int CIWController::checkFileName(const QString& name, const QString& path, unsigned flags)
 {
-    return NameCheck::check(name, path, flags);
+    return NameCheck::check(name, path, flags, FileProbe::disk());
 }
 
 void CIWController::updatePrefixSuffix()

@@ -1,6 +1,7 @@
 #include "controllers/MainController.h"
 
 #include "controllers/StatusBridge.h"
+#include "fs/PlannedFileSystem.h"
 #include "journal/JournalStore.h"
 #include "platform/ApplicationLauncher.h"
 #include "run/ModalAnswer.h"
@@ -91,7 +92,9 @@ void MainController::processFileList()
 void MainController::processToOpenFilesList(RunSnapshot snapshot)
 {
     StatusProxy* proxy = m_statusBridge ? static_cast<StatusProxy*>(m_statusBridge) : m_statusProxy;
-    RenameRun run(std::move(snapshot), *this, m_runState, *proxy, m_runObserver, *m_fileSystem);
+    PlannedFileSystem plan(*m_fileSystem);
+    FileSystem& fileSystem = snapshot.dryRun ? plan : *m_fileSystem;
+    RenameRun run(std::move(snapshot), *this, m_runState, *proxy, m_runObserver, fileSystem);
     run.run();
 }
 

@@ -1,5 +1,6 @@
 #include "fs/FileSystem.h"
 
+#include "platform/FileProbe.h"
 #include "platform/NativePath.h"
 
 #include <sys/stat.h>
@@ -35,6 +36,12 @@ int FileSystem::listFolder(const QString& path, QStringList& names)
     for (FolderEntry& entry : entries)
         names.append(std::move(entry.name));
     return error;
+}
+
+// Linux keeps the birth time apart from what status() answers.
+OptionalInstant FileSystem::creationDate(const QString& path)
+{
+    return FileProbe::creationDate(path);
 }
 
 bool FileSystem::exists(const QString& path)

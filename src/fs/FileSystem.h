@@ -3,6 +3,7 @@
 // gives (a full disk, a read-only card, a second file system).
 #pragma once
 
+#include "platform/NameProbe.h"
 #include "platform/NativePath.h"
 
 #include <QByteArray>
@@ -38,7 +39,7 @@ struct FileStatus
     quint32 permissions() const { return mode & 07777u; }
 };
 
-class FileSystem
+class FileSystem : public NameProbe
 {
 public:
     enum class Links
@@ -104,6 +105,10 @@ public:
 
     // True when anything, even a dangling link, lies at the path.
     bool exists(const QString& path);
+
+    // Name making's questions, asked of this file system.
+    bool nameTaken(const QString& path) override { return exists(path); }
+    OptionalInstant creationDate(const QString& path) override;
 };
 
 } // namespace lumenscribe

@@ -1,6 +1,7 @@
 #include "fs/PosixFileSystem.h"
 
 #include "fs/TrashCan.h"
+#include "platform/FileProbe.h"
 #include "platform/FolderAnchors.h"
 
 #include <cerrno>
@@ -63,6 +64,11 @@ FileSystem& FileSystem::real()
 {
     static PosixFileSystem instance;
     return instance;
+}
+
+bool PosixFileSystem::nameTaken(const QString& path)
+{
+    return FileProbe::exists(path);
 }
 
 int PosixFileSystem::status(const QString& path, FileStatus& status, Links links)

@@ -9,6 +9,9 @@ namespace lumenscribe {
 class PosixFileSystem : public FileSystem
 {
 public:
+    // A folder in the way of an anchored path counts as taken, as it does
+    // for the disk probe the windows ask.
+    bool nameTaken(const QString& path) override;
     int status(const QString& path, FileStatus& status, Links links) override;
     int renameNoReplace(const QString& from, const QString& to) override;
     int link(const QString& existing, const QString& newPath) override;

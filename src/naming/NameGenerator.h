@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Instant.h"
+#include "platform/NameProbe.h"
 
 #include <QString>
 #include <QVarLengthArray>
@@ -87,6 +88,9 @@ public:
     // The last makeNewFileNameForFile found nothing at its name (a caller
     // need not look again; it must still never replace what appears since).
     bool lastNameWasFree() const { return m_lastNameWasFree; }
+    // Where the free-name question goes; null for the disk itself. Not
+    // owned; a copy of the style shares it.
+    void setNameProbe(NameProbe* probe) { m_nameProbe = probe; }
     bool containsCounter() const { return m_containsCounter; }
     bool containsSecondsField() const { return m_containsSecondsField; }
     QString subString(int slot) const;
@@ -116,8 +120,11 @@ public:
     // False, with every date field 0, for a date local time cannot break down.
     bool takeDate(Instant date);
     static OptionalInstant fileCreationDateForFile(const QString& path);
+    // The same question asked of `probe`.
+    static OptionalInstant fileCreationDateForFile(const QString& path, NameProbe& probe);
 
 private:
+    bool nameTaken(const QString& path) const;
     void appendCode(NameText& out, char16_t code, char16_t selector);
     void appendHour(NameText& out, char16_t selector) const;
     void appendCounter(NameText& out);
@@ -149,6 +156,7 @@ private:
     bool m_containsCounter = false;
     bool m_containsSecondsField = false;
     bool m_lastNameWasFree = false;
+    NameProbe* m_nameProbe = nullptr;
     int m_counter = 0;
     int m_seqCounter = 1;
     int m_year = 2002;

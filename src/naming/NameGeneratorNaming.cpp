@@ -53,7 +53,7 @@ QString NameGenerator::makeNewFileNameForFile(const QString& file, const QString
     if (!takeDate(date))
         return {};
     const QString name = processFormatString(false);
-    if (!FileProbe::exists(joinPath(path, name))) {
+    if (!nameTaken(joinPath(path, name))) {
         m_lastNameWasFree = true;
         return name;
     }
@@ -82,7 +82,7 @@ QString NameGenerator::searchFreeName(const QString& path, Instant date, const Q
             ++m_counter;
         }
         name = processFormatString(false);
-        if (!FileProbe::exists(joinPath(path, name))) {
+        if (!nameTaken(joinPath(path, name))) {
             m_lastNameWasFree = true;
             return name;
         }
@@ -131,7 +131,17 @@ QString NameGenerator::popUpStringForDate(OptionalInstant date)
 
 OptionalInstant NameGenerator::fileCreationDateForFile(const QString& path)
 {
-    return FileProbe::creationDate(path);
+    return fileCreationDateForFile(path, FileProbe::disk());
+}
+
+OptionalInstant NameGenerator::fileCreationDateForFile(const QString& path, NameProbe& probe)
+{
+    return probe.creationDate(path);
+}
+
+bool NameGenerator::nameTaken(const QString& path) const
+{
+    return (m_nameProbe ? *m_nameProbe : FileProbe::disk()).nameTaken(path);
 }
 
 } // namespace lumenscribe

@@ -13,36 +13,25 @@ namespace lumenscribe {
 
 namespace {
 
-thread_local FileProbe::PlannedChanges* t_plannedChanges = nullptr;
-thread_local const QString* t_ownPath = nullptr;
+class DiskProbe : public NameProbe
+{
+public:
+    bool nameTaken(const QString& path) override { return FileProbe::exists(path); }
+    OptionalInstant creationDate(const QString& path) override { return FileProbe::creationDate(path); }
+};
 
 } // namespace
 
-void FileProbe::setPlannedChanges(PlannedChanges* changes)
+NameProbe& FileProbe::disk()
 {
-    t_plannedChanges = changes;
-}
-
-FileProbe::OwnPathFree::OwnPathFree(const QString& path) : m_previous(t_ownPath)
-{
-    t_ownPath = &path;
-}
-
-FileProbe::OwnPathFree::~OwnPathFree()
-{
-    t_ownPath = m_previous;
+    static DiskProbe probe;
+    return probe;
 }
 
 bool FileProbe::exists(const QString& path)
 {
-    if (path.isEmpty() || (t_ownPath && path == *t_ownPath))
+    if (path.isEmpty())
         return false;
-    if (t_plannedChanges) {
-        if (t_plannedChanges->added.contains(path))
-            return true;
-        if (t_plannedChanges->removed.contains(path))
-            return false;
-    }
     const FolderAnchors::Resolved file = FolderAnchors::at(path);
     if (file.error)
         return file.folder != AT_FDCWD && file.error != ENOENT; // a folder in the way: taken

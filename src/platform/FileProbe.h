@@ -1,10 +1,10 @@
-// Questions to the file system that name making asks: is a name taken, and
-// when was a file made.
+// The disk's answers to the questions name making asks: is a name taken,
+// and when was a file made.
 #pragma once
 
 #include "platform/Instant.h"
+#include "platform/NameProbe.h"
 
-#include <QSet>
 #include <QString>
 
 namespace lumenscribe {
@@ -12,41 +12,8 @@ namespace lumenscribe {
 class FileProbe
 {
 public:
-    // Changes a plan would make, seen by exists() on the thread that set
-    // them, so that a dry run names files exactly as the real run would.
-    struct PlannedChanges
-    {
-        QSet<QString> added;
-        QSet<QString> removed;
-
-        void add(const QString& path)
-        {
-            removed.remove(path);
-            added.insert(path);
-        }
-        void remove(const QString& path)
-        {
-            added.remove(path);
-            removed.insert(path);
-        }
-    };
-    // Null to see the file system as it is.
-    static void setPlannedChanges(PlannedChanges* changes);
-
-    // While one lives, exists() on its thread answers false for the path of
-    // the file being named: a file that already carries the name its style
-    // gives it keeps that name instead of moving a second on at every run.
-    class OwnPathFree
-    {
-    public:
-        explicit OwnPathFree(const QString& path);
-        ~OwnPathFree();
-        OwnPathFree(const OwnPathFree&) = delete;
-        OwnPathFree& operator=(const OwnPathFree&) = delete;
-
-    private:
-        const QString* m_previous;
-    };
+    // The machine's own disk as a NameProbe.
+    static NameProbe& disk();
 
     // True when anything at all is at the path: a file, a folder, or a
     // symbolic link even when it leads nowhere (renaming onto it would

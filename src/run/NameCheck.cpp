@@ -1,6 +1,5 @@
 #include "run/NameCheck.h"
 
-#include "platform/FileProbe.h"
 #include "platform/PathNames.h"
 
 namespace lumenscribe {
@@ -40,12 +39,12 @@ bool NameCheck::exceedsClassicLength(const QString& name, unsigned flags)
     return (flags & 1u) && name.size() > 31;
 }
 
-NameCheck::Result NameCheck::check(const QString& name, const QString& path, unsigned flags)
+NameCheck::Result NameCheck::check(const QString& name, const QString& path, unsigned flags, NameProbe& probe)
 {
     const Result result = checkFree(name, path, flags);
     if (result != Ok)
         return result;
-    return FileProbe::exists(PathNames::join(path, name)) ? Exists : Ok;
+    return probe.nameTaken(PathNames::join(path, name)) ? Exists : Ok;
 }
 
 } // namespace lumenscribe

@@ -2,6 +2,8 @@
 // the run and the two confirmation windows.
 #pragma once
 
+#include "platform/NameProbe.h"
+
 #include <QString>
 
 namespace lumenscribe {
@@ -23,8 +25,9 @@ public:
     // Longest path handed to the run, in UTF-8 bytes.
     static constexpr int kMaxPathBytes = 2047;
 
-    // Every check, including whether the name is taken in its folder.
-    static Result check(const QString& name, const QString& path, unsigned flags);
+    // Every check, including whether the name is taken in its folder, as
+    // `probe` sees it.
+    static Result check(const QString& name, const QString& path, unsigned flags, NameProbe& probe);
     // Every check but that one, for a name just seen free at path.
     static Result checkFree(const QString& name, const QString& path, unsigned flags);
     // The classic 31-unit limit, checked only when bit 0 of the flags is set.

@@ -47,6 +47,22 @@ RenameRun::RenameRun(RunSnapshot snapshot, RunHost& host, RunState& state, Statu
 {
 }
 
+// Answers the free-name question as the file system does, except for the
+// file's own path.
+RenameRun::OwnPathFree::OwnPathFree(NameProbe& probe, const QString& path) : m_probe(probe), m_path(path)
+{
+}
+
+bool RenameRun::OwnPathFree::nameTaken(const QString& path)
+{
+    return path != m_path && m_probe.nameTaken(path);
+}
+
+OptionalInstant RenameRun::OwnPathFree::creationDate(const QString& path)
+{
+    return m_probe.creationDate(path);
+}
+
 bool RenameRun::aborted() const
 {
     return m_state.abortRequested();
@@ -57,18 +73,17 @@ void RenameRun::run()
     // Everything below the folders the run was given is reached from them,
     // never through a link swapped in while the run goes on.
     FolderAnchors::Scope anchors;
-    if (m_dryRun)
-        FileProbe::setPlannedChanges(&m_plan);
     startRun();
     while (!aborted() && m_host.toOpenCount() > 0)
         processBatch(buildBatch());
     endRun();
-    FileProbe::setPlannedChanges(nullptr);
 }
 
 void RenameRun::startRun()
 {
     m_downloadOptions = m_snapshot.downloadOptions;
+    m_snapshot.fileStyle.setNameProbe(&m_fileSystem);
+    m_snapshot.folderStyle.setNameProbe(&m_fileSystem);
     const int identical = m_snapshot.identicalFileNamesOption;
     m_snapshot.fileStyle.setIdenticalFileNamesOption(identical);
     m_snapshot.folderStyle.setIdenticalFileNamesOption(identical);
@@ -91,8 +106,8 @@ bool RenameRun::decideDatedFolder()
     // a dry run asks what the real run would ask.
     if (m_snapshot.downloadPrefixSuffixType != 1 || m_snapshot.renameAllAtStart) {
         folder = m_proxy.fiwMakeFolderName();
-        accepted =
-            NameCheck::check(PathNames::lastComponent(folder), PathNames::folderOf(folder), flags) == NameCheck::Ok;
+        accepted = NameCheck::check(PathNames::lastComponent(folder), PathNames::folderOf(folder), flags,
+                                    m_fileSystem) == NameCheck::Ok;
     }
     if (!accepted) {
         ModalAnswer& answer = m_host.folderAnswer();
@@ -107,15 +122,6 @@ bool RenameRun::decideDatedFolder()
     m_targetFolder = folder;
     if (aborted())
         return false;
-    if (m_dryRun) {
-        if (!dryRunCanMakeFolder(folder)) {
-            m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
-            m_state.requestAbort();
-            return false;
-        }
-        m_plan.add(folder); // not m_createdFolder: the end of a run removes that
-        return true;
-    }
     JournalEntry made;
     made.kind = JournalEntry::Kind::MakeFolder;
     made.to = folder;
@@ -202,7 +208,7 @@ void RenameRun::processFile(const ListedFile& file, int index)
     const QString& path = file.path;
     m_proxy.setNIWInfo(PathNames::lastComponent(path));
     m_proxy.setNIWDoubleValue(index + 1);
-    if (m_movedAlong.contains(path) || (m_dryRun && !FileProbe::exists(path)))
+    if (m_movedAlong.contains(path) || (m_dryRun && !m_fileSystem.exists(path)))
         return; // moved already, as a companion of an earlier file
     if (m_companions.isHeldBack(path))
         return; // goes with its file, at that file's turn
@@ -295,11 +301,6 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
         return false;
     FileWork work;
     work.path = path;
-    if (m_dryRun) {
-        m_plan.remove(path);
-        report(work, FileReport::Action::Deleted);
-        return true;
-    }
     QString alert;
     if (deleteFile(path, status, &alert))
         report(work, FileReport::Action::Deleted);
@@ -376,7 +377,7 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
         }
     }
     if (!work.date && style.dateSource() != 1) {
-        work.date = NameGenerator::fileCreationDateForFile(work.path);
+        work.date = NameGenerator::fileCreationDateForFile(work.path, m_fileSystem);
         if (work.date)
             work.dateSource = QStringLiteral("creation-date");
     }
@@ -396,8 +397,10 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
     QString name;
     {
         // The file's own path is not a clash: run again, and it keeps its name.
-        const FileProbe::OwnPathFree own(work.path);
+        OwnPathFree probe(m_fileSystem, work.path);
+        style.setNameProbe(&probe);
         name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
+        style.setNameProbe(&m_fileSystem);
     }
     work.target = PathNames::join(m_targetFolder, name);
     if (work.target == work.path && style.lastNameWasFree()) {
@@ -406,7 +409,7 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
     }
     const unsigned flags = m_snapshot.nameCheckFlags();
     work.checkResult = style.lastNameWasFree() ? NameCheck::checkFree(name, m_targetFolder, flags)
-                                               : NameCheck::check(name, m_targetFolder, flags);
+                                               : NameCheck::check(name, m_targetFolder, flags, m_fileSystem);
     work.needsConfirmation = work.checkResult != NameCheck::Ok;
 }
 
@@ -482,7 +485,7 @@ void RenameRun::moveCompanions(FileWork& work, OptionalInstant creationDate)
     if (!work.companion.isEmpty() && !companions.contains(work.companion))
         companions.append(work.companion); // the folder could not be listed
     for (const QString& companion : std::as_const(companions)) {
-        if (m_movedAlong.contains(companion) || !FileProbe::exists(companion))
+        if (m_movedAlong.contains(companion) || !m_fileSystem.exists(companion))
             continue;
         FileReport::Companion moved;
         moved.source = companion;
@@ -497,8 +500,6 @@ void RenameRun::moveCompanions(FileWork& work, OptionalInstant creationDate)
 bool RenameRun::move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
                      const FileStatus* known)
 {
-    if (m_dryRun)
-        return dryRunMove(source, target, alert);
     JournalEntry entry;
     entry.kind = JournalEntry::Kind::Move;
     entry.from = source;
@@ -532,29 +533,6 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
         *alert += alert->isEmpty() ? message : u' ' + message;
     }
     return moved;
-}
-
-// The checks the real move makes before it moves, against the plan: the
-// source is there, the target is free, and its folder takes files.
-bool RenameRun::dryRunMove(const QString& source, const QString& target, QString* alert)
-{
-    const QString folder = PathNames::folderOf(target);
-    const bool writable =
-        m_plan.added.contains(folder) || ::access(FileSystem::encodePath(folder).constData(), W_OK | X_OK) == 0;
-    if (!FileProbe::exists(source) || FileProbe::exists(target) || !writable) {
-        *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileMove"), {source, target});
-        return false;
-    }
-    m_plan.remove(source);
-    m_plan.add(target);
-    m_processed.append(target);
-    return true;
-}
-
-bool RenameRun::dryRunCanMakeFolder(const QString& folder) const
-{
-    const QString parent = PathNames::folderOf(folder);
-    return !FileProbe::exists(folder) && ::access(FileSystem::encodePath(parent).constData(), W_OK | X_OK) == 0;
 }
 
 void RenameRun::fileAlert(const QString& message)

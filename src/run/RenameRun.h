@@ -1,14 +1,15 @@
 // One rename run, on the worker thread: takes the queued paths in batches,
 // expands folders, sorts, applies the delete rules, finds each file's date,
 // names it, asks where the settings or a failed check call for it, and moves
-// it with its companion files. A dry run does all of it on paper.
+// it with its companion files. A dry run is this run on a file system that
+// only plans (PlannedFileSystem): it asks no one and journals nothing.
 #pragma once
 
 #include "fs/FileSystem.h"
 #include "journal/Journal.h"
 #include "journal/JournalStore.h"
-#include "platform/FileProbe.h"
 #include "platform/Instant.h"
+#include "platform/NameProbe.h"
 #include "run/CompanionIndex.h"
 #include "run/FolderExpander.h"
 #include "run/RunObserver.h"
@@ -74,8 +75,6 @@ private:
     bool move(const QString& source, const QString& target, OptionalInstant creationDate, QString* alert,
               const FileStatus* known = nullptr);
     void moveCompanions(FileWork& work, OptionalInstant creationDate);
-    bool dryRunMove(const QString& source, const QString& target, QString* alert);
-    bool dryRunCanMakeFolder(const QString& folder) const;
     // An alert about one file: raised unless the observer shows the reason
     // with the file's own report.
     void fileAlert(const QString& message);
@@ -93,6 +92,18 @@ private:
     void report(const FileWork& work, FileReport::Action action, const QString& message = QString());
     void endRun();
 
+    class OwnPathFree : public NameProbe
+    {
+    public:
+        OwnPathFree(NameProbe& probe, const QString& path);
+        bool nameTaken(const QString& path) override;
+        OptionalInstant creationDate(const QString& path) override;
+
+    private:
+        NameProbe& m_probe;
+        const QString& m_path;
+    };
+
     bool aborted() const;
     bool askFile(FileWork& work, Instant shown);
 
@@ -107,7 +118,6 @@ private:
     QString m_targetFolder;
     QString m_createdFolder;
     QStringList m_processed;
-    FileProbe::PlannedChanges m_plan;
     // Per folder, the names that could be companions or sidecars.
     QHash<QString, QSet<QString>> m_folderNames;
     QString m_lastFolder;
