@@ -1,5 +1,7 @@
 #include "cli/LocalDateText.h"
 
+#include "platform/LocalTime.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <cmath>
@@ -21,19 +23,18 @@ OptionalInstant LocalDateText::parse(const QString& text)
     t.tm_hour = match.captured(4).toInt();
     t.tm_min = match.captured(5).toInt();
     t.tm_sec = match.captured(6).toInt();
-    t.tm_isdst = -1;
     // mktime would quietly move 31 April to 1 May: refuse dates that do not exist.
     if (!QDate::isValid(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday) || t.tm_hour > 23 || t.tm_min > 59 || t.tm_sec > 59)
         return std::nullopt;
-    return static_cast<Instant>(std::mktime(&t));
+    return LocalTime::instantOf(t);
 }
 
 QString LocalDateText::format(Instant date)
 {
-    const std::time_t seconds = static_cast<std::time_t>(std::trunc(date));
-    std::tm t{};
-    if (localtime_r(&seconds, &t) == nullptr)
+    const std::optional<std::tm> local = LocalTime::breakDown(date);
+    if (!local)
         return QString();
+    const std::tm& t = *local;
     return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
                              t.tm_min, t.tm_sec);
 }

@@ -4,6 +4,7 @@
 #include "cli/TerminalInput.h"
 #include "cli/TerminalOutput.h"
 #include "controllers/CIWController.h"
+#include "platform/LocalTime.h"
 
 #include <ctime>
 
@@ -102,9 +103,7 @@ bool TerminalFileConfirm::correctDate()
         m_output.message(QStringLiteral("  That is not a date."));
         return true;
     }
-    const std::time_t seconds = static_cast<std::time_t>(*date);
-    std::tm t{};
-    localtime_r(&seconds, &t);
+    const std::tm t = LocalTime::breakDown(*date).value_or(std::tm{});
     if (!m_controller.correctionEnabled())
         m_controller.correctionEnableCheckBoxClick(true);
     m_controller.correctionStepperChange({t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec});

@@ -2,6 +2,7 @@
 
 #include "controllers/MainController.h"
 #include "platform/FileProbe.h"
+#include "platform/LocalTime.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
 #include "run/RunSnapshot.h"
@@ -17,17 +18,13 @@ namespace {
 
 std::array<int, 6> brokenDown(Instant moment)
 {
-    const std::time_t seconds = static_cast<std::time_t>(std::trunc(moment));
-    std::tm t{};
-    localtime_r(&seconds, &t);
+    const std::tm t = LocalTime::breakDown(moment).value_or(std::tm{});
     return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
 QString fileDateText(Instant moment)
 {
-    const std::time_t seconds = static_cast<std::time_t>(std::trunc(moment));
-    std::tm t{};
-    localtime_r(&seconds, &t);
+    const std::tm t = LocalTime::breakDown(moment).value_or(std::tm{});
     char text[64];
     std::strftime(text, sizeof text, "%Y-%m-%d   %H:%M:%S", &t);
     return QString::fromLocal8Bit(text);
@@ -312,8 +309,7 @@ void CIWController::takeCorrectionFromSteppers(const std::array<int, 6>& fields)
     t.tm_hour = fields[3];
     t.tm_min = fields[4];
     t.tm_sec = fields[5];
-    t.tm_isdst = -1;
-    m_correctionDate = static_cast<Instant>(std::mktime(&t));
+    m_correctionDate = LocalTime::instantOf(t);
 }
 
 void CIWController::applyCorrectionDate(bool fromCorrectionDate)

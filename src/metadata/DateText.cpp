@@ -1,5 +1,7 @@
 #include "metadata/DateText.h"
 
+#include "platform/LocalTime.h"
+
 #include <QByteArray>
 #include <algorithm>
 
@@ -130,17 +132,11 @@ bool DateText::isUnset(QByteArrayView text)
 
 std::optional<double> DateText::localInstant(struct tm broken)
 {
-    broken.tm_isdst = -1;
-    // mktime fills in the weekday only when it succeeds; -1 alone is also
-    // the valid instant 1969-12-31 23:59:59 UTC.
-    broken.tm_wday = -1;
-    const time_t seconds = std::mktime(&broken);
-    if (seconds == time_t(-1) && broken.tm_wday == -1)
-        return std::nullopt;
+    const OptionalInstant instant = LocalTime::instantOf(broken);
     // Out-of-range fields roll over, but not into a year no name can show.
-    if (broken.tm_year < 1 - 1900 || broken.tm_year > 9999 - 1900)
+    if (!instant || broken.tm_year < 1 - 1900 || broken.tm_year > 9999 - 1900)
         return std::nullopt;
-    return double(seconds);
+    return *instant;
 }
 
 std::optional<double> DateText::localInstant(QByteArrayView text)

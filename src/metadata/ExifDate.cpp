@@ -1,5 +1,7 @@
 #include "metadata/ExifDate.h"
 
+#include "platform/LocalTime.h"
+
 #include <QDateTime>
 #include <cmath>
 #include <ctime>
@@ -10,12 +12,11 @@ namespace {
 
 QString formatLocal(double instant, const char* format)
 {
-    const time_t seconds = time_t(std::floor(instant));
-    struct tm local = {};
-    if (!localtime_r(&seconds, &local))
+    const std::optional<std::tm> local = LocalTime::breakDown(std::floor(instant));
+    if (!local)
         return {};
     char text[64] = {};
-    const std::size_t length = std::strftime(text, sizeof text, format, &local);
+    const std::size_t length = std::strftime(text, sizeof text, format, &*local);
     return QString::fromLatin1(text, qsizetype(length));
 }
 

@@ -3,6 +3,7 @@
 // date the codes print.
 #include "naming/NameGenerator.h"
 #include "platform/FileProbe.h"
+#include "platform/LocalTime.h"
 
 #include <cmath>
 #include <ctime>
@@ -27,11 +28,9 @@ bool NameGenerator::takeDate(Instant date)
 {
     // Cut toward zero to whole seconds, then the C library's local time, so
     // that daylight saving is decided exactly as the rest of the system does.
-    std::tm broken{};
-    const bool known = std::isfinite(date) && std::fabs(date) <= 1e15 && [&] {
-        const std::time_t seconds = static_cast<std::time_t>(std::trunc(date));
-        return localtime_r(&seconds, &broken) != nullptr;
-    }();
+    const std::optional<std::tm> local = LocalTime::breakDown(date);
+    const bool known = local.has_value();
+    const std::tm broken = local.value_or(std::tm{});
     // A date that cannot be broken down leaves no fields of the date before
     // it behind: a name made from them would be another photo's.
     m_year = known ? broken.tm_year + 1900 : 0;
