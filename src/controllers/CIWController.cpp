@@ -99,17 +99,17 @@ void CIWController::updatePrefixSuffix()
     applyPrefixSuffix(m_style, m_mainController.windowSnapshot());
 }
 
-void CIWController::applyPrefixSuffix(NameGenerator& style, const RunSnapshot& settings) const
+void CIWController::applyPrefixSuffix(NameGenerator& style, const RunSnapshot& snapshot) const
 {
     QString prefix;
     QString suffix;
     switch (m_prefixSuffixType) {
     case 1: {
-        const int type = settings.prefixSuffixType;
+        const int type = snapshot.settings.prefixSuffixType;
         if (type == 2 || type == 4)
-            prefix = settings.prefixString;
+            prefix = snapshot.settings.prefixString;
         if (type == 3 || type == 4)
-            suffix = settings.suffixString;
+            suffix = snapshot.settings.suffixString;
         break;
     }
     case 2:
@@ -132,12 +132,12 @@ void CIWController::applyPrefixSuffix(NameGenerator& style, const RunSnapshot& s
 // The style of the run under way, with the number of the file in hand.
 void CIWController::takeStyle()
 {
-    const RunSnapshot settings = m_mainController.windowSnapshot();
-    m_style = settings.fileStyle;
-    m_style.setIdenticalFileNamesOption(settings.identicalFileNamesOption);
+    const RunSnapshot snapshot = m_mainController.windowSnapshot();
+    m_style = snapshot.fileStyle;
+    m_style.setIdenticalFileNamesOption(snapshot.settings.identicalFileNamesOption);
     m_style.setSeqCounter(m_mainController.fileNumberInHand());
-    m_checkFlags = settings.nameCheckFlags();
-    applyPrefixSuffix(m_style, settings);
+    m_checkFlags = snapshot.nameCheckFlags();
+    applyPrefixSuffix(m_style, snapshot);
 }
 
 void CIWController::updatePrefixSuffixEnables()

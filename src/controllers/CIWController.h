@@ -68,7 +68,7 @@ public:
     void updatePrefixSuffix();
     // Gives `style` the prefix and suffix this window's choice and the
     // snapshot's settings call for.
-    void applyPrefixSuffix(NameGenerator& style, const RunSnapshot& settings) const;
+    void applyPrefixSuffix(NameGenerator& style, const RunSnapshot& snapshot) const;
 
     // --- shown through the bridge ---
     void open();

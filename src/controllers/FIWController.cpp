@@ -101,14 +101,14 @@ void FIWController::setPrefixSuffixType(int value)
 // The folder style of the run under way, with the number of its folder.
 void FIWController::takeStyle()
 {
-    const RunSnapshot settings = m_mainController.windowSnapshot();
-    m_style = settings.folderStyle;
-    m_style.setIdenticalFileNamesOption(settings.identicalFileNamesOption);
+    const RunSnapshot snapshot = m_mainController.windowSnapshot();
+    m_style = snapshot.folderStyle;
+    m_style.setIdenticalFileNamesOption(snapshot.settings.identicalFileNamesOption);
     m_style.setSeqCounter(m_mainController.folderNumberInHand());
-    m_checkFlags = settings.nameCheckFlags();
-    m_mainPrefixSuffixType = settings.downloadPrefixSuffixType;
-    m_mainPrefix = settings.prefixString;
-    m_mainSuffix = settings.suffixString;
+    m_checkFlags = snapshot.nameCheckFlags();
+    m_mainPrefixSuffixType = snapshot.settings.downloadPrefixSuffixType;
+    m_mainPrefix = snapshot.settings.prefixString;
+    m_mainSuffix = snapshot.settings.suffixString;
 }
 
 void FIWController::updatePrefixSuffix()

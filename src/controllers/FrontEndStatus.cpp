@@ -17,7 +17,7 @@ Instant now()
 
 void FrontEndStatus::openFIW()
 {
-    m_controller.fiwController().openWithPath(m_controller.windowSnapshot().downloadDestinationFolder, now());
+    m_controller.fiwController().openWithPath(m_controller.windowSnapshot().settings.downloadDestinationFolder, now());
     askFolder();
 }
 
@@ -45,7 +45,7 @@ void FrontEndStatus::closeCIW()
 QString FrontEndStatus::fiwMakeFolderName()
 {
     FIWController& fiw = m_controller.fiwController();
-    fiw.makeFolderNameWithPath(m_controller.windowSnapshot().downloadDestinationFolder, now());
+    fiw.makeFolderNameWithPath(m_controller.windowSnapshot().settings.downloadDestinationFolder, now());
     return fiw.newFolderName();
 }
 

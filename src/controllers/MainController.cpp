@@ -100,27 +100,8 @@ void MainController::processToOpenFilesList(RunSnapshot snapshot)
 
 RunSnapshot MainController::makeRunSnapshot() const
 {
-    const Settings::Values values = m_settings.values();
     RunSnapshot snapshot;
-    snapshot.downloadOptions = values.downloadOptions;
-    snapshot.downloadDestinationFolder = values.downloadDestinationFolder;
-    snapshot.downloadPrefixSuffixType = values.downloadPrefixSuffixType;
-    snapshot.prefixSuffixType = values.prefixSuffixType;
-    snapshot.prefixString = values.prefixString;
-    snapshot.suffixString = values.suffixString;
-    snapshot.identicalFileNamesOption = values.identicalFileNamesOption;
-    snapshot.alertOS9NameLength = values.alertOS9NameLength;
-    snapshot.confirmEachFile = values.confirmEachFile;
-    snapshot.deleteFilesOptions = values.deleteFilesOptions;
-    snapshot.deleteFilesPatterns = values.deleteFilesPatterns;
-    snapshot.deleteFilesSmallerThankB = values.deleteFilesSmallerThankB;
-    snapshot.changeCreationDate = values.changeCreationDate;
-    snapshot.fileCreatorIDChange = values.fileCreatorIDChange;
-    snapshot.fileCreatorID = values.fileCreatorID;
-    snapshot.openFilesAfterRenaming = values.openFilesAfterRenaming;
-    snapshot.openFilesApplication = values.openFilesApplication;
-    snapshot.fileSeqCounter = values.fileSeqCounter;
-    snapshot.folderSeqCounter = values.folderSeqCounter;
+    snapshot.settings = m_settings.values();
     if (const NameGenerator* style = m_fileNameGenerators.currentGenerator())
         snapshot.fileStyle = *style;
     if (const NameGenerator* style = m_folderNameGenerators.currentGenerator())

@@ -8,7 +8,7 @@
 #include "platform/FolderAnchors.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
-#include "platform/WildcardMatcher.h"
+#include "run/DeleteRules.h"
 #include "run/FolderExpander.h"
 #include "run/ModalAnswer.h"
 #include "run/MoveReport.h"
@@ -81,19 +81,19 @@ void RenameRun::run()
 
 void RenameRun::startRun()
 {
-    m_downloadOptions = m_snapshot.downloadOptions;
+    m_downloadOption = m_snapshot.settings.downloadOption();
     m_snapshot.fileStyle.setNameProbe(&m_fileSystem);
     m_snapshot.folderStyle.setNameProbe(&m_fileSystem);
-    const int identical = m_snapshot.identicalFileNamesOption;
+    const int identical = m_snapshot.settings.identicalFileNamesOption;
     m_snapshot.fileStyle.setIdenticalFileNamesOption(identical);
     m_snapshot.folderStyle.setIdenticalFileNamesOption(identical);
-    m_snapshot.folderStyle.setSeqCounter(m_snapshot.folderSeqCounter);
-    m_host.folderNumbered(m_snapshot.folderSeqCounter);
-    if (m_downloadOptions != 0)
-        anchorFolder(m_snapshot.downloadDestinationFolder);
-    if (m_downloadOptions == 1)
-        m_targetFolder = m_snapshot.downloadDestinationFolder;
-    else if (m_downloadOptions == 2)
+    m_snapshot.folderStyle.setSeqCounter(m_snapshot.settings.folderSeqCounter);
+    m_host.folderNumbered(m_snapshot.settings.folderSeqCounter);
+    if (m_downloadOption != DownloadOption::InPlace)
+        anchorFolder(m_snapshot.settings.downloadDestinationFolder);
+    if (m_downloadOption == DownloadOption::DownloadFolder)
+        m_targetFolder = m_snapshot.settings.downloadDestinationFolder;
+    else if (m_downloadOption == DownloadOption::DatedFolder)
         decideDatedFolder();
 }
 
@@ -104,7 +104,7 @@ bool RenameRun::decideDatedFolder()
     bool accepted = false;
     // --yes answers a window that would only ask to confirm a good name;
     // a dry run asks what the real run would ask.
-    if (m_snapshot.downloadPrefixSuffixType != 1 || m_snapshot.renameAllAtStart) {
+    if (m_snapshot.settings.downloadPrefixSuffixType != 1 || m_snapshot.renameAllAtStart) {
         folder = m_proxy.fiwMakeFolderName();
         accepted = NameCheck::check(PathNames::lastComponent(folder), PathNames::folderOf(folder), flags,
                                     m_fileSystem) == NameCheck::Ok;
@@ -240,7 +240,7 @@ void RenameRun::processFile(const ListedFile& file, int index)
     work.status = status;
     work.statusIsOwn = opened.isOpen(); // not a link's target
     const qsizetype slash = path.lastIndexOf(u'/');
-    if (m_downloadOptions == 0 && (slash <= 0 || QStringView(path).first(slash) != m_targetFolder))
+    if (m_downloadOption == DownloadOption::InPlace && (slash <= 0 || QStringView(path).first(slash) != m_targetFolder))
         m_targetFolder = PathNames::folderOf(path);
     findDate(work, style, opened.isOpen() ? &opened : nullptr);
     opened.close();
@@ -286,18 +286,14 @@ QStringList RenameRun::ownPaths() const
 
 bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, bool regular)
 {
-    const int option = m_snapshot.deleteFilesOptions;
+    const Settings::Values& settings = m_snapshot.settings;
     // Only regular files are deleted: never a device, a pipe, a socket or a
     // link, whatever its name or its size of 0 says.
-    if (option == 0 || !regular)
+    if (settings.deleteRule() == DeleteRule::None || !regular)
         return false;
-    const bool match =
-        WildcardMatcher::nameMatchesPatterns(PathNames::lastComponent(path), m_snapshot.deleteFilesPatterns);
-    const quint64 limit = static_cast<quint64>(m_snapshot.deleteFilesSmallerThankB) * 1024u;
-    const bool small = status && static_cast<quint64>(status->size) < limit;
-    const bool remove = (option == 1 && match) || (option == 2 && small) || (option == 3 && small && !match) ||
-                        (option == 4 && (match || small));
-    if (!remove)
+    const std::optional<qint64> size = status ? std::optional(status->size) : std::nullopt;
+    if (!DeleteRules::shouldDelete(settings.deleteRule(), PathNames::lastComponent(path), settings.deleteFilesPatterns,
+                                   size, settings.deleteFilesSmallerThankB))
         return false;
     FileWork work;
     work.path = path;
@@ -360,7 +356,8 @@ bool RenameRun::journalStep(const JournalEntry& entry)
 
 void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource* opened)
 {
-    if (style.dateSource() != 2) {
+    const auto dateSource = static_cast<DateSource>(style.dateSource());
+    if (dateSource != DateSource::FileDateOnly) {
         // processFile has just found a regular file at the path.
         const auto mayExistHere = [this](const QString& candidate) { return mayExist(candidate); };
         const QSet<QString>* beside = companionNamesBeside(work.path);
@@ -376,15 +373,15 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
             work.timeUnknown = found.timeUnknown;
         }
     }
-    if (!work.date && style.dateSource() != 1) {
+    if (!work.date && dateSource != DateSource::MetadataOnly) {
         work.date = NameGenerator::fileCreationDateForFile(work.path, m_fileSystem);
         if (work.date)
             work.dateSource = QStringLiteral("creation-date");
     }
     // One step for every file that is still there and not deleted, whatever
     // becomes of it, so that numbers match the files the user sees.
-    style.setSeqCounter(m_snapshot.fileSeqCounter);
-    m_host.fileNumbered(m_snapshot.fileSeqCounter++);
+    style.setSeqCounter(m_snapshot.settings.fileSeqCounter);
+    m_host.fileNumbered(m_snapshot.settings.fileSeqCounter++);
 }
 
 void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
@@ -418,7 +415,8 @@ bool RenameRun::confirm(FileWork& work)
 {
     const bool renameAll = m_state.renameAll();
     const bool show =
-        work.needsConfirmation || (!renameAll && (m_snapshot.confirmEachFile || m_snapshot.prefixSuffixType == 1));
+        work.needsConfirmation || (!renameAll && (m_snapshot.settings.confirmEachFile ||
+                                                  m_snapshot.settings.prefixSuffix() == PrefixSuffixType::Ask));
     if (!show)
         return true;
     if (m_dryRun) {
@@ -456,7 +454,7 @@ bool RenameRun::askFile(FileWork& work, Instant shown)
     }
     if (code == FileAnswer::RenameAll)
         m_state.setRenameAll();
-    if (!m_snapshot.confirmEachFile || m_state.renameAll())
+    if (!m_snapshot.settings.confirmEachFile || m_state.renameAll())
         m_proxy.closeCIW();
     return code == FileAnswer::Rename || code == FileAnswer::RenameAll;
 }
@@ -464,7 +462,7 @@ bool RenameRun::askFile(FileWork& work, Instant shown)
 void RenameRun::moveWithCompanions(FileWork& work)
 {
     OptionalInstant creationDate;
-    if (m_snapshot.changeCreationDate && work.date)
+    if (m_snapshot.settings.changeCreationDate && work.date)
         creationDate = m_host.correctDate(*work.date);
     QString alert;
     const bool moved = move(work.path, work.target, creationDate, &alert, work.statusIsOwn ? &work.status : nullptr);
@@ -515,8 +513,8 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     if (!journalStep(entry))
         return false;
     FileMover mover(m_fileSystem);
-    const MoveOutcome outcome =
-        mover.moveFile(source, target, creationDate, {m_snapshot.fileCreatorIDChange, m_snapshot.fileCreatorID});
+    const MoveOutcome outcome = mover.moveFile(
+        source, target, creationDate, {m_snapshot.settings.fileCreatorIDChange, m_snapshot.settings.fileCreatorID});
     const bool moved = outcome.moved();
     if (moved)
         m_processed.append(target);
@@ -610,8 +608,8 @@ void RenameRun::endRun()
             m_proxy.setNIWInfo(text("NormalInfoRenamingDone"));
         }
         m_proxy.refreshCounters();
-        const QString& application = m_snapshot.openFilesApplication;
-        if (!m_dryRun && m_snapshot.openFilesAfterRenaming && !application.isEmpty()) {
+        const QString& application = m_snapshot.settings.openFilesApplication;
+        if (!m_dryRun && m_snapshot.settings.openFilesAfterRenaming && !application.isEmpty()) {
             if (ApplicationLauncher launcher(application); !launcher.open(m_processed))
                 m_proxy.showAlertPanel(LocalizedStrings::shared().format(
                     QStringLiteral("AlertPanelOpenApplicationError"), {application, launcher.error()}));

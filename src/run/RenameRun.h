@@ -114,7 +114,7 @@ private:
     RunObserver* m_observer;
     FileSystem& m_fileSystem;
     bool m_dryRun;
-    int m_downloadOptions = 0;
+    DownloadOption m_downloadOption = DownloadOption::InPlace;
     QString m_targetFolder;
     QString m_createdFolder;
     QStringList m_processed;

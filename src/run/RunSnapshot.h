@@ -6,33 +6,15 @@
 #pragma once
 
 #include "naming/NameGenerator.h"
+#include "settings/Settings.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace lumenscribe {
 
 struct RunSnapshot
 {
-    int downloadOptions = 0;
-    QString downloadDestinationFolder;
-    int downloadPrefixSuffixType = 0;
-    int prefixSuffixType = 0;
-    QString prefixString;
-    QString suffixString;
-    int identicalFileNamesOption = 0;
-    bool alertOS9NameLength = false;
-    bool confirmEachFile = true;
-    int deleteFilesOptions = 0;
-    QStringList deleteFilesPatterns;
-    int deleteFilesSmallerThankB = 100;
-    bool changeCreationDate = false;
-    bool fileCreatorIDChange = false;
-    quint32 fileCreatorID = 0;
-    bool openFilesAfterRenaming = false;
-    QString openFilesApplication;
-    int fileSeqCounter = 0;
-    int folderSeqCounter = 0;
+    Settings::Values settings;
     NameGenerator fileStyle{false};
     NameGenerator folderStyle{true};
 
@@ -45,7 +27,7 @@ struct RunSnapshot
     bool renameAllAtStart = false;
 
     // The flags of the name checks: bit 0 asks for the classic 31-character limit.
-    unsigned nameCheckFlags() const { return alertOS9NameLength ? 1u : 0u; }
+    unsigned nameCheckFlags() const { return settings.alertOS9NameLength ? 1u : 0u; }
 };
 
 } // namespace lumenscribe
