@@ -18,6 +18,20 @@
 
 using namespace lumenscribe::test;
 
+namespace {
+
+QString failedLines(const QString& out)
+{
+    QStringList failed;
+    for (const QString& line : out.split(u'\n')) {
+        if (line.contains(QStringLiteral("fail"), Qt::CaseInsensitive) || line.contains(QStringLiteral("lumenscribe:")))
+            failed << line;
+    }
+    return failed.join(u'\n');
+}
+
+} // namespace
+
 class TestCliCrossDevice : public QObject
 {
     Q_OBJECT
@@ -133,7 +147,8 @@ void TestCliCrossDevice::killedMovesAcrossDevicesLoseNothing()
     // The next run finishes what the kills left; then every file is there
     // exactly once, with its bytes, and no temporary copy is left.
     const CliResult last = runCli({QStringLiteral("--yes"), QStringLiteral("--move-to"), photos, card}, config);
-    QVERIFY2(last.exitCode == 0, qPrintable(last.err));
+    // The files that failed say why on standard output.
+    QVERIFY2(last.exitCode == 0, qPrintable(last.err + failedLines(last.out)));
     const QHash<QByteArray, QStringList> after = census({card, photos});
     QCOMPARE(after.size(), kFiles);
     for (auto it = before.cbegin(); it != before.cend(); ++it)
