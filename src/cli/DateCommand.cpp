@@ -36,7 +36,7 @@ QStringList expand(const QStringList& paths, QTextStream& err, bool* unreadable)
     QStringList files;
     for (const QString& path : paths) {
         FileStatus status;
-        if (FileSystem::real().status(path, status, FileSystem::Links::Follow) != 0 || !status.isFolder()) {
+        if (FileSystem::real().status(path, status, FileSystem::Links::Follow) || !status.isFolder()) {
             files.append(path);
             continue;
         }

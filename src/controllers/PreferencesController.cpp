@@ -379,7 +379,7 @@ QString PreferencesController::creatorIDText(quint32 code)
 std::optional<quint32> PreferencesController::creatorIDOfFile(const QString& path) const
 {
     QByteArray info;
-    if (m_mainController.fileSystem().getAttribute(path, kFinderInfoAttribute, info) != 0 ||
+    if (m_mainController.fileSystem().getAttribute(path, kFinderInfoAttribute, info) ||
         info.size() < kCreatorOffset + 4)
         return std::nullopt;
     quint32 code = 0;

@@ -18,17 +18,20 @@ struct MoveOptions
     quint32 fileCreatorID = 0; // four characters, the first in the top byte
 };
 
-// What became of each step of a move: 0, or the errno of its failure.
+// What became of each step of a move: no error, or the errno of its failure.
 struct MoveOutcome
 {
-    int moveError = 0;
-    int creatorCodeError = 0;
-    int creationDateError = 0;
+    std::error_code moveError;
+    std::error_code creatorCodeError;
+    std::error_code creationDateError;
 
     // The file now lies at the target (an attribute may still have failed).
-    bool moved() const { return moveError == 0; }
-    // The first failure of any step, 0 when every step succeeded.
-    int firstError() const { return moveError ? moveError : creatorCodeError ? creatorCodeError : creationDateError; }
+    bool moved() const { return !moveError; }
+    // The first failure of any step, no error when every step succeeded.
+    std::error_code firstError() const
+    {
+        return moveError ? moveError : creatorCodeError ? creatorCodeError : creationDateError;
+    }
 };
 
 class FileMover
@@ -41,13 +44,13 @@ public:
     MoveOutcome moveFile(const QString& source, const QString& target, OptionalInstant creationDate,
                          const MoveOptions& options);
 
-    // The move alone: 0, or the errno of the failed step with the source
+    // The move alone: no error, or the errno of the failed step with the source
     // left where it was and nothing new at target.
-    int move(const QString& source, const QString& target);
+    std::error_code move(const QString& source, const QString& target);
     // The classic creator code, in the FinderInfo that other systems read.
-    int setCreatorCode(const QString& path, quint32 creator);
+    std::error_code setCreatorCode(const QString& path, quint32 creator);
     // Linux cannot set a birth time; the modification time stands in for it.
-    int setCreationDate(const QString& path, Instant date);
+    std::error_code setCreationDate(const QString& path, Instant date);
 
     // The temporary name a copy to target is made under.
     static QString temporaryPathFor(const QString& target);
@@ -63,18 +66,19 @@ public:
     bool resolveInterrupted(const QString& source, const QString& target, Resolve resolve);
 
 private:
-    int placeWithoutReplacing(const QString& from, const QString& to);
-    int linkThenUnlink(const QString& from, const QString& to);
-    int replacePlaceholder(const QString& from, const QString& to);
-    int copyAcross(const QString& source, const QString& target, const FileStatus& from);
-    int createTemporary(const QString& path, int& fd);
-    int copyAttributes(const QString& source, const QString& target);
-    int copyContents(int input, int output);
-    int writeAll(int fd, const char* data, qint64 size);
-    int finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from, int error);
-    int commitAcross(const QString& source, const QString& target, const FileStatus& from);
-    int unchangedSince(const QString& source, const FileStatus& from);
-    int syncFolder(const QString& folder);
+    std::error_code placeWithoutReplacing(const QString& from, const QString& to);
+    std::error_code linkThenUnlink(const QString& from, const QString& to);
+    std::error_code replacePlaceholder(const QString& from, const QString& to);
+    std::error_code copyAcross(const QString& source, const QString& target, const FileStatus& from);
+    std::error_code createTemporary(const QString& path, int& fd);
+    std::error_code copyAttributes(const QString& source, const QString& target);
+    std::error_code copyContents(int input, int output);
+    std::error_code writeAll(int fd, const char* data, qint64 size);
+    std::error_code finishTemporary(const QString& source, const QString& path, int fd, const FileStatus& from,
+                                    std::error_code error);
+    std::error_code commitAcross(const QString& source, const QString& target, const FileStatus& from);
+    std::error_code unchangedSince(const QString& source, const FileStatus& from);
+    std::error_code syncFolder(const QString& folder);
     bool sameBytes(const QString& one, const QString& other);
 
     FileSystem& m_fileSystem;

@@ -27,10 +27,10 @@ QByteArray FileSystem::encodePath(const QString& path)
     return NativePath::encode(path);
 }
 
-int FileSystem::listFolder(const QString& path, QStringList& names)
+std::error_code FileSystem::listFolder(const QString& path, QStringList& names)
 {
     QList<FolderEntry> entries;
-    const int error = listFolder(path, entries);
+    const std::error_code error = listFolder(path, entries);
     names.clear();
     names.reserve(entries.size());
     for (FolderEntry& entry : entries)
@@ -47,7 +47,7 @@ OptionalInstant FileSystem::creationDate(const QString& path)
 bool FileSystem::exists(const QString& path)
 {
     FileStatus ignored;
-    return status(path, ignored, Links::Keep) == 0;
+    return !status(path, ignored, Links::Keep);
 }
 
 } // namespace lumenscribe

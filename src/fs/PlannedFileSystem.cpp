@@ -22,151 +22,151 @@ OptionalInstant PlannedFileSystem::creationDate(const QString& path)
     return m_removed.contains(path) ? std::nullopt : m_real.creationDate(path);
 }
 
-int PlannedFileSystem::status(const QString& path, FileStatus& status, Links links)
+std::error_code PlannedFileSystem::status(const QString& path, FileStatus& status, Links links)
 {
     if (const auto it = m_added.constFind(path); it != m_added.constEnd()) {
         status = *it;
-        return 0;
+        return {};
     }
     if (m_removed.contains(path))
-        return ENOENT;
+        return errorFrom(ENOENT);
     return m_real.status(path, status, links);
 }
 
-int PlannedFileSystem::renameNoReplace(const QString& from, const QString& to)
+std::error_code PlannedFileSystem::renameNoReplace(const QString& from, const QString& to)
 {
     FileStatus moved;
-    if (const int error = status(from, moved, Links::Keep))
+    if (const std::error_code error = status(from, moved, Links::Keep))
         return error;
     if (nameTaken(to))
-        return EEXIST;
-    if (const int error = canPutInto(PathNames::folderOf(to)))
+        return errorFrom(EEXIST);
+    if (const std::error_code error = canPutInto(PathNames::folderOf(to)))
         return error;
     remove(from);
     add(to, moved);
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::link(const QString& existing, const QString& newPath)
+std::error_code PlannedFileSystem::link(const QString& existing, const QString& newPath)
 {
     FileStatus linked;
-    if (const int error = status(existing, linked, Links::Keep))
+    if (const std::error_code error = status(existing, linked, Links::Keep))
         return error;
     if (nameTaken(newPath))
-        return EEXIST;
-    if (const int error = canPutInto(PathNames::folderOf(newPath)))
+        return errorFrom(EEXIST);
+    if (const std::error_code error = canPutInto(PathNames::folderOf(newPath)))
         return error;
     add(newPath, linked);
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::rename(const QString& from, const QString& to)
+std::error_code PlannedFileSystem::rename(const QString& from, const QString& to)
 {
     FileStatus moved;
-    if (const int error = status(from, moved, Links::Keep))
+    if (const std::error_code error = status(from, moved, Links::Keep))
         return error;
-    if (const int error = canPutInto(PathNames::folderOf(to)))
+    if (const std::error_code error = canPutInto(PathNames::folderOf(to)))
         return error;
     remove(from);
     add(to, moved);
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::unlink(const QString& path)
+std::error_code PlannedFileSystem::unlink(const QString& path)
 {
-    if (const int error = present(path))
+    if (const std::error_code error = present(path))
         return error;
     remove(path);
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::open(const QString&, int, quint32, int& fd)
+std::error_code PlannedFileSystem::open(const QString&, int, quint32, int& fd)
 {
     fd = -1;
-    return EROFS;
+    return errorFrom(EROFS);
 }
 
-int PlannedFileSystem::read(int, char*, qint64, qint64& count)
+std::error_code PlannedFileSystem::read(int, char*, qint64, qint64& count)
 {
     count = 0;
-    return EBADF;
+    return errorFrom(EBADF);
 }
 
-int PlannedFileSystem::write(int, const char*, qint64, qint64& count)
+std::error_code PlannedFileSystem::write(int, const char*, qint64, qint64& count)
 {
     count = 0;
-    return EBADF;
+    return errorFrom(EBADF);
 }
 
-int PlannedFileSystem::fsync(int)
+std::error_code PlannedFileSystem::fsync(int)
 {
-    return EBADF;
+    return errorFrom(EBADF);
 }
 
-int PlannedFileSystem::close(int)
+std::error_code PlannedFileSystem::close(int)
 {
-    return EBADF;
+    return errorFrom(EBADF);
 }
 
-int PlannedFileSystem::getAttribute(const QString& path, const QByteArray& name, QByteArray& value)
+std::error_code PlannedFileSystem::getAttribute(const QString& path, const QByteArray& name, QByteArray& value)
 {
     if (m_added.contains(path))
-        return ENODATA;
+        return errorFrom(ENODATA);
     return m_real.getAttribute(path, name, value);
 }
 
-int PlannedFileSystem::setAttribute(const QString& path, const QByteArray&, const QByteArray&)
+std::error_code PlannedFileSystem::setAttribute(const QString& path, const QByteArray&, const QByteArray&)
 {
     return present(path);
 }
 
-int PlannedFileSystem::setTimes(const QString& path, std::optional<FileTime>, std::optional<FileTime>)
+std::error_code PlannedFileSystem::setTimes(const QString& path, std::optional<FileTime>, std::optional<FileTime>)
 {
     return present(path);
 }
 
-int PlannedFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
+std::error_code PlannedFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
 {
     names.clear();
-    return m_added.contains(path) ? 0 : m_real.listAttributes(path, names);
+    return m_added.contains(path) ? std::error_code() : m_real.listAttributes(path, names);
 }
 
-int PlannedFileSystem::chmod(const QString& path, quint32)
+std::error_code PlannedFileSystem::chmod(const QString& path, quint32)
 {
     return present(path);
 }
 
-int PlannedFileSystem::changeOwner(const QString& path, quint32, quint32)
+std::error_code PlannedFileSystem::changeOwner(const QString& path, quint32, quint32)
 {
     return present(path);
 }
 
-int PlannedFileSystem::mkdir(const QString& path, quint32 mode)
+std::error_code PlannedFileSystem::mkdir(const QString& path, quint32 mode)
 {
     if (nameTaken(path))
-        return EEXIST;
-    if (const int error = canPutInto(PathNames::folderOf(path)))
+        return errorFrom(EEXIST);
+    if (const std::error_code error = canPutInto(PathNames::folderOf(path)))
         return error;
     FileStatus folder;
     folder.mode = S_IFDIR | (mode & 07777u);
     add(path, folder);
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::rmdir(const QString& path)
+std::error_code PlannedFileSystem::rmdir(const QString& path)
 {
-    if (const int error = present(path))
+    if (const std::error_code error = present(path))
         return error;
     remove(path);
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)
+std::error_code PlannedFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)
 {
     entries.clear();
     const bool plannedFolder = m_added.contains(path);
     if (!plannedFolder) {
-        if (const int error = m_real.listFolder(path, entries))
+        if (const std::error_code error = m_real.listFolder(path, entries))
             return error;
     }
     const QString prefix = path.endsWith(u'/') ? path : path + u'/';
@@ -175,33 +175,33 @@ int PlannedFileSystem::listFolder(const QString& path, QList<FolderEntry>& entri
         if (PathNames::folderOf(it.key()) == path)
             entries.append(FolderEntry{PathNames::lastComponent(it.key()), it->mode & S_IFMT});
     }
-    return 0;
+    return {};
 }
 
-int PlannedFileSystem::moveToTrash(const QString& path, QString& trashedPath)
+std::error_code PlannedFileSystem::moveToTrash(const QString& path, QString& trashedPath)
 {
     trashedPath.clear();
-    if (const int error = present(path))
+    if (const std::error_code error = present(path))
         return error;
     remove(path);
-    return 0;
+    return {};
 }
 
 // A folder the plan made takes anything; a real one must let this process
 // write into it, as the real call would find.
-int PlannedFileSystem::canPutInto(const QString& folder)
+std::error_code PlannedFileSystem::canPutInto(const QString& folder)
 {
     FileStatus status;
-    if (const int error = this->status(folder, status, Links::Follow))
+    if (const std::error_code error = this->status(folder, status, Links::Follow))
         return error;
     if (!status.isFolder())
-        return ENOTDIR;
+        return errorFrom(ENOTDIR);
     if (m_added.contains(folder))
-        return 0;
-    return ::access(encodePath(folder).constData(), W_OK | X_OK) == 0 ? 0 : errno;
+        return {};
+    return ::access(encodePath(folder).constData(), W_OK | X_OK) == 0 ? std::error_code() : lastError();
 }
 
-int PlannedFileSystem::present(const QString& path)
+std::error_code PlannedFileSystem::present(const QString& path)
 {
     FileStatus ignored;
     return status(path, ignored, Links::Keep);

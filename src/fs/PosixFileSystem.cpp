@@ -30,14 +30,14 @@ QByteArray attributePath(const Resolved& file)
     return "/proc/self/fd/" + QByteArray::number(file.folder) + '/' + file.name;
 }
 
-// 0, or errno after a call that answered -1; EINTR is retried.
-template <typename Call> int retrying(Call call)
+// No error, or errno after a call that answered -1; EINTR is retried.
+template <typename Call> std::error_code retrying(Call call)
 {
     for (;;) {
         if (call() != -1)
-            return 0;
+            return {};
         if (errno != EINTR)
-            return errno;
+            return FileSystem::lastError();
     }
 }
 
@@ -71,16 +71,16 @@ bool PosixFileSystem::nameTaken(const QString& path)
     return FileProbe::exists(path);
 }
 
-int PosixFileSystem::status(const QString& path, FileStatus& status, Links links)
+std::error_code PosixFileSystem::status(const QString& path, FileStatus& status, Links links)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
-        return file.error;
+        return errorFrom(file.error);
     struct stat info
     {
     };
     const int flags = links == Links::Follow ? 0 : AT_SYMLINK_NOFOLLOW;
-    const int error = retrying([&] { return ::fstatat(file.folder, file.name.constData(), &info, flags); });
+    const std::error_code error = retrying([&] { return ::fstatat(file.folder, file.name.constData(), &info, flags); });
     if (error)
         return error;
     status.mode = info.st_mode;
@@ -91,15 +91,15 @@ int PosixFileSystem::status(const QString& path, FileStatus& status, Links links
     status.group = info.st_gid;
     status.accessTime = fromTimespec(info.st_atim);
     status.modificationTime = fromTimespec(info.st_mtim);
-    return 0;
+    return {};
 }
 
-int PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
+std::error_code PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
 {
     const Resolved source = FolderAnchors::at(from);
     const Resolved target = FolderAnchors::at(to);
     if (source.error || target.error)
-        return source.error ? source.error : target.error;
+        return errorFrom(source.error ? source.error : target.error);
 #if defined(SYS_renameat2)
     // Called directly: older C libraries have no wrapper, and the wrapper of
     // some falls back to a check followed by a plain rename.
@@ -108,124 +108,125 @@ int PosixFileSystem::renameNoReplace(const QString& from, const QString& to)
                          RENAME_NOREPLACE);
     });
 #else
-    return ENOSYS;
+    return errorFrom(ENOSYS);
 #endif
 }
 
-int PosixFileSystem::link(const QString& existing, const QString& newPath)
+std::error_code PosixFileSystem::link(const QString& existing, const QString& newPath)
 {
     const Resolved source = FolderAnchors::at(existing);
     const Resolved target = FolderAnchors::at(newPath);
     if (source.error || target.error)
-        return source.error ? source.error : target.error;
+        return errorFrom(source.error ? source.error : target.error);
     return retrying(
         [&] { return ::linkat(source.folder, source.name.constData(), target.folder, target.name.constData(), 0); });
 }
 
-int PosixFileSystem::rename(const QString& from, const QString& to)
+std::error_code PosixFileSystem::rename(const QString& from, const QString& to)
 {
     const Resolved source = FolderAnchors::at(from);
     const Resolved target = FolderAnchors::at(to);
     if (source.error || target.error)
-        return source.error ? source.error : target.error;
+        return errorFrom(source.error ? source.error : target.error);
     return retrying(
         [&] { return ::renameat(source.folder, source.name.constData(), target.folder, target.name.constData()); });
 }
 
-int PosixFileSystem::unlink(const QString& path)
+std::error_code PosixFileSystem::unlink(const QString& path)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
-        return file.error;
+        return errorFrom(file.error);
     return retrying([&] { return ::unlinkat(file.folder, file.name.constData(), 0); });
 }
 
-int PosixFileSystem::open(const QString& path, int flags, quint32 mode, int& fd)
+std::error_code PosixFileSystem::open(const QString& path, int flags, quint32 mode, int& fd)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
-        return file.error;
+        return errorFrom(file.error);
     return retrying([&] { return fd = ::openat(file.folder, file.name.constData(), flags | O_CLOEXEC, mode_t(mode)); });
 }
 
-int PosixFileSystem::read(int fd, char* buffer, qint64 size, qint64& count)
+std::error_code PosixFileSystem::read(int fd, char* buffer, qint64 size, qint64& count)
 {
     return retrying([&] { return count = ::read(fd, buffer, size_t(size)); });
 }
 
-int PosixFileSystem::write(int fd, const char* data, qint64 size, qint64& count)
+std::error_code PosixFileSystem::write(int fd, const char* data, qint64 size, qint64& count)
 {
     return retrying([&] { return count = ::write(fd, data, size_t(size)); });
 }
 
-int PosixFileSystem::fsync(int fd)
+std::error_code PosixFileSystem::fsync(int fd)
 {
     return retrying([&] { return ::fsync(fd); });
 }
 
-int PosixFileSystem::close(int fd)
+std::error_code PosixFileSystem::close(int fd)
 {
     // Linux releases the descriptor even when close is interrupted; calling
     // it again could close a descriptor another thread has just opened.
     if (::close(fd) == -1 && errno != EINTR)
-        return errno;
-    return 0;
+        return lastError();
+    return {};
 }
 
-int PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, QByteArray& value)
+std::error_code PosixFileSystem::getAttribute(const QString& path, const QByteArray& name, QByteArray& value)
 {
     const Resolved resolved = FolderAnchors::at(path);
     if (resolved.error)
-        return resolved.error;
+        return errorFrom(resolved.error);
     const QByteArray file = attributePath(resolved);
     // The attribute may grow between asking its size and reading it.
     for (int attempt = 0; attempt < 4; ++attempt) {
         const ssize_t size = ::getxattr(file.constData(), name.constData(), nullptr, 0);
         if (size == -1)
-            return errno;
+            return lastError();
         value.resize(qsizetype(size));
         const ssize_t got = ::getxattr(file.constData(), name.constData(), value.data(), size_t(value.size()));
         if (got >= 0) {
             value.resize(qsizetype(got));
-            return 0;
+            return {};
         }
         if (errno != ERANGE)
-            return errno;
+            return lastError();
     }
-    return ERANGE;
+    return errorFrom(ERANGE);
 }
 
-int PosixFileSystem::setAttribute(const QString& path, const QByteArray& name, const QByteArray& value)
+std::error_code PosixFileSystem::setAttribute(const QString& path, const QByteArray& name, const QByteArray& value)
 {
     const Resolved resolved = FolderAnchors::at(path);
     if (resolved.error)
-        return resolved.error;
+        return errorFrom(resolved.error);
     const QByteArray file = attributePath(resolved);
     return retrying(
         [&] { return ::setxattr(file.constData(), name.constData(), value.constData(), size_t(value.size()), 0); });
 }
 
-int PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> access, std::optional<FileTime> modification)
+std::error_code PosixFileSystem::setTimes(const QString& path, std::optional<FileTime> access,
+                                          std::optional<FileTime> modification)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
-        return file.error;
+        return errorFrom(file.error);
     const timespec times[2] = {toTimespec(access), toTimespec(modification)};
     return retrying([&] { return ::utimensat(file.folder, file.name.constData(), times, 0); });
 }
 
-int PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
+std::error_code PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& names)
 {
     const Resolved resolved = FolderAnchors::at(path);
     if (resolved.error)
-        return resolved.error;
+        return errorFrom(resolved.error);
     const QByteArray file = attributePath(resolved);
     names.clear();
     // The list may grow between asking its size and reading it.
     for (int attempt = 0; attempt < 4; ++attempt) {
         const ssize_t size = ::listxattr(file.constData(), nullptr, 0);
         if (size == -1)
-            return errno;
+            return lastError();
         QByteArray list(qsizetype(size), '\0');
         const ssize_t got = ::listxattr(file.constData(), list.data(), size_t(list.size()));
         if (got >= 0) {
@@ -234,57 +235,57 @@ int PosixFileSystem::listAttributes(const QString& path, QList<QByteArray>& name
                 if (!name.isEmpty())
                     names.append(name);
             }
-            return 0;
+            return {};
         }
         if (errno != ERANGE)
-            return errno;
+            return lastError();
     }
-    return ERANGE;
+    return errorFrom(ERANGE);
 }
 
-int PosixFileSystem::changeOwner(const QString& path, quint32 owner, quint32 group)
+std::error_code PosixFileSystem::changeOwner(const QString& path, quint32 owner, quint32 group)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
-        return file.error;
+        return errorFrom(file.error);
     return retrying([&] {
         return ::fchownat(file.folder, file.name.constData(), uid_t(owner), gid_t(group), AT_SYMLINK_NOFOLLOW);
     });
 }
 
-int PosixFileSystem::chmod(const QString& path, quint32 mode)
+std::error_code PosixFileSystem::chmod(const QString& path, quint32 mode)
 {
     const Resolved file = FolderAnchors::at(path);
     if (file.error)
-        return file.error;
+        return errorFrom(file.error);
     return retrying([&] { return ::fchmodat(file.folder, file.name.constData(), mode_t(mode), 0); });
 }
 
-int PosixFileSystem::mkdir(const QString& path, quint32 mode)
+std::error_code PosixFileSystem::mkdir(const QString& path, quint32 mode)
 {
     const Resolved folder = FolderAnchors::at(path);
     if (folder.error)
-        return folder.error;
+        return errorFrom(folder.error);
     return retrying([&] { return ::mkdirat(folder.folder, folder.name.constData(), mode_t(mode)); });
 }
 
-int PosixFileSystem::rmdir(const QString& path)
+std::error_code PosixFileSystem::rmdir(const QString& path)
 {
     const Resolved folder = FolderAnchors::at(path);
     if (folder.error)
-        return folder.error;
+        return errorFrom(folder.error);
     return retrying([&] { return ::unlinkat(folder.folder, folder.name.constData(), AT_REMOVEDIR); });
 }
 
-int PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)
+std::error_code PosixFileSystem::listFolder(const QString& path, QList<FolderEntry>& entries)
 {
-    return NativePath::listFolder(path, entries);
+    return errorFrom(NativePath::listFolder(path, entries));
 }
 
-int PosixFileSystem::moveToTrash(const QString& path, QString& trashedPath)
+std::error_code PosixFileSystem::moveToTrash(const QString& path, QString& trashedPath)
 {
     TrashCan trash(*this);
-    const int error = trash.moveToTrash(path, trashedPath);
+    const std::error_code error = trash.moveToTrash(path, trashedPath);
     // The run's alert names the file only; the reason the trash was refused
     // goes to the log (stderr for the tool).
     if (!trash.problem().isEmpty())

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,38 +22,38 @@ QString TrashCan::homeTrash()
     return data + QStringLiteral("/Trash");
 }
 
-int TrashCan::moveToTrash(const QString& path, QString& trashedPath)
+std::error_code TrashCan::moveToTrash(const QString& path, QString& trashedPath)
 {
     m_problem.clear();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     FileStatus status;
-    if (const int error = m_fileSystem.status(absolute, status))
+    if (const std::error_code error = m_fileSystem.status(absolute, status))
         return error;
     QString trash;
-    if (const int error = trashFor(absolute, status.device, trash))
+    if (const std::error_code error = trashFor(absolute, status.device, trash))
         return error;
     QString name;
-    if (const int error = reserveName(trash, absolute, name))
+    if (const std::error_code error = reserveName(trash, absolute, name))
         return error;
     const QString target = trash + QStringLiteral("/files/") + name;
-    if (const int error = m_fileSystem.renameNoReplace(absolute, target)) {
+    if (const std::error_code error = m_fileSystem.renameNoReplace(absolute, target)) {
         m_fileSystem.unlink(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
         return error;
     }
     trashedPath = target;
-    return 0;
+    return {};
 }
 
-int TrashCan::trashFor(const QString& path, quint64 device, QString& trash)
+std::error_code TrashCan::trashFor(const QString& path, quint64 device, QString& trash)
 {
     const QString home = homeTrash();
     QDir().mkpath(PathNames::folderOf(home));
     FileStatus homeFolder;
-    if (m_fileSystem.status(PathNames::folderOf(home), homeFolder, FileSystem::Links::Follow) == 0 &&
+    if (!m_fileSystem.status(PathNames::folderOf(home), homeFolder, FileSystem::Links::Follow) &&
         homeFolder.device == device) {
         trash = home;
-        const int error = prepareTrash(home, device, false);
-        if (error != ENOTSUP)
+        const std::error_code error = prepareTrash(home, device, false);
+        if (error != std::errc::not_supported)
             return error;
     }
     return volumeTrash(topDirectory(path, device), device, trash);
@@ -63,55 +62,58 @@ int TrashCan::trashFor(const QString& path, quint64 device, QString& trash)
 // The volume's shared ".Trash" first, when it is what the freedesktop.org
 // trash asks for (a sticky folder, no link); else the user's own
 // ".Trash-$uid".
-int TrashCan::volumeTrash(const QString& top, quint64 device, QString& trash)
+std::error_code TrashCan::volumeTrash(const QString& top, quint64 device, QString& trash)
 {
     FileStatus shared;
-    if (m_fileSystem.status(top + QStringLiteral("/.Trash"), shared) == 0 && shared.isFolder() &&
-        (shared.mode & S_ISVTX)) {
+    if (!m_fileSystem.status(top + QStringLiteral("/.Trash"), shared) && shared.isFolder() && (shared.mode & S_ISVTX)) {
         trash = top + QStringLiteral("/.Trash/%1").arg(::getuid());
-        const int error = prepareTrash(trash, device, false);
-        if (error != ENOTSUP)
+        const std::error_code error = prepareTrash(trash, device, false);
+        if (error != std::errc::not_supported)
             return error;
     }
     trash = top + QStringLiteral("/.Trash-%1").arg(::getuid());
     return prepareTrash(trash, device, true);
 }
 
-int TrashCan::ownFolder(const QString& path, bool privateMode)
+std::error_code TrashCan::ownFolder(const QString& path, bool privateMode)
 {
     FileStatus status;
-    if (const int error = m_fileSystem.status(path, status, FileSystem::Links::Keep))
+    if (const std::error_code error = m_fileSystem.status(path, status, FileSystem::Links::Keep))
         return error;
     if (!status.isFolder() || status.owner != ::getuid())
-        return NotOwnTrash;
-    return !privateMode || (status.permissions() & 0777) == 0700 ? 0 : NotOwnTrash;
+        return TrashError::NotOwnTrash;
+    if (privateMode && (status.permissions() & 0777) != 0700)
+        return TrashError::NotOwnTrash;
+    return {};
 }
 
 // Makes what is missing of the trash and checks what is there. A trash is
 // only usable on the file's own file system: moving a photo into it must be
 // a rename, never a copy.
-int TrashCan::prepareTrash(const QString& trash, quint64 device, bool privateMode)
+std::error_code TrashCan::prepareTrash(const QString& trash, quint64 device, bool privateMode)
 {
     for (const QString& sub : {QString(), QStringLiteral("/files"), QStringLiteral("/info")}) {
         const QString folder = trash + sub;
-        int check = ownFolder(folder, sub.isEmpty() && privateMode);
-        if (check == ENOENT) {
-            const int error = m_fileSystem.mkdir(folder, 0700);
-            if (error != 0 && error != EEXIST)
-                return ENOTSUP;
+        std::error_code check = ownFolder(folder, sub.isEmpty() && privateMode);
+        if (check == std::errc::no_such_file_or_directory) {
+            const std::error_code error = m_fileSystem.mkdir(folder, 0700);
+            if (error && error != std::errc::file_exists)
+                return std::make_error_code(std::errc::not_supported);
             check = ownFolder(folder, sub.isEmpty() && privateMode);
         }
-        if (check != 0 && check != NotOwnTrash)
+        if (check && check != TrashError::NotOwnTrash)
             return check;
-        if (check == NotOwnTrash) {
+        if (check == TrashError::NotOwnTrash) {
             m_problem = QStringLiteral("%1 is not the user's own trash folder (a link, another user's, or open to "
                                        "others), so nothing is put there")
                             .arg(folder);
-            return NotOwnTrash;
+            return TrashError::NotOwnTrash;
         }
     }
     FileStatus status;
-    return m_fileSystem.status(trash + QStringLiteral("/files"), status) == 0 && status.device == device ? 0 : ENOTSUP;
+    if (m_fileSystem.status(trash + QStringLiteral("/files"), status) || status.device != device)
+        return std::make_error_code(std::errc::not_supported);
+    return {};
 }
 
 QString TrashCan::topDirectory(const QString& path, quint64 device)
@@ -120,13 +122,13 @@ QString TrashCan::topDirectory(const QString& path, quint64 device)
     for (;;) {
         const QString parent = PathNames::folderOf(top);
         FileStatus status;
-        if (parent == top || m_fileSystem.status(parent, status) != 0 || status.device != device)
+        if (parent == top || m_fileSystem.status(parent, status) || status.device != device)
             return top;
         top = parent;
     }
 }
 
-int TrashCan::reserveName(const QString& trash, const QString& path, QString& name)
+std::error_code TrashCan::reserveName(const QString& trash, const QString& path, QString& name)
 {
     const QString base = PathNames::lastComponent(path);
     const QByteArray note = "[Trash Info]\nPath=" + QUrl::toPercentEncoding(path, "/") +
@@ -140,24 +142,24 @@ int TrashCan::reserveName(const QString& trash, const QString& path, QString& na
         const QString notePath = trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");
         removeStaleNote(notePath);
         int fd = -1;
-        const int error = m_fileSystem.open(notePath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600, fd);
-        if (error == EEXIST)
+        const std::error_code error = m_fileSystem.open(notePath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600, fd);
+        if (error == std::errc::file_exists)
             continue;
         if (error)
             return error;
         qint64 written = 0;
-        int writeError = m_fileSystem.write(fd, note.constData(), note.size(), written);
-        if (writeError == 0 && written != note.size())
-            writeError = ENOSPC;
-        const int closeError = m_fileSystem.close(fd);
-        if (writeError == 0)
+        std::error_code writeError = m_fileSystem.write(fd, note.constData(), note.size(), written);
+        if (!writeError && written != note.size())
+            writeError = std::make_error_code(std::errc::no_space_on_device);
+        const std::error_code closeError = m_fileSystem.close(fd);
+        if (!writeError)
             writeError = closeError;
         // An empty or cut note would stand for a file that never came.
-        if (writeError != 0)
+        if (writeError)
             m_fileSystem.unlink(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
         return writeError;
     }
-    return EEXIST;
+    return std::make_error_code(std::errc::file_exists);
 }
 
 // An empty note without its file was left by a step that failed before it
@@ -166,7 +168,7 @@ int TrashCan::reserveName(const QString& trash, const QString& path, QString& na
 void TrashCan::removeStaleNote(const QString& notePath)
 {
     FileStatus status;
-    if (m_fileSystem.status(notePath, status) == 0 && status.isRegularFile() && status.size == 0 &&
+    if (!m_fileSystem.status(notePath, status) && status.isRegularFile() && status.size == 0 &&
         QDateTime::currentSecsSinceEpoch() - status.modificationTime.seconds >= 60)
         m_fileSystem.unlink(notePath);
 }
@@ -176,7 +178,7 @@ QString TrashCan::findTrashed(const QString& originalPath)
     const QString absolute = QFileInfo(originalPath).absoluteFilePath();
     QString found = findIn(homeTrash(), absolute);
     FileStatus folder;
-    if (found.isEmpty() && m_fileSystem.status(PathNames::folderOf(absolute), folder) == 0) {
+    if (found.isEmpty() && !m_fileSystem.status(PathNames::folderOf(absolute), folder)) {
         const QString top = topDirectory(absolute, folder.device);
         found = findIn(top + QStringLiteral("/.Trash/%1").arg(::getuid()), absolute);
         if (found.isEmpty())
@@ -188,7 +190,7 @@ QString TrashCan::findTrashed(const QString& originalPath)
 QString TrashCan::findIn(const QString& trash, const QString& originalPath)
 {
     QStringList notes;
-    if (m_fileSystem.listFolder(trash + QStringLiteral("/info"), notes) != 0)
+    if (m_fileSystem.listFolder(trash + QStringLiteral("/info"), notes))
         return QString();
     const QByteArray wanted = "Path=" + QUrl::toPercentEncoding(originalPath, "/");
     QString best;
@@ -202,7 +204,7 @@ QString TrashCan::findIn(const QString& trash, const QString& originalPath)
             continue;
         const QString candidate = trash + QStringLiteral("/files/") + note.chopped(10);
         FileStatus status;
-        if (m_fileSystem.status(notePath, status) == 0 && m_fileSystem.exists(candidate) &&
+        if (!m_fileSystem.status(notePath, status) && m_fileSystem.exists(candidate) &&
             (best.isEmpty() || newest.seconds < status.modificationTime.seconds ||
              (newest.seconds == status.modificationTime.seconds &&
               newest.nanoseconds < status.modificationTime.nanoseconds))) {

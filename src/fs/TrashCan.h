@@ -13,8 +13,10 @@
 // Another user could otherwise read, or swap out, what is thrown away.
 #pragma once
 
+#include "fs/TrashError.h"
+
 #include <QString>
-#include <cerrno>
+#include <system_error>
 
 namespace lumenscribe {
 
@@ -25,14 +27,11 @@ class TrashCan
 public:
     explicit TrashCan(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
-    // Answered when the volume's trash folder is there but not the user's
-    // own (a link, another owner, open to others): the file stays.
-    static constexpr int NotOwnTrash = EPERM;
-
-    // 0 and the file's path in the trash, ENOTSUP when its volume has no
-    // trash and none can be made, NotOwnTrash, or the errno of the failed
-    // step; the file is untouched unless 0 is answered.
-    int moveToTrash(const QString& path, QString& trashedPath);
+    // No error and the file's path in the trash, ENOTSUP when its volume has
+    // no trash and none can be made, TrashError::NotOwnTrash when the trash
+    // folder there is not the user's own, or the errno of the failed step;
+    // the file is untouched unless no error is answered.
+    std::error_code moveToTrash(const QString& path, QString& trashedPath);
     // Why the last moveToTrash failed, for the person.
     const QString& problem() const { return m_problem; }
 
@@ -43,14 +42,14 @@ public:
     QString findTrashed(const QString& originalPath);
 
 private:
-    int trashFor(const QString& path, quint64 device, QString& trash);
-    int volumeTrash(const QString& top, quint64 device, QString& trash);
-    // 0 when the folder at path is the user's own, ENOENT when there is
-    // none, NotOwnTrash, or the errno of looking.
-    int ownFolder(const QString& path, bool privateMode);
-    int prepareTrash(const QString& trash, quint64 device, bool privateMode);
+    std::error_code trashFor(const QString& path, quint64 device, QString& trash);
+    std::error_code volumeTrash(const QString& top, quint64 device, QString& trash);
+    // No error when the folder at path is the user's own, ENOENT when there
+    // is none, TrashError::NotOwnTrash, or the errno of looking.
+    std::error_code ownFolder(const QString& path, bool privateMode);
+    std::error_code prepareTrash(const QString& trash, quint64 device, bool privateMode);
     QString topDirectory(const QString& path, quint64 device);
-    int reserveName(const QString& trash, const QString& path, QString& name);
+    std::error_code reserveName(const QString& trash, const QString& path, QString& name);
     void removeStaleNote(const QString& notePath);
     QString findIn(const QString& trash, const QString& originalPath);
 

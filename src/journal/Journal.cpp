@@ -5,8 +5,6 @@
 #include "journal/JournalStore.h"
 
 #include <QDateTime>
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -14,16 +12,16 @@ namespace lumenscribe {
 
 namespace {
 
-int writeAll(FileSystem& fileSystem, int fd, const QByteArray& bytes)
+std::error_code writeAll(FileSystem& fileSystem, int fd, const QByteArray& bytes)
 {
     qint64 done = 0;
     while (done < bytes.size()) {
         qint64 count = 0;
-        if (const int error = fileSystem.write(fd, bytes.constData() + done, bytes.size() - done, count))
+        if (const std::error_code error = fileSystem.write(fd, bytes.constData() + done, bytes.size() - done, count))
             return error;
         done += count;
     }
-    return 0;
+    return {};
 }
 
 // Read straight from the descriptor: the seam has no seek, and a journal is
@@ -37,9 +35,9 @@ bool endsWithNewline(int fd)
     return ::pread(fd, &last, 1, size - 1) != 1 || last == '\n';
 }
 
-QString describe(int error)
+QString describe(const std::error_code& error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromLocal8Bit(error.message().c_str());
 }
 
 } // namespace
@@ -64,8 +62,8 @@ bool Journal::open()
     resolveInterrupted(m_fileSystem, m_store);
     m_store.prune();
     // Two runs starting at once may pick the same number: the second takes the next.
-    int error = EEXIST;
-    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
+    std::error_code error = std::make_error_code(std::errc::file_exists);
+    for (int attempt = 0; attempt < 16 && error == std::errc::file_exists; ++attempt) {
         m_path = m_store.newJournalPath(attempt);
         error = m_fileSystem.open(m_path, O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600, m_fd);
     }
@@ -98,7 +96,7 @@ bool Journal::record(const JournalEntry& entry)
 
 bool Journal::writeLine(const QByteArray& line)
 {
-    if (const int error = writeAll(m_fileSystem, m_fd, line)) {
+    if (const std::error_code error = writeAll(m_fileSystem, m_fd, line)) {
         m_error = QStringLiteral("%1: %2").arg(m_path, describe(error));
         return false;
     }
@@ -143,13 +141,13 @@ void Journal::resolveInterrupted(FileSystem& fileSystem, const JournalStore& sto
 bool Journal::append(FileSystem& fileSystem, const QString& path, const JournalEntry& entry)
 {
     int fd = -1;
-    if (fileSystem.open(path, O_RDWR | O_APPEND | O_CLOEXEC, 0600, fd) != 0)
+    if (fileSystem.open(path, O_RDWR | O_APPEND | O_CLOEXEC, 0600, fd))
         return false;
     QByteArray line = entry.toLine();
     if (!endsWithNewline(fd))
         line.prepend('\n');
-    const bool written = writeAll(fileSystem, fd, line) == 0 && fileSystem.fsync(fd) == 0;
-    return fileSystem.close(fd) == 0 && written;
+    const bool written = !writeAll(fileSystem, fd, line) && !fileSystem.fsync(fd);
+    return !fileSystem.close(fd) && written;
 }
 
 } // namespace lumenscribe

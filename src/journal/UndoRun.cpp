@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-#include <cstring>
 
 namespace lumenscribe {
 
@@ -49,7 +48,7 @@ UndoRun::Result UndoRun::undo(const QString& journalPath, bool dryRun)
         return result;
     }
     FileStatus journal;
-    if (m_fileSystem.status(journalPath, journal, FileSystem::Links::Follow) == 0)
+    if (!m_fileSystem.status(journalPath, journal, FileSystem::Links::Follow))
         m_runEnd = journal.modificationTime.seconds;
     for (const JournalEntry& entry : entries) {
         switch (entry.kind) {
@@ -148,9 +147,9 @@ bool UndoRun::put(const QString& from, const QString& to, Result& result)
         return true;
     }
     FileMover mover(m_fileSystem);
-    if (const int error = mover.move(from, to)) {
+    if (const std::error_code error = mover.move(from, to)) {
         result.notRestored.append(QStringLiteral("%1: could not be moved back to %2 (%3)")
-                                      .arg(from, to, QString::fromLocal8Bit(std::strerror(error))));
+                                      .arg(from, to, QString::fromLocal8Bit(error.message().c_str())));
         return false;
     }
     return true;
@@ -216,7 +215,7 @@ void UndoRun::undoMove(const JournalEntry& move, Result& result)
         return;
     }
     FileStatus status;
-    if (!m_plannedThere.contains(to) && (m_fileSystem.status(to, status) != 0 || !isTheMovedFile(status, move))) {
+    if (!m_plannedThere.contains(to) && (m_fileSystem.status(to, status) || !isTheMovedFile(status, move))) {
         result.notRestored.append(QStringLiteral("%1: not the file the run put there, left where it is").arg(to));
         return;
     }
@@ -242,7 +241,7 @@ bool UndoRun::isTheTrashedFile(const QString& original, const QString& trashed, 
     const auto before = m_trashing.constFind(original);
     FileStatus status;
     if (before != m_trashing.cend() &&
-        (m_fileSystem.status(trashed, status) != 0 || !sameFileAsBefore(JournalEntry::Identity::of(status), *before))) {
+        (m_fileSystem.status(trashed, status) || !sameFileAsBefore(JournalEntry::Identity::of(status), *before))) {
         result.notRestored.append(QStringLiteral("%1: not the file the run trashed, left in the trash").arg(trashed));
         return false;
     }
@@ -274,7 +273,7 @@ void UndoRun::undoFolder(const QString& folder, Result& result)
     if (!exists(folder))
         return;
     QStringList names;
-    if (m_fileSystem.listFolder(folder, names) != 0)
+    if (m_fileSystem.listFolder(folder, names))
         return;
     for (const QString& name : std::as_const(names)) {
         if (!m_plannedGone.contains(PathNames::join(folder, name))) {

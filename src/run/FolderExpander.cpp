@@ -45,7 +45,7 @@ void FolderExpander::setOwnPaths(const QStringList& paths)
 {
     for (const QString& path : paths) {
         FileStatus status;
-        if (!path.isEmpty() && m_fileSystem.status(path, status, FileSystem::Links::Follow) == 0) {
+        if (!path.isEmpty() && !m_fileSystem.status(path, status, FileSystem::Links::Follow)) {
             m_own.insert(identity(status));
             m_ownNames.insert(PathNames::lastComponent(path));
         }
@@ -64,22 +64,22 @@ bool FolderExpander::isOwnFile(const QString& path) const
     if (!m_ownNames.contains(PathNames::lastComponent(path)))
         return false;
     FileStatus status;
-    return m_fileSystem.status(path, status, FileSystem::Links::Follow) == 0 && isOwn(status);
+    return !m_fileSystem.status(path, status, FileSystem::Links::Follow) && isOwn(status);
 }
 
 void FolderExpander::add(const QString& path)
 {
     FileStatus status;
-    const int error = m_fileSystem.status(path, status, FileSystem::Links::Follow);
-    if (error == 0 && status.isFolder()) {
+    const std::error_code error = m_fileSystem.status(path, status, FileSystem::Links::Follow);
+    if (!error && status.isFolder()) {
         walk(path);
         return;
     }
     // Gone, or a link that leads nowhere: nothing to do. Anything else that
     // cannot be looked at is said, not passed over.
-    if (error != 0 && error != ENOENT)
+    if (error && error != std::errc::no_such_file_or_directory)
         m_unreadable.append(path);
-    else if (error == 0)
+    else if (!error)
         addFile(path, false);
 }
 
@@ -89,8 +89,8 @@ void FolderExpander::walk(const QString& top)
     while (!folders.isEmpty()) {
         const QString folder = folders.takeLast();
         FileStatus status;
-        if (const int error = m_fileSystem.status(folder, status, FileSystem::Links::Follow)) {
-            if (error != ENOENT)
+        if (const std::error_code error = m_fileSystem.status(folder, status, FileSystem::Links::Follow)) {
+            if (error != std::errc::no_such_file_or_directory)
                 m_unreadable.append(folder);
             continue;
         }
@@ -99,7 +99,7 @@ void FolderExpander::walk(const QString& top)
             continue;
         m_visited.insert(id);
         QList<FolderEntry> entries;
-        if (m_fileSystem.listFolder(folder, entries) != 0) {
+        if (m_fileSystem.listFolder(folder, entries)) {
             m_unreadable.append(folder);
             continue;
         }
@@ -117,8 +117,8 @@ void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringLi
     FileStatus own;
     own.mode = listedType;
     if (listedType != S_IFREG && listedType != S_IFDIR) {
-        if (const int error = m_fileSystem.status(path, own, FileSystem::Links::Keep)) {
-            if (error != ENOENT)
+        if (const std::error_code error = m_fileSystem.status(path, own, FileSystem::Links::Keep)) {
+            if (error != std::errc::no_such_file_or_directory)
                 m_unreadable.append(path);
             return;
         }
@@ -137,10 +137,10 @@ void FolderExpander::addEntry(const QString& path, quint32 listedType, QStringLi
     // A link counts as what it leads to: a link to a folder is a folder (not
     // entered), a link that leads nowhere is nothing.
     FileStatus target;
-    const int error = m_fileSystem.status(path, target, FileSystem::Links::Follow);
-    if (error != 0 && error != ENOENT)
+    const std::error_code error = m_fileSystem.status(path, target, FileSystem::Links::Follow);
+    if (error && error != std::errc::no_such_file_or_directory)
         m_unreadable.append(path);
-    if (error != 0 || target.isFolder())
+    if (error || target.isFolder())
         return;
     addFile(path, false);
 }

@@ -2,8 +2,6 @@
 
 #include "platform/LocalizedStrings.h"
 
-#include <cstring>
-
 namespace lumenscribe {
 
 QStringList MoveReport::alerts(const MoveOutcome& outcome, const QString& source, const QString& target)
@@ -21,9 +19,9 @@ QStringList MoveReport::alerts(const MoveOutcome& outcome, const QString& source
     return alerts;
 }
 
-QString MoveReport::reason(int error)
+QString MoveReport::reason(const std::error_code& error)
 {
-    return QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(error.message().c_str()));
 }
 
 } // namespace lumenscribe

@@ -13,8 +13,9 @@ class MoveReport
 {
 public:
     static QStringList alerts(const MoveOutcome& outcome, const QString& source, const QString& target);
-    // " (reason)" for an errno value, as every alert ends.
-    static QString reason(int error);
+    // " (reason)" for an error, as every alert ends: for an errno value the
+    // system's own words, as strerror gives them.
+    static QString reason(const std::error_code& error);
 };
 
 } // namespace lumenscribe

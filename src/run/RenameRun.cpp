@@ -127,7 +127,7 @@ bool RenameRun::decideDatedFolder()
     made.to = folder;
     if (!journalStep(made))
         return false;
-    if (m_fileSystem.mkdir(folder, 0777) != 0) {
+    if (m_fileSystem.mkdir(folder, 0777)) {
         m_proxy.showAlertPanel(text("AlertPanelFolderCreateError"));
         m_state.requestAbort();
         return false;
@@ -180,7 +180,7 @@ void RenameRun::processBatch(const QList<ListedFile>& batch)
 // open stands for a look by path and another open. Anything else (a link,
 // a path dropped as it is, a file that could not be opened) is looked at by
 // path first, so that a device is never opened.
-int RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& opened)
+std::error_code RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& opened)
 {
     if (file.plain) {
         int fd = -1;
@@ -197,7 +197,7 @@ int RenameRun::lookAt(const ListedFile& file, FileStatus& status, FileSource& op
             status.inode = info.st_ino;
             status.modificationTime = {qint64(info.st_mtim.tv_sec), qint32(info.st_mtim.tv_nsec)};
             opened.take(fd, size);
-            return 0;
+            return {};
         }
     }
     return m_fileSystem.status(file.path, status, FileSystem::Links::Follow);
@@ -214,10 +214,10 @@ void RenameRun::processFile(const ListedFile& file, int index)
         return; // goes with its file, at that file's turn
     FileStatus status;
     FileSource opened; // not a std::optional: GCC clears an optional's whole storage
-    const int error = lookAt(file, status, opened);
-    if (error == ENOENT && !m_fileSystem.exists(path))
+    const std::error_code error = lookAt(file, status, opened);
+    if (error == std::errc::no_such_file_or_directory && !m_fileSystem.exists(path))
         return; // gone since the folder was read
-    if (applyDeleteRules(path, error == 0 ? &status : nullptr, error == 0 && isRegularItself(file, status)))
+    if (applyDeleteRules(path, !error ? &status : nullptr, !error && isRegularItself(file, status)))
         return;
     if (error) {
         FileWork work;
@@ -266,7 +266,7 @@ bool RenameRun::isRegularItself(const ListedFile& file, const FileStatus& follow
     if (file.plain)
         return true;
     FileStatus own;
-    return m_fileSystem.status(file.path, own, FileSystem::Links::Keep) == 0 && own.isRegularFile();
+    return !m_fileSystem.status(file.path, own, FileSystem::Links::Keep) && own.isRegularFile();
 }
 
 // The program's own files and folders, which no walk takes: its settings,
@@ -319,16 +319,16 @@ bool RenameRun::deleteFile(const QString& path, const FileStatus* status, QStrin
     if (!journalStep(entry))
         return false;
     QString trashed;
-    int error = fileSystem.moveToTrash(path, trashed);
-    if (error == 0) {
+    std::error_code error = fileSystem.moveToTrash(path, trashed);
+    if (!error) {
         entry.kind = JournalEntry::Kind::Trashed;
         entry.to = trashed;
         journalStep(entry);
         return true;
     }
-    if (error == ENOTSUP) {
+    if (error == std::errc::not_supported) {
         error = fileSystem.unlink(path);
-        if (error == 0) {
+        if (!error) {
             entry.kind = JournalEntry::Kind::Removed;
             journalStep(entry);
             return true;
@@ -336,7 +336,8 @@ bool RenameRun::deleteFile(const QString& path, const FileStatus* status, QStrin
     }
     // A trash that is not the user's own is refused by name; anything else
     // by the system's own words.
-    const QString reason = error == TrashCan::NotOwnTrash ? text("AlertPanelTrashNotOwn") : qt_error_string(error);
+    const QString reason = error == TrashError::NotOwnTrash ? text("AlertPanelTrashNotOwn")
+                                                            : QString::fromLocal8Bit(error.message().c_str());
     *alert = LocalizedStrings::shared().format(QStringLiteral("AlertPanelFileDeleteError"), {path}) +
              QStringLiteral(" (") + reason + u')';
     fileAlert(*alert);
@@ -506,7 +507,7 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     FileStatus status;
     if (known)
         status = *known;
-    if (known || m_fileSystem.status(source, status) == 0) {
+    if (known || !m_fileSystem.status(source, status)) {
         entry.identity = JournalEntry::Identity::of(status);
         entry.size = status.size;
     }
@@ -521,7 +522,7 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     // A copy to another disk, or a new date, changes what the file looks
     // like; a rename within its folder keeps device, inode and times.
     const bool keptItsIdentity = !creationDate && PathNames::folderOf(source) == PathNames::folderOf(target);
-    if (moved && !keptItsIdentity && m_fileSystem.status(target, status) == 0) {
+    if (moved && !keptItsIdentity && !m_fileSystem.status(target, status)) {
         entry.kind = JournalEntry::Kind::Moved;
         entry.identity = JournalEntry::Identity::of(status);
         journalStep(entry);
@@ -567,7 +568,7 @@ const QSet<QString>* RenameRun::companionNamesIn(const QString& folder)
     if (it == m_folderNames.end()) {
         QSet<QString> companions;
         QStringList names;
-        if (m_fileSystem.listFolder(folder, names) != 0)
+        if (m_fileSystem.listFolder(folder, names))
             return nullptr;
         for (const QString& name : std::as_const(names)) {
             if (CompanionIndex::isCompanionName(name))

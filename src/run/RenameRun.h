@@ -59,7 +59,7 @@ private:
     QList<ListedFile> buildBatch();
     void anchorFolder(const QString& folder);
     void processBatch(const QList<ListedFile>& batch);
-    int lookAt(const ListedFile& file, FileStatus& status, FileSource& opened);
+    std::error_code lookAt(const ListedFile& file, FileStatus& status, FileSource& opened);
     void processFile(const ListedFile& file, int index);
     // `regular`: the path itself is a regular file, as looked at just now.
     bool applyDeleteRules(const QString& path, const FileStatus* status, bool regular);

@@ -104,9 +104,9 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-QString errorText(int error)
+QString errorText(const std::error_code& error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromLocal8Bit(error.message().c_str());
 }
 
 // Holds the lock file beside the settings while it lives. The lock file
@@ -156,7 +156,8 @@ bool locked(const SaveLock& lock, const QString& path, QString* error)
 {
     if (lock.error() == 0)
         return true;
-    setError(error, QStringLiteral("cannot lock %1.lock: %2").arg(path, errorText(lock.error())));
+    setError(error,
+             QStringLiteral("cannot lock %1.lock: %2").arg(path, errorText(FileSystem::errorFrom(lock.error()))));
     return false;
 }
 
@@ -222,19 +223,19 @@ bool PreferencesStore::write(const QVariantMap& values, QString* error) const
     const QString temporary = m_path + QStringLiteral(".new-%1").arg(::getpid());
     m_fileSystem->unlink(temporary); // left by a process of this number that died
     int fd = -1;
-    if (const int failed = m_fileSystem->open(temporary, O_WRONLY | O_CREAT | O_EXCL, 0666, fd)) {
+    if (const std::error_code failed = m_fileSystem->open(temporary, O_WRONLY | O_CREAT | O_EXCL, 0666, fd)) {
         setError(error, QStringLiteral("cannot create %1: %2").arg(temporary, errorText(failed)));
         return false;
     }
-    int failed = writeAll(fd, bytes);
-    if (failed == 0)
+    std::error_code failed = writeAll(fd, bytes);
+    if (!failed)
         failed = m_fileSystem->fsync(fd);
-    const int closeFailed = m_fileSystem->close(fd);
-    if (failed == 0)
+    const std::error_code closeFailed = m_fileSystem->close(fd);
+    if (!failed)
         failed = closeFailed;
-    if (failed == 0 && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(m_path).constData()) != 0)
-        failed = errno;
-    if (failed != 0) {
+    if (!failed && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(m_path).constData()) != 0)
+        failed = FileSystem::lastError();
+    if (failed) {
         m_fileSystem->unlink(temporary);
         setError(error, QStringLiteral("cannot write %1: %2").arg(m_path, errorText(failed)));
         return false;
@@ -249,18 +250,19 @@ bool PreferencesStore::write(const QVariantMap& values, QString* error) const
     return true;
 }
 
-int PreferencesStore::writeAll(int fd, const QByteArray& bytes) const
+std::error_code PreferencesStore::writeAll(int fd, const QByteArray& bytes) const
 {
     qint64 done = 0;
     while (done < bytes.size()) {
         qint64 count = 0;
-        if (const int failed = m_fileSystem->write(fd, bytes.constData() + done, bytes.size() - done, count))
+        if (const std::error_code failed =
+                m_fileSystem->write(fd, bytes.constData() + done, bytes.size() - done, count))
             return failed;
         if (count <= 0)
-            return ENOSPC;
+            return std::make_error_code(std::errc::no_space_on_device);
         done += count;
     }
-    return 0;
+    return {};
 }
 
 } // namespace lumenscribe

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <system_error>
 
 namespace lumenscribe {
 
@@ -57,7 +58,7 @@ private:
     QString read(QByteArray& bytes) const;
     QString keepAside() const;
     bool write(const QVariantMap& values, QString* error) const;
-    int writeAll(int fd, const QByteArray& bytes) const;
+    std::error_code writeAll(int fd, const QByteArray& bytes) const;
 
     QString m_path;
     FileSystem* m_fileSystem;

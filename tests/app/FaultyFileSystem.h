@@ -60,96 +60,98 @@ public:
     QMap<Operation, int> calls;
     QSet<int> openDescriptors;
 
-    int status(const QString& path, FileStatus& status, Links links) override
+    std::error_code status(const QString& path, FileStatus& status, Links links) override
     {
         return run(Status, path, [&] { return m_real.status(path, status, links); });
     }
-    int renameNoReplace(const QString& from, const QString& to) override
+    std::error_code renameNoReplace(const QString& from, const QString& to) override
     {
         return run(RenameNoReplace, from, [&] { return m_real.renameNoReplace(from, to); });
     }
-    int link(const QString& existing, const QString& newPath) override
+    std::error_code link(const QString& existing, const QString& newPath) override
     {
         return run(Link, existing, [&] { return m_real.link(existing, newPath); });
     }
-    int rename(const QString& from, const QString& to) override
+    std::error_code rename(const QString& from, const QString& to) override
     {
         return run(Rename, from, [&] { return m_real.rename(from, to); });
     }
-    int listAttributes(const QString& path, QList<QByteArray>& names) override
+    std::error_code listAttributes(const QString& path, QList<QByteArray>& names) override
     {
         return run(ListAttributes, path, [&] { return m_real.listAttributes(path, names); });
     }
-    int changeOwner(const QString& path, quint32 owner, quint32 group) override
+    std::error_code changeOwner(const QString& path, quint32 owner, quint32 group) override
     {
         return run(ChangeOwner, path, [&] { return m_real.changeOwner(path, owner, group); });
     }
-    int unlink(const QString& path) override
+    std::error_code unlink(const QString& path) override
     {
         return run(Unlink, path, [&] { return m_real.unlink(path); });
     }
-    int open(const QString& path, int flags, quint32 mode, int& fd) override
+    std::error_code open(const QString& path, int flags, quint32 mode, int& fd) override
     {
-        const int error = run(Open, path, [&] { return m_real.open(path, flags, mode, fd); });
-        if (error == 0)
+        const std::error_code error = run(Open, path, [&] { return m_real.open(path, flags, mode, fd); });
+        if (!error)
             openDescriptors.insert(fd);
         return error;
     }
-    int read(int fd, char* buffer, qint64 size, qint64& count) override
+    std::error_code read(int fd, char* buffer, qint64 size, qint64& count) override
     {
         return run(Read, {}, [&] { return m_real.read(fd, buffer, size, count); });
     }
-    int write(int fd, const char* data, qint64 size, qint64& count) override
+    std::error_code write(int fd, const char* data, qint64 size, qint64& count) override
     {
         return run(Write, {}, [&] { return m_real.write(fd, data, size, count); });
     }
-    int fsync(int fd) override
+    std::error_code fsync(int fd) override
     {
         return run(Fsync, {}, [&] { return m_real.fsync(fd); });
     }
-    int close(int fd) override
+    std::error_code close(int fd) override
     {
         // close(2) releases the descriptor even when it reports an error.
         openDescriptors.remove(fd);
         return run(
             Close, {}, [&] { return m_real.close(fd); }, true);
     }
-    int getAttribute(const QString& path, const QByteArray& name, QByteArray& value) override
+    std::error_code getAttribute(const QString& path, const QByteArray& name, QByteArray& value) override
     {
         return run(GetAttribute, path, [&] { return m_real.getAttribute(path, name, value); });
     }
-    int setAttribute(const QString& path, const QByteArray& name, const QByteArray& value) override
+    std::error_code setAttribute(const QString& path, const QByteArray& name, const QByteArray& value) override
     {
         return run(SetAttribute, path, [&] { return m_real.setAttribute(path, name, value); });
     }
-    int setTimes(const QString& path, std::optional<FileTime> access, std::optional<FileTime> modification) override
+    std::error_code setTimes(const QString& path, std::optional<FileTime> access,
+                             std::optional<FileTime> modification) override
     {
         return run(SetTimes, path, [&] { return m_real.setTimes(path, access, modification); });
     }
-    int chmod(const QString& path, quint32 mode) override
+    std::error_code chmod(const QString& path, quint32 mode) override
     {
         return run(Chmod, path, [&] { return m_real.chmod(path, mode); });
     }
-    int mkdir(const QString& path, quint32 mode) override
+    std::error_code mkdir(const QString& path, quint32 mode) override
     {
         return run(Mkdir, path, [&] { return m_real.mkdir(path, mode); });
     }
-    int rmdir(const QString& path) override
+    std::error_code rmdir(const QString& path) override
     {
         return run(Rmdir, path, [&] { return m_real.rmdir(path); });
     }
     using FileSystem::listFolder;
-    int listFolder(const QString& path, QList<FolderEntry>& entries) override
+    std::error_code listFolder(const QString& path, QList<FolderEntry>& entries) override
     {
         return run(ListFolder, path, [&] { return m_real.listFolder(path, entries); });
     }
-    int moveToTrash(const QString& path, QString& trashedPath) override
+    std::error_code moveToTrash(const QString& path, QString& trashedPath) override
     {
         return run(MoveToTrash, path, [&] { return m_real.moveToTrash(path, trashedPath); });
     }
 
 private:
-    template <typename Call> int run(Operation operation, const QString& path, Call call, bool alwaysDo = false)
+    template <typename Call>
+    std::error_code run(Operation operation, const QString& path, Call call, bool alwaysDo = false)
     {
         if (beforeCall)
             beforeCall(operation, path);
@@ -158,7 +160,7 @@ private:
             if (fault.operation == operation && fault.nth == nth) {
                 if (fault.afterDoing || alwaysDo)
                     call();
-                return fault.error;
+                return errorFrom(fault.error);
             }
         }
         return call();

@@ -34,16 +34,16 @@ public:
     QString photos;
     bool split = false;
 
-    int renameNoReplace(const QString& from, const QString& to) override
+    std::error_code renameNoReplace(const QString& from, const QString& to) override
     {
         if (split && from.startsWith(card) && to.startsWith(photos))
-            return EXDEV;
+            return errorFrom(EXDEV);
         return FaultyFileSystem::renameNoReplace(from, to);
     }
-    int link(const QString& existing, const QString& newPath) override
+    std::error_code link(const QString& existing, const QString& newPath) override
     {
         if (split && existing.startsWith(card) && newPath.startsWith(photos))
-            return EXDEV;
+            return errorFrom(EXDEV);
         return FaultyFileSystem::link(existing, newPath);
     }
 };

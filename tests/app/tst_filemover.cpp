@@ -121,7 +121,7 @@ void removeTree(const QString& path)
     FileSystem::real().listFolder(path, names);
     for (const QString& name : std::as_const(names)) {
         const QString child = path + u'/' + name;
-        if (FileSystem::real().unlink(child) != 0)
+        if (FileSystem::real().unlink(child))
             removeTree(child);
     }
     FileSystem::real().rmdir(path);
@@ -462,18 +462,19 @@ void TestFileMover::creatorCodeKeepsTheFinderInfo()
     QFETCH(QByteArray, existing);
     QFETCH(QByteArray, expected);
     const QByteArray name("user.com.apple.FinderInfo");
-    const int probe = FileSystem::real().setAttribute(m_source, "user.lumenscribe.probe", "1");
-    if (probe == ENOTSUP || probe == EOPNOTSUPP || probe == EPERM)
+    const std::error_code probe = FileSystem::real().setAttribute(m_source, "user.lumenscribe.probe", "1");
+    if (probe == std::errc::not_supported || probe == std::errc::operation_not_supported ||
+        probe == std::errc::operation_not_permitted)
         QSKIP("the temporary folder keeps no user attributes");
     if (!existing.isNull())
-        QCOMPARE(FileSystem::real().setAttribute(m_source, name, existing), 0);
+        QCOMPARE(FileSystem::real().setAttribute(m_source, name, existing), std::error_code());
     const QString target = m_dir->filePath(QStringLiteral("2024.jpg"));
     FaultyFileSystem fileSystem;
 
     QVERIFY(move(fileSystem, target, std::nullopt, {true, kCreator}));
     QVERIFY(m_proxy.alerts.isEmpty());
     QByteArray info;
-    QCOMPARE(FileSystem::real().getAttribute(target, name, info), 0);
+    QCOMPARE(FileSystem::real().getAttribute(target, name, info), std::error_code());
     QCOMPARE(info, expected);
 }
 
@@ -593,14 +594,14 @@ void TestFileMover::acrossDevicesKeepsWhatTheFileWas()
         QSKIP("needs /dev/shm on a file system of its own");
     FileSystem& real = FileSystem::real();
     const QByteArray finderInfo = QByteArray("JPEG8BIM").leftJustified(32, '\0');
-    if (real.setAttribute(m_source, "user.com.apple.FinderInfo", finderInfo) != 0 ||
-        real.setAttribute(other.path(), "user.probe", "1") != 0)
+    if (real.setAttribute(m_source, "user.com.apple.FinderInfo", finderInfo) ||
+        real.setAttribute(other.path(), "user.probe", "1"))
         QSKIP("user attributes not supported here");
-    QCOMPARE(real.setAttribute(m_source, "user.xdg.comment", "beach"), 0);
+    QCOMPARE(real.setAttribute(m_source, "user.xdg.comment", "beach"), std::error_code());
     const bool root = ::geteuid() == 0;
     if (root)
-        QCOMPARE(real.changeOwner(m_source, 4321, 8765), 0);
-    QCOMPARE(real.chmod(m_source, 0604), 0);
+        QCOMPARE(real.changeOwner(m_source, 4321, 8765), std::error_code());
+    QCOMPARE(real.chmod(m_source, 0604), std::error_code());
     const QString target = other.filePath(QStringLiteral("2024.jpg"));
 
     QVERIFY(move(real, target));
@@ -612,9 +613,9 @@ void TestFileMover::acrossDevicesKeepsWhatTheFileWas()
     if (root)
         QCOMPARE((std::pair{moved.owner, moved.group}), (std::pair{4321u, 8765u}));
     QByteArray value;
-    QCOMPARE(real.getAttribute(target, "user.com.apple.FinderInfo", value), 0);
+    QCOMPARE(real.getAttribute(target, "user.com.apple.FinderInfo", value), std::error_code());
     QCOMPARE(value, finderInfo);
-    QCOMPARE(real.getAttribute(target, "user.xdg.comment", value), 0);
+    QCOMPARE(real.getAttribute(target, "user.xdg.comment", value), std::error_code());
     QCOMPARE(value, QByteArray("beach"));
     QVERIFY(leftovers(other.path()).isEmpty());
 }

@@ -47,29 +47,33 @@ void TestPlannedFileSystem::plansAreSeenAndNothingChanges()
     writeFile(a, "photo");
     PlannedFileSystem plan(FileSystem::real());
 
-    QCOMPARE(plan.renameNoReplace(a, b), 0);
+    QCOMPARE(plan.renameNoReplace(a, b), std::error_code());
     QVERIFY(plan.exists(b) && plan.nameTaken(b));
     QVERIFY(!plan.exists(a) && !plan.nameTaken(a));
-    QCOMPARE(plan.renameNoReplace(a, dir.filePath(QStringLiteral("c.jpg"))), ENOENT);
+    QCOMPARE(plan.renameNoReplace(a, dir.filePath(QStringLiteral("c.jpg"))),
+             std::make_error_code(std::errc::no_such_file_or_directory));
     writeFile(dir.filePath(QStringLiteral("d.jpg")), "other");
-    QCOMPARE(plan.renameNoReplace(dir.filePath(QStringLiteral("d.jpg")), b), EEXIST);
-    QCOMPARE(plan.renameNoReplace(b, dir.filePath(QStringLiteral("none/b.jpg"))), ENOENT);
+    QCOMPARE(plan.renameNoReplace(dir.filePath(QStringLiteral("d.jpg")), b),
+             std::make_error_code(std::errc::file_exists));
+    QCOMPARE(plan.renameNoReplace(b, dir.filePath(QStringLiteral("none/b.jpg"))),
+             std::make_error_code(std::errc::no_such_file_or_directory));
 
-    QCOMPARE(plan.mkdir(sub, 0777), 0);
-    QCOMPARE(plan.mkdir(sub, 0777), EEXIST);
-    QCOMPARE(plan.renameNoReplace(b, sub + QStringLiteral("/b.jpg")), 0);
+    QCOMPARE(plan.mkdir(sub, 0777), std::error_code());
+    QCOMPARE(plan.mkdir(sub, 0777), std::make_error_code(std::errc::file_exists));
+    QCOMPARE(plan.renameNoReplace(b, sub + QStringLiteral("/b.jpg")), std::error_code());
     QStringList names;
-    QCOMPARE(plan.listFolder(dir.path(), names), 0);
+    QCOMPARE(plan.listFolder(dir.path(), names), std::error_code());
     names.sort();
     QCOMPARE(names, (QStringList{"d.jpg", "sub"}));
-    QCOMPARE(plan.listFolder(sub, names), 0);
+    QCOMPARE(plan.listFolder(sub, names), std::error_code());
     QCOMPARE(names, QStringList{"b.jpg"});
 
     QString trashed;
-    QCOMPARE(plan.moveToTrash(dir.filePath(QStringLiteral("d.jpg")), trashed), 0);
+    QCOMPARE(plan.moveToTrash(dir.filePath(QStringLiteral("d.jpg")), trashed), std::error_code());
     QVERIFY(!plan.exists(dir.filePath(QStringLiteral("d.jpg"))));
     int fd = 0;
-    QCOMPARE(plan.open(dir.filePath(QStringLiteral("e.jpg")), O_WRONLY | O_CREAT, 0644, fd), EROFS);
+    QCOMPARE(plan.open(dir.filePath(QStringLiteral("e.jpg")), O_WRONLY | O_CREAT, 0644, fd),
+             std::make_error_code(std::errc::read_only_file_system));
 
     // The disk is as it was.
     QCOMPARE(tree(dir.path(), true), (QStringList{"a.jpg", "d.jpg"}));

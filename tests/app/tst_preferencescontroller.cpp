@@ -316,7 +316,7 @@ void TestPreferencesController::creatorCodeOfAChosenFile()
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    if (FileMover().setCreatorCode(coded, 0x74747874u) != 0) // "ttxt"
+    if (FileMover().setCreatorCode(coded, 0x74747874u)) // "ttxt"
         QSKIP("no extended attributes here");
     QVERIFY(m_prefs->creatorIDTextFieldChange(QStringLiteral("LUMS")));
 

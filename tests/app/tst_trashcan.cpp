@@ -73,7 +73,7 @@ void TestTrashCan::ownTrashIsMadePrivate()
     const QString path = photo();
     TrashCan trash(FileSystem::real());
     QString trashed;
-    QCOMPARE(trash.moveToTrash(path, trashed), 0);
+    QCOMPARE(trash.moveToTrash(path, trashed), std::error_code());
     QCOMPARE(trashed, own() + QStringLiteral("/files/IMG_1.JPG"));
     QCOMPARE(QFileInfo(own()).permissions() & 0x0077, QFile::Permissions());
     QCOMPARE(trash.findTrashed(path), trashed);
@@ -86,7 +86,7 @@ void TestTrashCan::sharedStickyTrashIsUsed()
     QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
     const QString path = photo();
     QString trashed;
-    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(path, trashed), 0);
+    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(path, trashed), std::error_code());
     QCOMPARE(trashed, shared + QStringLiteral("/%1/files/IMG_1.JPG").arg(::getuid()));
     QVERIFY(!QFileInfo::exists(own()));
 }
@@ -127,7 +127,11 @@ void TestTrashCan::trashThatIsNotOwnKeepsTheFile()
     const QString path = photo();
     TrashCan can(FileSystem::real());
     QString trashed;
-    QCOMPARE(can.moveToTrash(path, trashed), TrashCan::NotOwnTrash);
+    const std::error_code refused = can.moveToTrash(path, trashed);
+    QCOMPARE(refused, make_error_code(TrashError::NotOwnTrash));
+    // The trash's own refusal, never taken for an EPERM a disk could answer.
+    QVERIFY(refused != std::errc::operation_not_permitted);
+    QCOMPARE(refused.category().name(), "trash");
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(trashed.isEmpty());
     QVERIFY(QDir(elsewhere).isEmpty());
@@ -144,7 +148,7 @@ void TestTrashCan::homeTrashThatIsALinkKeepsTheFile()
     qputenv("XDG_DATA_HOME", QFile::encodeName(share));
     const QString path = photo();
     QString trashed;
-    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(path, trashed), TrashCan::NotOwnTrash);
+    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(path, trashed), make_error_code(TrashError::NotOwnTrash));
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(QDir(m_volume + QStringLiteral("/elsewhere")).isEmpty());
 }
@@ -155,7 +159,7 @@ void TestTrashCan::failedNoteIsRemoved()
     FaultyFileSystem fileSystem;
     fileSystem.fail(FaultyFileSystem::Write, 1, ENOSPC);
     QString trashed;
-    QCOMPARE(TrashCan(fileSystem).moveToTrash(path, trashed), ENOSPC);
+    QCOMPARE(TrashCan(fileSystem).moveToTrash(path, trashed), std::make_error_code(std::errc::no_space_on_device));
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(QDir(own() + QStringLiteral("/info")).isEmpty());
     QVERIFY(fileSystem.openDescriptors.isEmpty());
@@ -178,7 +182,7 @@ void TestTrashCan::emptyNoteLeftBeforeIsRemoved()
     };
     QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
     QString trashed;
-    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(photo(), trashed), 0);
+    QCOMPARE(TrashCan(FileSystem::real()).moveToTrash(photo(), trashed), std::error_code());
     QCOMPARE(trashed, own() + QStringLiteral("/files/IMG_1 2.JPG"));
     QVERIFY(QFileInfo(stale).size() > 0);
     QVERIFY(QFileInfo::exists(fresh));

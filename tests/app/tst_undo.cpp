@@ -273,8 +273,8 @@ void TestUndo::onlyTheFileTheRunMovedComesBack()
     QVERIFY(QFile::rename(first, aside));
     writeFile(first, QByteArray(size, 'x'));
     FileStatus original;
-    QCOMPARE(FileSystem::real().status(aside, original), 0);
-    QCOMPARE(FileSystem::real().setTimes(first, std::nullopt, original.modificationTime), 0);
+    QCOMPARE(FileSystem::real().status(aside, original), std::error_code());
+    QCOMPARE(FileSystem::real().setTimes(first, std::nullopt, original.modificationTime), std::error_code());
 
     UndoRun::Result result = undoLast();
     QCOMPARE(result.restored.size(), 1);
