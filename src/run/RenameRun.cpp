@@ -81,6 +81,11 @@ void RenameRun::run()
 
 void RenameRun::startRun()
 {
+    // A move a kill cut short is carried through before the folders are
+    // read: done later, it would take away a file this run has already
+    // looked at and then reports missing.
+    if (!m_dryRun)
+        Journal::resolveInterrupted(m_fileSystem, m_journalStore);
     m_downloadOption = m_snapshot.settings.downloadOption();
     m_snapshot.fileStyle.setNameProbe(&m_fileSystem);
     m_snapshot.folderStyle.setNameProbe(&m_fileSystem);
