@@ -59,7 +59,6 @@ void Journal::setDroppedPaths(const QStringList& paths)
 
 bool Journal::open()
 {
-    resolveInterrupted(m_fileSystem, m_store);
     m_store.prune();
     // Two runs starting at once may pick the same number: the second takes the next.
     std::error_code error = std::make_error_code(std::errc::file_exists);

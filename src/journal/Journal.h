@@ -32,7 +32,8 @@ public:
     const QString& error() const { return m_error; }
 
     // Mends the last move of the newest run if that run was killed during a
-    // copy to another disk; a run calls this before its first step.
+    // copy to another disk; a run calls this as it starts, before it reads
+    // its folders.
     static void resolveInterrupted(FileSystem& fileSystem, const JournalStore& store);
 
     // Appends one entry to an existing journal and syncs it.
