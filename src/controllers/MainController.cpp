@@ -3,6 +3,7 @@
 #include "controllers/StatusBridge.h"
 #include "fs/PlannedFileSystem.h"
 #include "journal/JournalStore.h"
+#include "journal/RunLock.h"
 #include "platform/ApplicationLauncher.h"
 #include "run/ModalAnswer.h"
 #include "run/RenameRun.h"
@@ -92,10 +93,39 @@ void MainController::processFileList()
 void MainController::processToOpenFilesList(RunSnapshot snapshot)
 {
     StatusProxy* proxy = m_statusBridge ? static_cast<StatusProxy*>(m_statusBridge) : m_statusProxy;
+    std::optional<RunLock> lock;
+    if (!m_runLockPath.isEmpty() && !snapshot.dryRun) {
+        lock.emplace(m_runLockPath);
+        if (lock->tryTake() != RunLock::State::Taken) {
+            refuseLockedRun(*lock);
+            return;
+        }
+    }
     PlannedFileSystem plan(*m_fileSystem);
     FileSystem& fileSystem = snapshot.dryRun ? plan : *m_fileSystem;
     RenameRun run(std::move(snapshot), *this, m_runState, *proxy, m_runObserver, fileSystem);
     run.run();
+}
+
+void MainController::refuseLockedRun(const RunLock& lock)
+{
+    {
+        const std::lock_guard guard(m_toOpenMutex);
+        m_toOpenFilesList.clear();
+    }
+    StatusProxy* proxy = m_statusBridge ? static_cast<StatusProxy*>(m_statusBridge) : m_statusProxy;
+    if (!proxy) {
+        m_runState.ended();
+        return;
+    }
+    if (lock.holder() > 0)
+        //% "Another rename run or undo is going on (process %1). Nothing was renamed; drop the files again when it has ended."
+        proxy->showAlertPanel(qtTrId("AlertPanelRunLocked").arg(lock.holder()));
+    else
+        //% "The lock that keeps to one run at a time could not be taken (%1). Nothing was renamed."
+        proxy->showAlertPanel(qtTrId("AlertPanelRunLockFailed").arg(lock.error()));
+    proxy->makeInfoWindowCloseTimer();
+    m_runState.ended();
 }
 
 RunSnapshot MainController::makeRunSnapshot() const
@@ -181,6 +211,13 @@ void MainController::applicationShouldTerminate()
     QString error;
     if (!savePreferences(&error))
         qWarning("lumenscribe: the settings could not be saved: %s", qPrintable(error));
+}
+
+void MainController::applicationDidFinishLaunching()
+{
+    if (m_startMode == 0)
+        m_startMode = 1;
+    initApplication();
 }
 
 void MainController::initApplication()

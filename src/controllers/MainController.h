@@ -28,6 +28,7 @@
 namespace lumenscribe {
 
 class FileSystem;
+class RunLock;
 class RunObserver;
 class StatusBridge;
 class StatusProxy;
@@ -53,6 +54,10 @@ public:
     // Where the journals of the runs are kept.
     void setJournalFolder(const QString& folder) { m_journalFolder = folder; }
     const QString& journalFolder() const { return m_journalFolder; }
+    // Where the lock that keeps to one run or undo at a time lives. Empty
+    // (the default): the run takes none, as its starter holds it already.
+    void setRunLockPath(const QString& path) { m_runLockPath = path; }
+    const QString& runLockPath() const { return m_runLockPath; }
     // Plan only: dates and names as the run would make them, nothing touched.
     void setDryRun(bool value) { m_dryRun = value; }
     bool dryRun() const { return m_dryRun; }
@@ -73,6 +78,7 @@ public:
     void processFileList();
     // Blocks until the run under way, if any, has ended.
     void waitForRun();
+    void applicationDidFinishLaunching();
     void applicationShouldTerminate();
     void initApplication();
     int startMode() const { return m_startMode; }
@@ -187,11 +193,17 @@ public:
         taken(SettingKey::AlertOS9NameLength, m_settings.setAlertOS9NameLength(value));
     }
 
+    bool showNamesFirst() const { return m_settings.showNamesFirst(); }
+    void setShowNamesFirst(bool value) { m_settings.setShowNamesFirst(value); }
+
     void generatorChangedFileName() { notifyWindows(); }
 
 private:
     void notifyWindows();
     void processToOpenFilesList(RunSnapshot snapshot);
+    // Another process's run or undo holds the lock: the queued paths are
+    // dropped untouched and the person is told.
+    void refuseLockedRun(const RunLock& lock);
     // What a change of `key` does besides storing it: select a style, hand
     // the collections their number, refresh the windows.
     void settingChanged(SettingKey key);
@@ -211,6 +223,7 @@ private:
     RunObserver* m_runObserver = nullptr;
     FileSystem* m_fileSystem;
     QString m_journalFolder;
+    QString m_runLockPath;
     bool m_dryRun = false;
     bool m_renameAllAtStart = false;
 

@@ -71,6 +71,7 @@ constexpr Settings::Entry kEntries[] = {
     {K::QuitAfterAutoProcessing, u"quitAfterAutoProcessing", &V::quitAfterAutoProcessing, C::Any, 0, 0, &flag<true>},
     {K::ConfirmEachFile, u"confirmEachFile", &V::confirmEachFile, C::Any, 0, 0, &flag<true>},
     {K::AlertOS9NameLength, u"alertOS9NameLength", &V::alertOS9NameLength, C::Any, 0, 0, &flag<false>},
+    {K::ShowNamesFirst, u"showNamesFirst", &V::showNamesFirst, C::Any, 0, 0, &flag<false>},
 };
 
 constexpr bool tableFollowsTheKeys()
@@ -80,7 +81,7 @@ constexpr bool tableFollowsTheKeys()
         if (static_cast<int>(entry.key) != index++)
             return false;
     }
-    return index == static_cast<int>(SettingKey::AlertOS9NameLength) + 1;
+    return index == static_cast<int>(SettingKey::ShowNamesFirst) + 1;
 }
 static_assert(tableFollowsTheKeys(), "one entry per SettingKey, in its order");
 
@@ -462,6 +463,16 @@ bool Settings::alertOS9NameLength() const
 Settings::SetResult Settings::setAlertOS9NameLength(bool value)
 {
     return assign(SettingKey::AlertOS9NameLength, value);
+}
+
+bool Settings::showNamesFirst() const
+{
+    return get(&Values::showNamesFirst);
+}
+
+Settings::SetResult Settings::setShowNamesFirst(bool value)
+{
+    return assign(SettingKey::ShowNamesFirst, value);
 }
 
 } // namespace lumenscribe

@@ -46,6 +46,9 @@ enum class SettingKey : int
     QuitAfterAutoProcessing,
     ConfirmEachFile,
     AlertOS9NameLength,
+    // Beyond the classic set: the desktop application shows the names a
+    // drop would give before it renames anything.
+    ShowNamesFirst,
 };
 
 class Settings : public QObject
@@ -80,6 +83,7 @@ public:
         bool quitAfterAutoProcessing = false;
         bool confirmEachFile = false;
         bool alertOS9NameLength = false;
+        bool showNamesFirst = false;
 
         DownloadOption downloadOption() const { return static_cast<DownloadOption>(downloadOptions); }
         // Any number is stored, as before; one past 4 deletes nothing.
@@ -221,6 +225,8 @@ public:
     SetResult setConfirmEachFile(bool value);
     bool alertOS9NameLength() const;
     SetResult setAlertOS9NameLength(bool value);
+    bool showNamesFirst() const;
+    SetResult setShowNamesFirst(bool value);
 
 signals:
     // One notice per real change, sent on the thread that made it after the

@@ -11,6 +11,10 @@ class MessageBox
 public:
     using Button = QMessageBox::StandardButton;
     using Buttons = QMessageBox::StandardButtons;
+    static constexpr Button Ok = QMessageBox::Ok;
+    static constexpr Button Yes = QMessageBox::Yes;
+    static constexpr Button No = QMessageBox::No;
+    static constexpr Button Cancel = QMessageBox::Cancel;
 
     static Button information(QWidget* parent, const QString& title, const QString& text, Buttons buttons = Button::Ok,
                               Button defaultButton = Button::NoButton);

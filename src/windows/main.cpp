@@ -1,11 +1,46 @@
 // lumenscribe-gui: the desktop application. Started with paths it renames
 // them and quits; started plainly it shows its main window.
+#include "controllers/MainController.h"
+#include "windows/DesktopApplication.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace lumenscribe;
+
+namespace {
+
+QStringList absolutePaths(const QStringList& arguments)
+{
+    QStringList paths;
+    for (const QString& argument : arguments)
+        paths.append(QFileInfo(argument).absoluteFilePath());
+    return paths;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumenscribe"));
+    QApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("lumenscribe-gui"));
-    return 0;
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    //% "Gives photos and movies names made from the moment they were taken."
+    parser.setApplicationDescription(qtTrId("GuiDescription"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    //% "Photos, movies or folders to rename; without them the main window opens."
+    parser.addPositionalArgument(QStringLiteral("paths"), qtTrId("GuiPathsArgument"), QStringLiteral("[PATH...]"));
+    parser.process(application);
+
+    MainController controller;
+    DesktopApplication desktop(controller);
+    desktop.start(absolutePaths(parser.positionalArguments()));
+    return QApplication::exec();
 }

@@ -1,0 +1,113 @@
+#include "windows/DesktopApplication.h"
+
+#include "controllers/MainController.h"
+#include "controllers/MainWindowController.h"
+#include "controllers/StatusBridge.h"
+#include "journal/RunLock.h"
+#include "windows/AlertPanel.h"
+#include "windows/GuiStatus.h"
+#include "windows/MainWindow.h"
+#include "windows/ProgressWindow.h"
+
+#include <QCoreApplication>
+
+namespace lumenscribe {
+
+DesktopApplication::DesktopApplication(MainController& controller, QObject* parent)
+    : QObject(parent), m_controller(controller), m_progress(std::make_unique<ProgressWindow>()),
+      m_alerts(std::make_unique<AlertPanel>())
+{
+    m_status = std::make_unique<GuiStatus>(m_controller, *m_progress, *m_alerts);
+    m_bridge = std::make_unique<StatusBridge>(*m_status);
+    m_controller.setStatusProxy(m_status.get());
+    m_controller.setStatusBridge(m_bridge.get());
+    // The desktop application holds the lock only while a run goes, so that
+    // the command line can run between them.
+    m_controller.setRunLockPath(RunLock::defaultPath());
+    m_windowController = std::make_unique<MainWindowController>(m_controller);
+
+    connect(m_progress.get(), &ProgressWindow::abortClicked, this, [this] { m_controller.requestAbort(); });
+    connect(m_progress.get(), &ProgressWindow::pathsDropped, this, &DesktopApplication::openPaths);
+    connect(m_progress.get(), &ProgressWindow::closedByPerson, this, &DesktopApplication::progressClosedByPerson);
+    connect(m_status.get(), &GuiStatus::progressClosed, this, &DesktopApplication::progressClosed);
+    connect(m_alerts.get(), &QDialog::finished, this, &DesktopApplication::progressClosed);
+    connect(m_status.get(), &GuiStatus::runEnded, m_windowController.get(), &MainWindowController::refresh);
+}
+
+DesktopApplication::~DesktopApplication()
+{
+    if (!m_quitting)
+        quit();
+    m_controller.setStatusBridge(nullptr);
+    m_controller.setStatusProxy(nullptr);
+}
+
+void DesktopApplication::start(const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        m_controller.applicationOpenFiles(paths);
+    m_controller.applicationDidFinishLaunching();
+    if (!m_controller.preferencesProblem().isEmpty())
+        m_alerts->addMessage(m_controller.preferencesProblem());
+    if (m_controller.startMode() != 2)
+        showMainWindow();
+}
+
+void DesktopApplication::showMainWindow()
+{
+    if (!m_mainWindow) {
+        m_mainWindow = std::make_unique<MainWindow>(m_controller, *m_windowController);
+        connect(m_mainWindow.get(), &MainWindow::quitRequested, this, &DesktopApplication::quit);
+    }
+    m_mainWindow->show();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
+// A second start's paths, or a drop: joins the run under way, or starts one
+// (or, with the names shown first, plans them in the main window).
+void DesktopApplication::openPaths(const QStringList& paths)
+{
+    if (m_quitting || paths.isEmpty())
+        return;
+    if (m_mainWindow && m_mainWindow->isVisible())
+        m_windowController->open(paths);
+    else
+        m_controller.applicationOpenFiles(paths);
+}
+
+void DesktopApplication::progressClosed()
+{
+    // Started to open files: quits once the run is over and its alerts are read.
+    if (m_controller.startMode() == 2 && !m_controller.isRunning() && !m_status->progressWindowIsOpen() &&
+        !m_alerts->isVisible())
+        quit();
+}
+
+// A window closed by hand while its run goes on stops the run; the window
+// goes away with the run's end.
+void DesktopApplication::progressClosedByPerson()
+{
+    if (m_controller.isRunning())
+        m_controller.requestAbort();
+    else
+        m_progress->hide();
+}
+
+void DesktopApplication::quit()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    m_windowController->discardShown();
+    m_controller.applicationShouldTerminate();
+    m_bridge->shutdown();
+    m_progress->hide();
+    m_alerts->hide();
+    if (m_mainWindow)
+        m_mainWindow->hide();
+    emit finished();
+    QCoreApplication::quit();
+}
+
+} // namespace lumenscribe

@@ -1,0 +1,65 @@
+// The desktop application put together: the controller, the bridge that
+// carries the run's calls to this thread, the windows, and start-up and quit
+// as the classic application has them. Started with paths it renames them
+// and quits after the run; started plainly it shows the main window.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+namespace lumenscribe {
+
+class AlertPanel;
+class CIWWindow;
+class FIWWindow;
+class GuiStatus;
+class MainController;
+class MainWindow;
+class MainWindowController;
+class ProgressWindow;
+class StatusBridge;
+
+class DesktopApplication : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DesktopApplication(MainController& controller, QObject* parent = nullptr);
+    ~DesktopApplication() override;
+
+    // Loads the settings; with paths, starts renaming them (start mode 2).
+    void start(const QStringList& paths);
+    // Paths from a drop, a chooser or a second start.
+    void openPaths(const QStringList& paths);
+    // Ends a run under way (its windows answer abort), saves, and quits.
+    void quit();
+
+    MainController& controller() { return m_controller; }
+    MainWindowController& mainWindowController() { return *m_windowController; }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    ProgressWindow& progressWindow() { return *m_progress; }
+    AlertPanel& alertPanel() { return *m_alerts; }
+    GuiStatus& status() { return *m_status; }
+    bool quitting() const { return m_quitting; }
+
+signals:
+    // Everything is saved; the event loop may end.
+    void finished();
+
+private:
+    void showMainWindow();
+    void progressClosed();
+    void progressClosedByPerson();
+
+    MainController& m_controller;
+    std::unique_ptr<ProgressWindow> m_progress;
+    std::unique_ptr<AlertPanel> m_alerts;
+    std::unique_ptr<GuiStatus> m_status;
+    std::unique_ptr<StatusBridge> m_bridge;
+    std::unique_ptr<MainWindowController> m_windowController;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    bool m_quitting = false;
+};
+
+} // namespace lumenscribe
