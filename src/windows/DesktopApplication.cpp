@@ -78,6 +78,9 @@ void DesktopApplication::openPaths(const QStringList& paths)
 
 void DesktopApplication::progressClosed()
 {
+    // The run has ended by now and its journal is complete: the undo offer
+    // can count what it would put back.
+    m_windowController->refresh();
     // Started to open files: quits once the run is over and its alerts are read.
     if (m_controller.startMode() == 2 && !m_controller.isRunning() && !m_status->progressWindowIsOpen() &&
         !m_alerts->isVisible())

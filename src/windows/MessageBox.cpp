@@ -1,16 +1,19 @@
 #include "windows/MessageBox.h"
 
+#include <QList>
+
 namespace lumenscribe {
 
 namespace {
 
-QMessageBox::StandardButton nextAnswer = QMessageBox::NoButton;
+// Answers given beforehand, first in line first.
+QList<QMessageBox::StandardButton> nextAnswers;
 
 } // namespace
 
 void MessageBox::setNextAnswer(Button button)
 {
-    nextAnswer = button;
+    nextAnswers.append(button);
 }
 
 MessageBox::Button MessageBox::information(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
@@ -34,11 +37,8 @@ MessageBox::Button MessageBox::question(QWidget* parent, const QString& title, c
 MessageBox::Button MessageBox::show(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
                                     Buttons buttons, Button defaultButton)
 {
-    if (nextAnswer != QMessageBox::NoButton) {
-        const Button answer = nextAnswer;
-        nextAnswer = QMessageBox::NoButton;
-        return answer;
-    }
+    if (!nextAnswers.isEmpty())
+        return nextAnswers.takeFirst();
     QMessageBox box(icon, title, text, buttons, parent);
     // Messages carry file names: never read them as markup.
     box.setTextFormat(Qt::PlainText);

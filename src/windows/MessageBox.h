@@ -23,7 +23,8 @@ public:
     static Button question(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
                            Button defaultButton = Button::NoButton);
 
-    // The next box returns `button` at once, without being shown.
+    // The next box returns `button` at once, without being shown; answers
+    // set one after another serve the boxes in that order.
     static void setNextAnswer(Button button);
 
 private:
