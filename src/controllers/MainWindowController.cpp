@@ -226,7 +226,12 @@ QString MainWindowController::dateText(const FileReport& row)
     if (row.noCaptureDate)
         //% "%1 (file date: no capture date found)"
         return qtTrId("MainTableFileDate").arg(date);
-    return row.dateSource.isEmpty() ? date : QStringLiteral("%1 (%2)").arg(date, row.dateSource);
+    // "file": the photo's or movie's own metadata, the usual case, said by
+    // saying nothing; "thm"/"THM": the camera's thumbnail beside a movie.
+    if (row.dateSource.compare(QLatin1String("thm"), Qt::CaseInsensitive) == 0)
+        //% "%1 (from its THM file)"
+        return qtTrId("MainTableThmDate").arg(date);
+    return date;
 }
 
 QString MainWindowController::problemText(const FileReport& row)

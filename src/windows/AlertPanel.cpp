@@ -38,6 +38,7 @@ AlertPanel::AlertPanel(QWidget* parent) : QDialog(parent)
     m_list->setObjectName(QStringLiteral("alertList"));
     m_list->setWordWrap(true);
     m_list->setTextElideMode(Qt::ElideMiddle);
+    m_list->setMaximumHeight(m_list->fontMetrics().height() * 10);
     //% "Further problems"
     m_list->setAccessibleName(qtTrId("AlertListAccessibleName"));
     m_more->setBuddy(m_list);

@@ -17,7 +17,7 @@ DropArea::DropArea(QWidget* parent) : QFrame(parent)
     setAcceptDrops(true);
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
-    setMinimumSize(420, 200);
+    setMinimumWidth(420);
     setAutoFillBackground(true);
     //% "Drop photos, movies or folders here"
     setAccessibleName(qtTrId("DropAreaHint"));

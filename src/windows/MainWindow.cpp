@@ -50,13 +50,13 @@ MainWindow::MainWindow(MainController& controller, MainWindowController& windowC
     undoRow->addWidget(m_undoButton);
 
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->addWidget(m_dropArea, 1);
-    layout->addWidget(makeStylesBox());
-    layout->addWidget(makeNamesBox(), 2);
-    layout->addLayout(undoRow);
+    m_layout = new QVBoxLayout(central);
+    m_layout->addWidget(m_dropArea, 1);
+    m_layout->addWidget(makeStylesBox());
+    m_layout->addWidget(makeNamesBox(), 0);
+    m_layout->addLayout(undoRow);
     setCentralWidget(central);
-    resize(640, 480);
+    resize(720, 520);
 
     m_windowController.setView(this);
 }
@@ -214,7 +214,12 @@ void MainWindow::showNames(bool shown, const QList<FileReport>& rows, bool plann
         const QSignalBlocker blocker(m_namesFirst);
         m_namesFirst->setChecked(m_controller.showNamesFirst());
     }
+    // With names to check, the table takes the room and the drop area keeps
+    // enough to take more files.
     m_namesBox->setVisible(shown);
+    m_layout->setStretchFactor(m_dropArea, shown ? 0 : 1);
+    m_layout->setStretchFactor(m_namesBox, shown ? 1 : 0);
+    m_dropArea->setMaximumHeight(shown ? m_dropArea->minimumSizeHint().height() : QWIDGETSIZE_MAX);
     m_namesModel->setRows(rows);
     if (!rows.isEmpty() && m_namesTable->isVisible())
         m_namesTable->resizeColumnsToContents();

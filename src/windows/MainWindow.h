@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class QVBoxLayout;
 
 namespace lumenscribe {
 
@@ -60,6 +61,7 @@ private:
     MainController& m_controller;
     MainWindowController& m_windowController;
     DropArea* m_dropArea = nullptr;
+    QVBoxLayout* m_layout = nullptr;
     QComboBox* m_fileStyles = nullptr;
     QComboBox* m_folderStyles = nullptr;
     QLabel* m_dropAction = nullptr;
