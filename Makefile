@@ -11,7 +11,7 @@ build: deps
 	cmake --build --preset default
 
 demo: build
-	./scripts/demo build/default/src/cli/lumenscribe
+	./scripts/demo build/default/src/cli/lumenscribe build/default/src/windows/lumenscribe-gui
 
 # The fuzzer goes first so that the suites' summaries close the output.
 test: deps

@@ -8,6 +8,7 @@
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
+#include "windows/TimingProbe.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +33,7 @@ DesktopApplication::DesktopApplication(MainController& controller, QObject* pare
     connect(m_status.get(), &GuiStatus::progressClosed, this, &DesktopApplication::progressClosed);
     connect(m_alerts.get(), &QDialog::finished, this, &DesktopApplication::progressClosed);
     connect(m_status.get(), &GuiStatus::runEnded, m_windowController.get(), &MainWindowController::refresh);
+    connect(m_status.get(), &GuiStatus::runEnded, this, [] { TimingProbe::mark("run-ended"); });
 }
 
 DesktopApplication::~DesktopApplication()

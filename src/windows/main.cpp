@@ -2,6 +2,8 @@
 // them and quits; started plainly it shows its main window.
 #include "controllers/MainController.h"
 #include "windows/DesktopApplication.h"
+#include "windows/MainWindow.h"
+#include "windows/TimingProbe.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,5 +44,7 @@ int main(int argc, char* argv[])
     MainController controller;
     DesktopApplication desktop(controller);
     desktop.start(absolutePaths(parser.positionalArguments()));
+    if (desktop.mainWindow())
+        TimingProbe::watch(*desktop.mainWindow());
     return QApplication::exec();
 }
