@@ -163,7 +163,7 @@ QWidget* MainWindow::makeNamesBox()
     m_namesStatus->setObjectName(QStringLiteral("namesStatus"));
     //% "&Rename"
     m_renameButton = new QPushButton(qtTrId("NamesRenameButton"), m_namesBox);
-    m_renameButton->setObjectName(QStringLiteral("renameButton"));
+    m_renameButton->setObjectName(QStringLiteral("renameNamesButton"));
     m_renameButton->setDefault(true);
     //% "&Clear"
     auto* clear = new QPushButton(qtTrId("NamesClearButton"), m_namesBox);

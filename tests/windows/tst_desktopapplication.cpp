@@ -145,7 +145,7 @@ void TestDesktopApplication::mainWindowPlansRenamesAndUndoes()
         planned.append(names.index(row, NamesTableModel::NewName).data().toString());
     planned.sort();
 
-    auto* rename = find<QPushButton>(QStringLiteral("renameButton"));
+    auto* rename = find<QPushButton>(QStringLiteral("renameNamesButton"));
     QTRY_VERIFY(rename->isEnabled());
     rename->click();
     QTRY_VERIFY(!bench.controller->isRunning());
