@@ -12,6 +12,24 @@ GuiStatus::GuiStatus(MainController& controller, ProgressWindow& progress, Alert
     m_closeTimer.setSingleShot(true);
     m_closeTimer.setInterval(kCloseDelayMilliseconds);
     connect(&m_closeTimer, &QTimer::timeout, this, &GuiStatus::infoWindowCloseTimerFired);
+    m_drawTimer.setSingleShot(true);
+    m_drawTimer.setInterval(kDrawMilliseconds);
+    connect(&m_drawTimer, &QTimer::timeout, this, &GuiStatus::draw);
+}
+
+void GuiStatus::scheduleDraw()
+{
+    if (!m_drawTimer.isActive())
+        m_drawTimer.start();
+}
+
+void GuiStatus::draw()
+{
+    m_drawTimer.stop();
+    m_progress.setMaximum(m_maximum);
+    m_progress.setValue(m_value);
+    m_progress.setInfo(m_info);
+    emit progressChanged(m_value, m_maximum);
 }
 
 void GuiStatus::showAlertPanel(const QString& message)
@@ -27,6 +45,7 @@ void GuiStatus::refreshCounters()
 
 void GuiStatus::makeInfoWindowCloseTimer()
 {
+    draw();
     m_progress.setAbortEnabled(false);
     m_closeTimer.start();
 }
@@ -47,23 +66,22 @@ void GuiStatus::openProgressWindow()
 void GuiStatus::setNIWDoubleValue(double value)
 {
     m_value = value;
-    m_progress.setValue(value);
-    emit progressChanged(m_value, m_maximum);
+    scheduleDraw();
 }
 
 void GuiStatus::setNIWMaxValue(double value)
 {
     openProgressWindow();
     m_maximum = value;
-    m_progress.setMaximum(value);
-    emit progressChanged(m_value, m_maximum);
+    scheduleDraw();
 }
 
 void GuiStatus::setNIWInfo(const QString& text)
 {
     if (controller().isRunning() && !m_closeTimer.isActive())
         openProgressWindow();
-    m_progress.setInfo(text);
+    m_info = text;
+    scheduleDraw();
 }
 
 void GuiStatus::infoWindowCloseTimerFired()

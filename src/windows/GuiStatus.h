@@ -44,10 +44,18 @@ signals:
 private:
     void openProgressWindow();
     void infoWindowCloseTimerFired();
+    // The run reports every file; the window is drawn at most every
+    // kDrawMilliseconds, with what is newest then, so that a run of small
+    // files is not held up by drawing.
+    void scheduleDraw();
+    void draw();
 
     ProgressWindow& m_progress;
     AlertPanel& m_alerts;
+    static constexpr int kDrawMilliseconds = 50;
     QTimer m_closeTimer;
+    QTimer m_drawTimer;
+    QString m_info;
     bool m_progressOpen = false;
     double m_value = 0;
     double m_maximum = 0;
