@@ -101,6 +101,9 @@ SingleInstance::Role SingleInstance::start(const QStringList& paths, const QStri
             m_lock->unlock();
             break;
         }
+        // A folder we may not write to: nobody can be met there.
+        if (m_lock->error() != QLockFile::LockFailedError)
+            break;
         const auto left = m_timeout - std::chrono::milliseconds(clock.elapsed());
         // Paths beyond the message's bound are not handed over but renamed here.
         if (message.isEmpty() || left <= 0ms)
