@@ -74,6 +74,7 @@ private slots:
     void crashedPrimaryDoesNotBlockAStart();
     void staleLockWithoutASocket();
     void hungPrimaryDoesNotHangTheStart();
+    void selectionBeyondTheBoundRunsAlone();
     void strayBytesAreIgnored_data();
     void strayBytesAreIgnored();
     void messageArrivingInPiecesIsWhole();
@@ -225,6 +226,19 @@ void TestSingleInstance::hungPrimaryDoesNotHangTheStart()
     clock.restart();
     QCOMPARE(third.start({QStringLiteral("/a.jpg")}, QDir::currentPath()), SingleInstance::Role::Alone);
     QVERIFY(clock.elapsed() >= 300 && clock.elapsed() < 3000);
+}
+
+void TestSingleInstance::selectionBeyondTheBoundRunsAlone()
+{
+    SingleInstance primary(Name, m_folder->path());
+    QCOMPARE(primary.start({}, QDir::currentPath()), SingleInstance::Role::Primary);
+    QSignalSpy activated(&primary, &SingleInstance::activationRequested);
+    // Each path counts twice its length on the wire, plus four bytes.
+    const QString longPath = u'/' + QString(SingleInstanceMessage::MaxPayloadSize / 16, u'x');
+    SingleInstance second(Name, m_folder->path());
+    QCOMPARE(second.start(QStringList(8, longPath), QDir::currentPath()), SingleInstance::Role::Alone);
+    QTest::qWait(50);
+    QCOMPARE(activated.count(), 0);
 }
 
 void TestSingleInstance::strayBytesAreIgnored_data()
