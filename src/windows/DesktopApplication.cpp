@@ -8,6 +8,7 @@
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
+#include "windows/TaskbarProgress.h"
 #include "windows/TimingProbe.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,11 @@ DesktopApplication::DesktopApplication(MainController& controller, QObject* pare
     connect(m_alerts.get(), &QDialog::finished, this, &DesktopApplication::progressClosed);
     connect(m_status.get(), &GuiStatus::runEnded, m_windowController.get(), &MainWindowController::refresh);
     connect(m_status.get(), &GuiStatus::runEnded, this, [] { TimingProbe::mark("run-ended"); });
+    m_taskbar = std::make_unique<TaskbarProgress>();
+    connect(m_status.get(), &GuiStatus::progressChanged, m_taskbar.get(), [this](double value, double maximum) {
+        m_taskbar->setProgress(static_cast<qint64>(value), static_cast<qint64>(maximum));
+    });
+    connect(m_status.get(), &GuiStatus::progressClosed, m_taskbar.get(), &TaskbarProgress::hide);
 }
 
 DesktopApplication::~DesktopApplication()
@@ -78,6 +84,14 @@ void DesktopApplication::openPaths(const QStringList& paths)
         m_controller.applicationOpenFiles(paths);
 }
 
+void DesktopApplication::activate()
+{
+    if (m_mainWindow && m_mainWindow->isVisible()) {
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+    }
+}
+
 void DesktopApplication::progressClosed()
 {
     // The run has ended by now and its journal is complete: the undo offer
@@ -104,6 +118,7 @@ void DesktopApplication::quit()
     if (m_quitting)
         return;
     m_quitting = true;
+    emit quitStarted();
     m_windowController->discardShown();
     m_controller.applicationShouldTerminate();
     m_bridge->shutdown();

@@ -19,6 +19,7 @@ class MainWindow;
 class MainWindowController;
 class ProgressWindow;
 class StatusBridge;
+class TaskbarProgress;
 
 class DesktopApplication : public QObject
 {
@@ -34,6 +35,8 @@ public:
     void openPaths(const QStringList& paths);
     // Ends a run under way (its windows answer abort), saves, and quits.
     void quit();
+    // Another start came: the main window comes forward, if there is one.
+    void activate();
 
     MainController& controller() { return m_controller; }
     MainWindowController& mainWindowController() { return *m_windowController; }
@@ -44,6 +47,8 @@ public:
     bool quitting() const { return m_quitting; }
 
 signals:
+    // Quitting has begun: nothing new is taken from now on.
+    void quitStarted();
     // Everything is saved; the event loop may end.
     void finished();
 
@@ -59,6 +64,7 @@ private:
     std::unique_ptr<StatusBridge> m_bridge;
     std::unique_ptr<MainWindowController> m_windowController;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<TaskbarProgress> m_taskbar;
     bool m_quitting = false;
 };
 

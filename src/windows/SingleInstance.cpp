@@ -46,8 +46,13 @@ SingleInstance::SingleInstance(const QString& name, const QString& folder, QObje
 
 SingleInstance::~SingleInstance()
 {
-    // The socket goes before the lock: whoever takes the lock next may
-    // remove a socket it finds, and must not find a live one.
+    close();
+}
+
+// The socket goes before the lock: whoever takes the lock next may remove a
+// socket it finds, and must not find a live one.
+void SingleInstance::close()
+{
     delete m_server;
     m_server = nullptr;
     m_lock.reset();

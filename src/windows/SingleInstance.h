@@ -38,6 +38,9 @@ public:
     // in a folder of its own.
     Role start(const QStringList& paths, const QString& workingDirectory);
     Role role() const { return m_role; }
+    // Takes no more paths: an instance about to quit lets a later start
+    // become the primary rather than take paths it would never rename.
+    void close();
 
     // How long a second start waits for the primary before it runs alone.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }

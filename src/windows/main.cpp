@@ -1,8 +1,10 @@
 // lumenscribe-gui: the desktop application. Started with paths it renames
 // them and quits; started plainly it shows its main window.
 #include "controllers/MainController.h"
+#include "windows/DesktopAppearance.h"
 #include "windows/DesktopApplication.h"
 #include "windows/MainWindow.h"
+#include "windows/SingleInstance.h"
 #include "windows/TimingProbe.h"
 
 #include <QApplication>
@@ -29,7 +31,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumenscribe"));
     QApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("lumenscribe-gui"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.lumenscribe.Lumenscribe"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
@@ -41,8 +43,18 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("paths"), qtTrId("GuiPathsArgument"), QStringLiteral("[PATH...]"));
     parser.process(application);
 
+    // A second start hands its paths to the running one and is done.
+    SingleInstance instance;
+    if (instance.start(parser.positionalArguments(), QDir::currentPath()) == SingleInstance::Role::HandedOver)
+        return 0;
+    DesktopAppearance appearance;
+    appearance.apply();
+
     MainController controller;
     DesktopApplication desktop(controller);
+    QObject::connect(&instance, &SingleInstance::pathsReceived, &desktop, &DesktopApplication::openPaths);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &desktop, &DesktopApplication::activate);
+    QObject::connect(&desktop, &DesktopApplication::quitStarted, &instance, &SingleInstance::close);
     desktop.start(absolutePaths(parser.positionalArguments()));
     if (desktop.mainWindow())
         TimingProbe::watch(*desktop.mainWindow());
