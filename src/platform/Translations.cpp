@@ -90,6 +90,10 @@ bool Translations::load(QTranslator& translator, const QString& language)
 
 bool Translations::install(const QString& language)
 {
+    // Translators live in the application object: without one nothing
+    // would be installed and every qtTrId would answer its ID.
+    if (!QCoreApplication::instance())
+        return false;
     Installed& state = installed();
     for (const auto& translator : state.translators)
         QCoreApplication::removeTranslator(translator.get());

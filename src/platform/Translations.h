@@ -29,7 +29,7 @@ public:
     // language's on top of it (a text it lacks stays English), and Qt's own
     // translations for that language. Called once at start-up, before any
     // text is made. Answers false when one of the program's catalogues could
-    // not be loaded.
+    // not be loaded, or when there is no QCoreApplication yet.
     static bool install(const QString& language);
     static bool installForUser() { return install(userLanguage()); }
 
