@@ -86,14 +86,14 @@ bool ConfigCommand::isSettable(const QString& key)
 int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists every setting with its value.\n"
-                       "lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; "
-                       "deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters "
-                       "such as 8BIM, or a number)."));
+    //% "Lists every setting with its value.\n"
+    //% "lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; "
+    //% "deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters such as 8BIM, "
+    //% "or a number)."
+    parser.setApplicationDescription(qtTrId("CliConfigDescription"));
     parser.addHelpOption();
-    QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use this settings file."),
-                              QStringLiteral("FILE"));
+    //% "Use this settings file."
+    QCommandLineOption config(QStringLiteral("config"), qtTrId("CliOptionConfig"), QStringLiteral("FILE"));
     parser.addOption(config);
     if (const auto done = parseArguments(parser, arguments, out, err))
         return *done;
@@ -104,7 +104,8 @@ int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         return list(controller, out);
     if (words.first() == u"set" && words.size() == 3)
         return set(controller, words.at(1), words.at(2), err);
-    return usageError(err, QStringLiteral("use 'lumenscribe config' or 'lumenscribe config set KEY VALUE'"));
+    //% "use 'lumenscribe config' or 'lumenscribe config set KEY VALUE'"
+    return usageError(err, qtTrId("CliConfigUsage"));
 }
 
 int ConfigCommand::list(MainController& controller, QTextStream& out)
@@ -121,7 +122,8 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
 {
     const QVariantMap before = controller.preferencesDictionary();
     if (!before.contains(key) || !isSettable(key))
-        return usageError(err, QStringLiteral("unknown setting '%1' (see lumenscribe config)").arg(key));
+        //% "unknown setting '%1' (see lumenscribe config)"
+        return usageError(err, qtTrId("CliConfigUnknownSetting").arg(key));
     // The value is read as the kind the setting holds, so a folder named
     // "2024" stays a text.
     QVariant value;
@@ -129,9 +131,8 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
     case Settings::Kind::Unsigned: {
         const std::optional<quint32> code = creatorCode(text);
         if (!code)
-            return usageError(
-                err,
-                QStringLiteral("%1 takes four characters or a number from 0 to 4294967295, not '%2'").arg(key, text));
+            //% "%1 takes four characters or a number from 0 to 4294967295, not '%2'"
+            return usageError(err, qtTrId("CliConfigNotACreatorCode").arg(key, text));
         value = *code;
         break;
     }
@@ -145,17 +146,20 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
     case Settings::Kind::Bool:
         value = StyleOptions::parseValue(text);
         if (value.typeId() == QMetaType::QString)
-            return usageError(err, QStringLiteral("%1 takes a number or true/false, not '%2'").arg(key, text));
+            //% "%1 takes a number or true/false, not '%2'"
+            return usageError(err, qtTrId("CliConfigNotANumber").arg(key, text));
         break;
     }
     const QVariantMap change{{key, value}};
     controller.applySettings(change);
     controller.loadWindowPreferences(change);
     if (!accepted(controller.preferencesDictionary().value(key), value))
-        return usageError(err, QStringLiteral("%1 does not accept '%2'").arg(key, text));
+        //% "%1 does not accept '%2'"
+        return usageError(err, qtTrId("CliConfigNotAccepted").arg(key, text));
     QString error;
     if (!controller.savePreferences(&error)) {
-        err << "lumenscribe config: the settings could not be saved: " << error << '\n';
+        //% "the settings could not be saved: %1"
+        err << "lumenscribe config: " << qtTrId("CliSettingsNotSaved").arg(error) << '\n';
         return 1;
     }
     return 0;

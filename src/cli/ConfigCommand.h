@@ -12,7 +12,11 @@ class ConfigCommand : public Command
 {
 public:
     QString name() const override { return QStringLiteral("config"); }
-    QString summary() const override { return QStringLiteral("List the settings, or set one."); }
+    QString summary() const override
+    {
+        //% "List the settings, or set one."
+        return qtTrId("CliHelpConfig");
+    }
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
 
     // The keys "config set" takes: every stored setting but the styles and

@@ -45,9 +45,10 @@ QStringList expand(const QStringList& paths, QTextStream& err, bool* unreadable)
         for (const ListedFile& file : expander.sortedFiles())
             files.append(file.path);
         for (const QString& folder : expander.unreadable()) {
-            err << "lumenscribe date: cannot read '";
-            NativeText::write(err, folder);
-            err << "'\n";
+            err << "lumenscribe date: ";
+            //% "cannot read '%1'"
+            NativeText::writeWithPath(err, qtTrId("CliCannotRead"), folder);
+            err << '\n';
             *unreadable = true;
         }
     }
@@ -59,19 +60,20 @@ QStringList expand(const QStringList& paths, QTextStream& err, bool* unreadable)
 int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Prints each file's capture date as the rename run finds it: from the \"thm\" or \"THM\" "
-                       "companion, the file itself, or else the file's creation date. Folders are walked as a run "
-                       "walks them."));
+    //% "Prints each file's capture date as the rename run finds it: from the \"thm\" or \"THM\" companion, "
+    //% "the file itself, or else the file's creation date. Folders are walked as a run walks them."
+    parser.setApplicationDescription(qtTrId("CliDateDescription"));
     parser.addHelpOption();
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object per file."));
+    //% "One JSON object per file."
+    const QCommandLineOption jsonOption(QStringLiteral("json"), qtTrId("CliDateOptionJson"));
     parser.addOption(jsonOption);
-    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files or folders to read."),
-                                 QStringLiteral("PATH..."));
+    //% "Files or folders to read."
+    parser.addPositionalArgument(QStringLiteral("PATH"), qtTrId("CliDateArgumentPath"), QStringLiteral("PATH..."));
     if (const auto done = parseArguments(parser, arguments, out, err))
         return *done;
     if (parser.positionalArguments().isEmpty()) {
-        err << "lumenscribe date: no file given (see lumenscribe date --help)\n";
+        //% "no file given (see lumenscribe date --help)"
+        err << "lumenscribe date: " << qtTrId("CliDateNoFile") << '\n';
         return 2;
     }
     bool unreadable = false;
@@ -80,9 +82,10 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     for (const QString& path : files) {
         CaptureDateFinder::Result result;
         if (const QString problem = FileProblem::forReading(path); !problem.isEmpty()) {
-            err << "lumenscribe date: cannot read '";
-            NativeText::write(err, path);
-            err << "': " << problem << '\n';
+            err << "lumenscribe date: ";
+            //% "cannot read '%1': %2"
+            NativeText::writeWithPath(err, qtTrId("CliCannotReadBecause"), path, problem);
+            err << '\n';
         } else {
             result = findDate(path);
         }

@@ -10,7 +10,11 @@ class DateCommand : public Command
 {
 public:
     QString name() const override { return QStringLiteral("date"); }
-    QString summary() const override { return QStringLiteral("Show the capture date of files."); }
+    QString summary() const override
+    {
+        //% "Show the capture date of files."
+        return qtTrId("CliHelpDate");
+    }
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
 };
 

@@ -35,17 +35,23 @@ private:
     {
         switch (type) {
         case S_IFDIR:
-            return QStringLiteral("it is a folder");
+            //% "it is a folder"
+            return qtTrId("CliFileIsFolder");
         case S_IFIFO:
-            return QStringLiteral("it is a FIFO, not a regular file");
+            //% "it is a FIFO, not a regular file"
+            return qtTrId("CliFileIsFifo");
         case S_IFCHR:
-            return QStringLiteral("it is a character device, not a regular file");
+            //% "it is a character device, not a regular file"
+            return qtTrId("CliFileIsCharacterDevice");
         case S_IFBLK:
-            return QStringLiteral("it is a block device, not a regular file");
+            //% "it is a block device, not a regular file"
+            return qtTrId("CliFileIsBlockDevice");
         case S_IFSOCK:
-            return QStringLiteral("it is a socket, not a regular file");
+            //% "it is a socket, not a regular file"
+            return qtTrId("CliFileIsSocket");
         default:
-            return QStringLiteral("it is not a regular file");
+            //% "it is not a regular file"
+            return qtTrId("CliFileNotRegular");
         }
     }
 };

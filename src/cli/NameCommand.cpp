@@ -21,7 +21,8 @@ int usageError(QTextStream& err, const QString& message)
 
 void NameCommand::addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Prints the name a naming style makes for a date, on one line."));
+    //% "Prints the name a naming style makes for a date, on one line."
+    parser.setApplicationDescription(qtTrId("CliNameDescription"));
     parser.addHelpOption();
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
@@ -36,17 +37,18 @@ int NameCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     if (const auto done = parseArguments(parser, arguments, out, err))
         return *done;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(err, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        //% "unexpected argument '%1'"
+        return usageError(err, qtTrId("CliNameUnexpectedArgument").arg(parser.positionalArguments().first()));
     if (parser.isSet(m_example) && parser.isSet(m_popup))
-        return usageError(err, QStringLiteral("--example and --popup cannot be used together"));
+        //% "--example and --popup cannot be used together"
+        return usageError(err, qtTrId("CliNameExampleAndPopup"));
 
     OptionalInstant date;
     if (parser.isSet(m_date)) {
         date = LocalDateText::parse(parser.value(m_date));
         if (!date)
-            return usageError(
-                err,
-                QStringLiteral("cannot read the date '%1' (use \"YYYY-MM-DD HH:MM:SS\")").arg(parser.value(m_date)));
+            //% "cannot read the date '%1' (use \"YYYY-MM-DD HH:MM:SS\")"
+            return usageError(err, qtTrId("CliNameBadDate").arg(parser.value(m_date)));
     }
     const std::unique_ptr<MainController> loaded = SettingsLoader::load(QString(), err);
     MainController& controller = *loaded;
@@ -71,7 +73,8 @@ bool NameCommand::applyRunValues(const QCommandLineParser& parser, NameGenerator
         bool ok = false;
         seq = parser.value(m_seq).toInt(&ok);
         if (!ok) {
-            *error = QStringLiteral("--seq needs a whole number, not '%1'").arg(parser.value(m_seq));
+            //% "--seq needs a whole number, not '%1'"
+            *error = qtTrId("CliNameSeqNotANumber").arg(parser.value(m_seq));
             return false;
         }
     }
@@ -82,11 +85,13 @@ bool NameCommand::applyRunValues(const QCommandLineParser& parser, NameGenerator
     } else if (identical.isEmpty() || identical == u"second") {
         style.setIdenticalFileNamesOption(0);
     } else {
-        *error = QStringLiteral("--identical takes 'second' or 'counter', not '%1'").arg(identical);
+        //% "--identical takes 'second' or 'counter', not '%1'"
+        *error = qtTrId("CliNameIdenticalChoice").arg(identical);
         return false;
     }
     if (parser.isSet(m_in) && !QFileInfo(parser.value(m_in)).isDir()) {
-        *error = QStringLiteral("'%1' is not a folder").arg(parser.value(m_in));
+        //% "'%1' is not a folder"
+        *error = qtTrId("CliNotAFolder").arg(parser.value(m_in));
         return false;
     }
     return true;

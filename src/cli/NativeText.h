@@ -55,6 +55,23 @@ public:
         device->write(NativePath::encode(path));
     }
 
+    // Writes a translated text whose %1 is the path, written as its bytes,
+    // and whose %2 is `detail`. Both are inserted as they are: a "%2" in the
+    // path stays a "%2".
+    static void writeWithPath(QTextStream& stream, const QString& text, const QString& path,
+                              const QString& detail = QString())
+    {
+        const auto fill = [&detail](QString part) { return part.replace(QStringLiteral("%2"), detail); };
+        const qsizetype at = text.indexOf(QStringLiteral("%1"));
+        if (at < 0) {
+            stream << fill(text);
+            return;
+        }
+        stream << fill(text.left(at));
+        write(stream, path);
+        stream << fill(text.mid(at + 2));
+    }
+
     // A JSON string for the path. A byte that is not UTF-8 is written as the
     // escape of its lone surrogate ("\udce9"), which keeps the output valid
     // UTF-8 and lets a reader such as Python's surrogateescape recover it.

@@ -69,15 +69,15 @@ int usageError(QTextStream& err, const QString& message)
 
 void RunCommand::addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Renames photos and movies, and the files in folders, after the moment they were taken."));
+    //% "Renames photos and movies, and the files in folders, after the moment they were taken."
+    parser.setApplicationDescription(qtTrId("CliRunDescription"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Files or folders to rename."),
-                                 QStringLiteral("PATH..."));
+    //% "Files or folders to rename."
+    parser.addPositionalArgument(QStringLiteral("PATH"), qtTrId("CliRunArgumentPath"), QStringLiteral("PATH..."));
     for (const QCommandLineOption& option : {m_dryRun, m_yes, m_ask})
         parser.addOption(option);
-    parser.addOption(QCommandLineOption(QStringLiteral("wait"),
-                                        QStringLiteral("Wait for a run or undo already going on to finish.")));
+    //% "Wait for a run or undo already going on to finish."
+    parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
          {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_config, m_json})
@@ -97,7 +97,8 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
     }
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty())
-        return usageError(err, QStringLiteral("no files given (see lumenscribe --help)"));
+        //% "no files given (see lumenscribe --help)"
+        return usageError(err, qtTrId("CliRunNoFiles"));
 
     const bool dryRun = parser.isSet(m_dryRun);
     const bool yes = parser.isSet(m_yes);
@@ -117,9 +118,9 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
 
     const bool interactive = (TerminalInput::isInteractive() || parser.isSet(m_ask)) && !yes && !dryRun;
     if (!interactive && !yes && !dryRun && needsConfirmationOfEveryFile(controller))
-        return usageError(err, QStringLiteral("the settings ask to confirm every file, and there is no terminal "
-                                              "to ask on: use --yes to rename without asking, or --dry-run to "
-                                              "see the plan"));
+        //% "the settings ask to confirm every file, and there is no terminal to ask on: "
+        //% "use --yes to rename without asking, or --dry-run to see the plan"
+        return usageError(err, qtTrId("CliRunNoTerminalToAsk"));
 
     TerminalOutput output(out, err, ::isatty(STDERR_FILENO) == 1 && !parser.isSet(m_json));
     RunReporter reporter(output, parser.isSet(m_json), dryRun);
@@ -140,7 +141,8 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
     QStringList absolute;
     for (const QString& path : paths) {
         if (!FileSystem::real().exists(path)) {
-            output.message(QStringLiteral("lumenscribe: %1: no such file or folder").arg(path));
+            //% "%1: no such file or folder"
+            output.message(QStringLiteral("lumenscribe: ") + qtTrId("CliRunNoSuchPath").arg(path));
             missing = true;
             continue;
         }
@@ -161,7 +163,8 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
         counted.insert(QStringLiteral("folderSeqCounter"), controller.folderSeqCounter());
         saved = controller.preferencesStore().saveChanges(stored, counted, &error);
         if (!saved)
-            output.message(QStringLiteral("lumenscribe: the settings could not be saved: %1").arg(error));
+            //% "the settings could not be saved: %1"
+            output.message(QStringLiteral("lumenscribe: ") + qtTrId("CliSettingsNotSaved").arg(error));
     }
     return reporter.allHandled() && !missing && saved ? 0 : 1;
 }
@@ -199,8 +202,8 @@ bool RunCommand::applyStyle(const QCommandLineParser& parser, MainController& co
         bool ok = false;
         const int index = parser.value(m_folderStyle).toInt(&ok);
         if (!ok || !controller.folderNameGenerators().generatorAtIndex(index)) {
-            *error =
-                QStringLiteral("no folder style number '%1' (see lumenscribe styles)").arg(parser.value(m_folderStyle));
+            //% "no folder style number '%1' (see lumenscribe styles)"
+            *error = qtTrId("CliRunNoFolderStyle").arg(parser.value(m_folderStyle));
             return false;
         }
         controller.setDownloadNamingStyle(index);
@@ -212,7 +215,8 @@ bool RunCommand::applyTarget(const QCommandLineParser& parser, MainController& c
 {
     const int chosen = int(parser.isSet(m_inPlace)) + int(parser.isSet(m_moveTo)) + int(parser.isSet(m_datedFolder));
     if (chosen > 1) {
-        *error = QStringLiteral("--in-place, --move-to and --dated-folder exclude each other");
+        //% "--in-place, --move-to and --dated-folder exclude each other"
+        *error = qtTrId("CliRunTargetsExclusive");
         return false;
     }
     if (parser.isSet(m_inPlace))
@@ -220,7 +224,8 @@ bool RunCommand::applyTarget(const QCommandLineParser& parser, MainController& c
     const QString folder = parser.isSet(m_moveTo) ? parser.value(m_moveTo) : parser.value(m_datedFolder);
     if (!folder.isEmpty()) {
         if (!QFileInfo(folder).isDir()) {
-            *error = QStringLiteral("'%1' is not a folder").arg(folder);
+            //% "'%1' is not a folder"
+            *error = qtTrId("CliNotAFolder").arg(folder);
             return false;
         }
         controller.setDownloadDestinationFolder(QFileInfo(folder).absoluteFilePath());

@@ -16,7 +16,8 @@ public:
     QString name() const override { return QStringLiteral("rename"); }
     QString summary() const override
     {
-        return QStringLiteral("Rename photos and movies (the default: lumenscribe PATH...).");
+        //% "Rename photos and movies (the default: lumenscribe PATH...)."
+        return qtTrId("CliHelpRename");
     }
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
 
@@ -30,26 +31,38 @@ private:
 
     StyleOptions m_styleOptions;
     QCommandLineOption m_dryRun{{QStringLiteral("n"), QStringLiteral("dry-run")},
-                                QStringLiteral("Show the plan; touch no file.")};
+                                //% "Show the plan; touch no file."
+                                qtTrId("CliRunOptionDryRun")};
     QCommandLineOption m_yes{{QStringLiteral("y"), QStringLiteral("yes")},
-                             QStringLiteral("Rename without asking (files whose name fails the check are left).")};
+                             //% "Rename without asking (files whose name fails the check are left)."
+                             qtTrId("CliRunOptionYes")};
     QCommandLineOption m_ask{QStringLiteral("ask"),
-                             QStringLiteral("Ask on standard input even when it is not a terminal.")};
+                             //% "Ask on standard input even when it is not a terminal."
+                             qtTrId("CliRunOptionAsk")};
     QCommandLineOption m_folderStyle{QStringLiteral("folder-style"),
-                                     QStringLiteral("Folder style N for --dated-folder."), QStringLiteral("N")};
-    QCommandLineOption m_inPlace{QStringLiteral("in-place"), QStringLiteral("Rename files where they are.")};
-    QCommandLineOption m_moveTo{QStringLiteral("move-to"), QStringLiteral("Move the files into DIR."),
-                                QStringLiteral("DIR")};
+                                     //% "Folder style N for --dated-folder."
+                                     qtTrId("CliRunOptionFolderStyle"), QStringLiteral("N")};
+    QCommandLineOption m_inPlace{QStringLiteral("in-place"),
+                                 //% "Rename files where they are."
+                                 qtTrId("CliRunOptionInPlace")};
+    QCommandLineOption m_moveTo{QStringLiteral("move-to"),
+                                //% "Move the files into DIR."
+                                qtTrId("CliRunOptionMoveTo"), QStringLiteral("DIR")};
     QCommandLineOption m_datedFolder{QStringLiteral("dated-folder"),
-                                     QStringLiteral("Move the files into a new dated folder in DIR."),
-                                     QStringLiteral("DIR")};
-    QCommandLineOption m_prefix{QStringLiteral("prefix"), QStringLiteral("Prefix for the new names."),
-                                QStringLiteral("P")};
-    QCommandLineOption m_suffix{QStringLiteral("suffix"), QStringLiteral("Suffix for the new names."),
-                                QStringLiteral("S")};
-    QCommandLineOption m_config{QStringLiteral("config"), QStringLiteral("Use this settings file."),
-                                QStringLiteral("FILE")};
-    QCommandLineOption m_json{QStringLiteral("json"), QStringLiteral("One JSON object per file on stdout.")};
+                                     //% "Move the files into a new dated folder in DIR."
+                                     qtTrId("CliRunOptionDatedFolder"), QStringLiteral("DIR")};
+    QCommandLineOption m_prefix{QStringLiteral("prefix"),
+                                //% "Prefix for the new names."
+                                qtTrId("CliRunOptionPrefix"), QStringLiteral("P")};
+    QCommandLineOption m_suffix{QStringLiteral("suffix"),
+                                //% "Suffix for the new names."
+                                qtTrId("CliRunOptionSuffix"), QStringLiteral("S")};
+    QCommandLineOption m_config{QStringLiteral("config"),
+                                //% "Use this settings file."
+                                qtTrId("CliOptionConfig"), QStringLiteral("FILE")};
+    QCommandLineOption m_json{QStringLiteral("json"),
+                              //% "One JSON object per file on stdout."
+                              qtTrId("CliRunOptionJson")};
 };
 
 } // namespace lumenscribe

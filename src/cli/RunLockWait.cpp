@@ -6,15 +6,19 @@ bool RunLockWait::take(RunLock& lock, bool wait, QTextStream& err)
 {
     RunLock::State state = lock.tryTake();
     if (state == RunLock::State::HeldByAnother) {
-        const QString holder =
-            lock.holder() > 0 ? QStringLiteral("process %1").arg(lock.holder()) : QStringLiteral("another process");
+        //% "another process"
+        QString holder = qtTrId("CliLockAnotherProcess");
+        if (lock.holder() > 0)
+            //% "process %1"
+            holder = qtTrId("CliLockProcess").arg(lock.holder());
         if (!wait) {
-            err << "lumenscribe: another run or undo is going on (" << holder << ", lock " << lock.path()
-                << "); use --wait to wait for it\n";
+            //% "another run or undo is going on (%1, lock %2); use --wait to wait for it"
+            err << "lumenscribe: " << qtTrId("CliLockHeld").arg(holder, lock.path()) << '\n';
             err.flush();
             return false;
         }
-        err << "lumenscribe: waiting for " << holder << " to finish its run or undo\n";
+        //% "waiting for %1 to finish its run or undo"
+        err << "lumenscribe: " << qtTrId("CliLockWaiting").arg(holder) << '\n';
         err.flush();
         state = lock.take();
     }

@@ -17,6 +17,7 @@ QJsonValue textOrNull(const QString& text)
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
 }
 
+// The JSON lines are for programs: their message stays in English.
 const QString kNoCaptureDate = QStringLiteral("no capture date: named by its file time");
 
 // A rename in place shows the new name alone, a move the whole path.
@@ -79,33 +80,43 @@ bool RunReporter::allHandled() const
 
 QString RunReporter::summary() const
 {
-    QString text = QStringLiteral("%1 %2, deleted %3, skipped %4, failed %5")
-                       .arg(m_dryRun ? QStringLiteral("would rename") : QStringLiteral("renamed"))
-                       .arg(count(FileReport::Action::Renamed))
-                       .arg(count(FileReport::Action::Deleted))
-                       .arg(count(FileReport::Action::Skipped))
-                       .arg(count(FileReport::Action::Failed) + m_failedCompanions);
+    //% "would rename %1, deleted %2, skipped %3, failed %4"
+    const QString wouldRename = qtTrId("CliRunSummaryDryRun");
+    //% "renamed %1, deleted %2, skipped %3, failed %4"
+    QString text = (m_dryRun ? wouldRename : qtTrId("CliRunSummary"))
+                       .arg(QString::number(count(FileReport::Action::Renamed)),
+                            QString::number(count(FileReport::Action::Deleted)),
+                            QString::number(count(FileReport::Action::Skipped)),
+                            QString::number(count(FileReport::Action::Failed) + m_failedCompanions));
+    const QString separator = QStringLiteral(", ");
     if (const int unchanged = count(FileReport::Action::Unchanged))
-        text += QStringLiteral(", %1 unchanged").arg(unchanged);
+        //% "%1 unchanged"
+        text += separator + qtTrId("CliRunSummaryUnchanged").arg(unchanged);
     if (const int open = count(FileReport::Action::NeedsConfirmation))
-        text += QStringLiteral(", %1 need confirmation").arg(open);
+        //% "%1 need confirmation"
+        text += separator + qtTrId("CliRunSummaryNeedConfirmation").arg(open);
     if (m_withoutCaptureDate)
-        text += QStringLiteral(", %1 without capture date").arg(m_withoutCaptureDate);
+        //% "%1 without capture date"
+        text += separator + qtTrId("CliRunSummaryWithoutCaptureDate").arg(m_withoutCaptureDate);
     if (m_aborted)
-        text += QStringLiteral(" (aborted)");
+        //% "aborted"
+        text += QStringLiteral(" (") + qtTrId("CliRunSummaryAborted") + u')';
     return text;
 }
 
 QString RunReporter::plainLine(const FileReport& report) const
 {
     const auto details = [&report] {
-        QString text = report.date ? LocalDateText::format(*report.date) : QStringLiteral("no date");
+        //% "no date"
+        QString text = report.date ? LocalDateText::format(*report.date) : qtTrId("CliRunNoDate");
         if (!report.dateSource.isEmpty())
             text += QStringLiteral(", ") + report.dateSource;
         if (report.noCaptureDate)
-            text += QStringLiteral("; ") + kNoCaptureDate;
+            //% "no capture date: named by its file time"
+            text += QStringLiteral("; ") + qtTrId("CliRunNoCaptureDate");
         if (report.timeUnknown)
-            text += QStringLiteral("; time unknown");
+            //% "time unknown"
+            text += QStringLiteral("; ") + qtTrId("CliRunTimeUnknown");
         return text;
     };
     switch (report.action) {
@@ -116,18 +127,29 @@ QString RunReporter::plainLine(const FileReport& report) const
         return report.message.isEmpty() ? line : line + QStringLiteral("  ") + report.message;
     }
     case FileReport::Action::Deleted:
-        return QStringLiteral("%1 %2").arg(m_dryRun ? QStringLiteral("would delete") : QStringLiteral("deleted"),
-                                           report.source);
+        if (m_dryRun)
+            //% "would delete %1"
+            return qtTrId("CliRunWouldDelete").arg(report.source);
+        //% "deleted %1"
+        return qtTrId("CliRunDeleted").arg(report.source);
     case FileReport::Action::Skipped:
-        return report.message.isEmpty() ? QStringLiteral("skipped %1").arg(report.source)
-                                        : QStringLiteral("skipped %1: %2").arg(report.source, report.message);
+        if (report.message.isEmpty())
+            //% "skipped %1"
+            return qtTrId("CliRunSkipped").arg(report.source);
+        //% "skipped %1: %2"
+        return qtTrId("CliRunSkippedBecause").arg(report.source, report.message);
     case FileReport::Action::Failed:
-        return QStringLiteral("%1 %2: %3")
-            .arg(m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"), report.source, report.message);
+        if (m_dryRun)
+            //% "would fail %1: %2"
+            return qtTrId("CliRunWouldFail").arg(report.source, report.message);
+        //% "failed %1: %2"
+        return qtTrId("CliRunFailed").arg(report.source, report.message);
     case FileReport::Action::NeedsConfirmation:
-        return QStringLiteral("needs confirmation %1 (%2)").arg(report.source, details());
+        //% "needs confirmation %1 (%2)"
+        return qtTrId("CliRunNeedsConfirmation").arg(report.source, details());
     case FileReport::Action::Unchanged:
-        return QStringLiteral("unchanged %1").arg(report.source);
+        //% "unchanged %1"
+        return qtTrId("CliRunUnchanged").arg(report.source);
     }
     return QString();
 }
@@ -137,13 +159,15 @@ QString RunReporter::companionLines(const FileReport& report) const
 {
     QString lines;
     for (const FileReport::Companion& companion : report.companions) {
+        lines += QStringLiteral("\n  ");
         if (companion.action == FileReport::Action::Failed) {
-            lines += QStringLiteral("\n  with %1 %2: %3")
-                         .arg(companion.source, m_dryRun ? QStringLiteral("would fail") : QStringLiteral("failed"),
-                              companion.message);
+            //% "with %1 would fail: %2"
+            const QString wouldFail = qtTrId("CliRunCompanionWouldFail");
+            //% "with %1 failed: %2"
+            lines += (m_dryRun ? wouldFail : qtTrId("CliRunCompanionFailed")).arg(companion.source, companion.message);
         } else {
-            lines += QStringLiteral("\n  with %1 -> %2")
-                         .arg(companion.source, shownTarget(companion.source, companion.target));
+            //% "with %1 -> %2"
+            lines += qtTrId("CliRunCompanion").arg(companion.source, shownTarget(companion.source, companion.target));
         }
     }
     return lines;

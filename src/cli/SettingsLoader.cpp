@@ -8,7 +8,8 @@ std::unique_ptr<MainController> SettingsLoader::load(const QString& configPath, 
         std::make_unique<MainController>(configPath.isEmpty() ? PreferencesStore() : PreferencesStore(configPath));
     controller->initApplication();
     if (!controller->preferencesProblem().isEmpty())
-        err << "lumenscribe: " << controller->preferencesProblem() << "; starting from the initial settings\n";
+        //% "%1; starting from the initial settings"
+        err << "lumenscribe: " << qtTrId("CliSettingsProblem").arg(controller->preferencesProblem()) << '\n';
     return controller;
 }
 

@@ -42,15 +42,16 @@ bool StyleOptions::applySettings(NameGenerator& style, const QStringList& settin
         const qsizetype equals = setting.indexOf(u'=');
         const QString key = setting.left(equals);
         if (equals <= 0 || !dictionary.contains(key)) {
-            *error =
-                QStringLiteral("unknown style setting '%1'").arg(setting.left(equals < 0 ? setting.size() : equals));
+            //% "unknown style setting '%1'"
+            *error = qtTrId("CliStyleUnknownSetting").arg(setting.left(equals < 0 ? setting.size() : equals));
             return false;
         }
         const QVariant value = parseValue(setting.mid(equals + 1));
         dictionary.insert(key, value);
         style.initFromUserDefaultsDictionary(dictionary);
         if (!sameSetting(style.userDefaultsDictionary().value(key), value)) {
-            *error = QStringLiteral("style setting %1 does not accept '%2'").arg(key, setting.mid(equals + 1));
+            //% "style setting %1 does not accept '%2'"
+            *error = qtTrId("CliStyleSettingNotAccepted").arg(key, setting.mid(equals + 1));
             return false;
         }
     }
@@ -63,7 +64,8 @@ std::unique_ptr<NameGenerator> StyleOptions::build(const QCommandLineParser& par
     const bool folder = collection.areFolderNG();
     auto style = std::make_unique<NameGenerator>(folder);
     if (parser.isSet(m_style) && parser.isSet(m_format)) {
-        *error = QStringLiteral("--style and --format cannot be used together");
+        //% "--style and --format cannot be used together"
+        *error = qtTrId("CliStyleStyleAndFormat");
         return nullptr;
     }
     if (parser.isSet(m_format)) {
@@ -73,9 +75,12 @@ std::unique_ptr<NameGenerator> StyleOptions::build(const QCommandLineParser& par
         bool ok = false;
         const NameGenerator* chosen = collection.generatorAtIndex(text.toInt(&ok));
         if (!ok || chosen == nullptr) {
-            *error = QStringLiteral("no %1 style number '%2' (there are %3; see lumenscribe styles)")
-                         .arg(folder ? QStringLiteral("folder") : QStringLiteral("file"), text)
-                         .arg(collection.count());
+            // One arg() call: the number typed must not be read as a placeholder.
+            //% "no folder style number '%1' (there are %2; see lumenscribe styles)"
+            const QString noFolderStyle = qtTrId("CliStyleNoFolderStyle");
+            //% "no file style number '%1' (there are %2; see lumenscribe styles)"
+            *error =
+                (folder ? noFolderStyle : qtTrId("CliStyleNoFileStyle")).arg(text, QString::number(collection.count()));
             return nullptr;
         }
         style->takeSettingsFromGenerator(*chosen);

@@ -28,12 +28,15 @@ public:
     static QVariant parseValue(const QString& text);
 
 private:
-    QCommandLineOption m_style{QStringLiteral("style"), QStringLiteral("Use style number N."), QStringLiteral("N")};
-    QCommandLineOption m_format{QStringLiteral("format"), QStringLiteral("Use a new style with this format."),
-                                QStringLiteral("FMT")};
+    QCommandLineOption m_style{QStringLiteral("style"),
+                               //% "Use style number N."
+                               qtTrId("CliStyleOptionStyle"), QStringLiteral("N")};
+    QCommandLineOption m_format{QStringLiteral("format"),
+                                //% "Use a new style with this format."
+                                qtTrId("CliStyleOptionFormat"), QStringLiteral("FMT")};
     QCommandLineOption m_set{QStringLiteral("set"),
-                             QStringLiteral("Set a style setting, e.g. timeFormat=1 (repeatable)."),
-                             QStringLiteral("KEY=VALUE")};
+                             //% "Set a style setting, e.g. timeFormat=1 (repeatable)."
+                             qtTrId("CliStyleOptionSet"), QStringLiteral("KEY=VALUE")};
 };
 
 } // namespace lumenscribe

@@ -4,6 +4,8 @@
 #include "cli/StyleOptions.h"
 #include "controllers/MainController.h"
 
+#include <algorithm>
+
 namespace lumenscribe {
 
 namespace {
@@ -20,11 +22,11 @@ NameGenerator* customStyle(FNGenerators& collection, const QString& text, QStrin
     bool ok = false;
     NameGenerator* style = collection.generatorAtIndex(text.toInt(&ok));
     if (!ok || style == nullptr)
-        *error = QStringLiteral("no style number '%1'").arg(text);
+        //% "no style number '%1'"
+        *error = qtTrId("CliStylesNoStyle").arg(text);
     else if (style->isReadOnly())
-        *error = QStringLiteral("style %1 is built in and cannot be changed; "
-                                "'styles add --from %1' makes a copy to change")
-                     .arg(text);
+        //% "style %1 is built in and cannot be changed; 'styles add --from %1' makes a copy to change"
+        *error = qtTrId("CliStylesBuiltIn").arg(text);
     return style && !style->isReadOnly() ? style : nullptr;
 }
 
@@ -33,17 +35,19 @@ NameGenerator* customStyle(FNGenerators& collection, const QString& text, QStrin
 int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists every file and folder style: number, kind, built-in or custom, the name it gives "
-                       "DSC_1234.jpg, and its format; with --folder the folder styles only.\n"
-                       "  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...\n"
-                       "  styles set [--folder] N KEY=VALUE...\n"
-                       "  styles delete [--folder] N"));
+    //% "Lists every file and folder style: number, kind, built-in or custom, the name it gives DSC_1234.jpg, "
+    //% "and its format; with --folder the folder styles only.\n"
+    //% "  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...\n"
+    //% "  styles set [--folder] N KEY=VALUE...\n"
+    //% "  styles delete [--folder] N"
+    parser.setApplicationDescription(qtTrId("CliStylesDescription"));
     parser.addHelpOption();
-    const QCommandLineOption folder(QStringLiteral("folder"), QStringLiteral("Work on the folder styles."));
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("Start from style N."), QStringLiteral("N"));
-    const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use this settings file."),
-                                    QStringLiteral("FILE"));
+    //% "Work on the folder styles."
+    const QCommandLineOption folder(QStringLiteral("folder"), qtTrId("CliStylesOptionFolder"));
+    //% "Start from style N."
+    const QCommandLineOption from(QStringLiteral("from"), qtTrId("CliStylesOptionFrom"), QStringLiteral("N"));
+    //% "Use this settings file."
+    const QCommandLineOption config(QStringLiteral("config"), qtTrId("CliOptionConfig"), QStringLiteral("FILE"));
     StyleOptions styleOptions;
     styleOptions.addTo(parser);
     parser.addOptions({folder, from, config});
@@ -65,17 +69,31 @@ int StylesCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         return set(words, controller, parser.isSet(folder), err);
     if (verb == u"delete")
         return remove(words, controller, parser.isSet(folder), err);
-    return usageError(err, QStringLiteral("unknown action '%1' (add, set or delete)").arg(verb));
+    //% "unknown action '%1' (add, set or delete)"
+    return usageError(err, qtTrId("CliStylesUnknownAction").arg(verb));
 }
 
 void StylesCommand::list(FNGenerators& collection, QTextStream& out)
 {
-    const QString kind = collection.areFolderNG() ? QStringLiteral("folder") : QStringLiteral("file");
+    //% "folder"
+    const QString folderKind = qtTrId("CliStylesKindFolder");
+    //% "file"
+    const QString fileKind = qtTrId("CliStylesKindFile");
+    const QString& kind = collection.areFolderNG() ? folderKind : fileKind;
+    //% "built-in"
+    const QString builtIn = qtTrId("CliStylesBuiltInStyle");
+    //% "custom"
+    const QString custom = qtTrId("CliStylesCustomStyle");
+    // The columns fit the longest words of the language shown; both tables
+    // of a listing line up.
+    const qsizetype kindWidth = std::max(folderKind.size(), fileKind.size()) + 1;
+    const qsizetype originWidth = std::max(builtIn.size(), custom.size()) + 2;
     for (int i = 0; i < collection.count(); ++i) {
         NameGenerator* style = collection.generatorAtIndex(i);
-        const QString origin = style->isReadOnly() ? QStringLiteral("built-in") : QStringLiteral("custom");
-        out << QString::number(i).rightJustified(3) << "  " << kind.leftJustified(7) << origin.leftJustified(10)
-            << style->popUpStringForDate(std::nullopt).leftJustified(28) << ' ' << style->formatString() << '\n';
+        const QString origin = style->isReadOnly() ? builtIn : custom;
+        out << QString::number(i).rightJustified(3) << "  " << kind.leftJustified(kindWidth)
+            << origin.leftJustified(originWidth) << style->popUpStringForDate(std::nullopt).leftJustified(28) << ' '
+            << style->formatString() << '\n';
     }
 }
 
@@ -86,13 +104,15 @@ int StylesCommand::add(const QCommandLineParser& parser, MainController& control
     const bool hasFormat = parser.isSet(QStringLiteral("format"));
     const bool hasFrom = parser.isSet(QStringLiteral("from"));
     if (hasFormat == hasFrom || parser.isSet(QStringLiteral("style")))
-        return usageError(err, QStringLiteral("add takes either --format FMT or --from N"));
+        //% "add takes either --format FMT or --from N"
+        return usageError(err, qtTrId("CliStylesAddUsage"));
     NameGenerator style(folder);
     if (hasFrom) {
         bool ok = false;
         const NameGenerator* source = collection.generatorAtIndex(parser.value(QStringLiteral("from")).toInt(&ok));
         if (!ok || !source)
-            return usageError(err, QStringLiteral("no style number '%1'").arg(parser.value(QStringLiteral("from"))));
+            //% "no style number '%1'"
+            return usageError(err, qtTrId("CliStylesNoStyle").arg(parser.value(QStringLiteral("from"))));
         style.takeSettingsFromGenerator(*source);
     } else {
         style.setFormatString(parser.value(QStringLiteral("format")));
@@ -105,15 +125,20 @@ int StylesCommand::add(const QCommandLineParser& parser, MainController& control
     collection.addGenerator()->takeSettingsFromGenerator(style);
     const int index = collection.count() - 1;
     collection.selectGeneratorAtIndex(selected);
-    out << "added " << (folder ? "folder" : "file") << " style " << index << ": "
-        << style.popUpStringForDate(std::nullopt) << '\n';
+    //% "added folder style %1: %2"
+    const QString addedFolder = qtTrId("CliStylesAddedFolder");
+    //% "added file style %1: %2"
+    out << (folder ? addedFolder : qtTrId("CliStylesAddedFile"))
+               .arg(QString::number(index), style.popUpStringForDate(std::nullopt))
+        << '\n';
     return save(controller, err);
 }
 
 int StylesCommand::set(const QStringList& words, MainController& controller, bool folder, QTextStream& err)
 {
     if (words.size() < 3)
-        return usageError(err, QStringLiteral("use: styles set N KEY=VALUE..."));
+        //% "use: styles set N KEY=VALUE..."
+        return usageError(err, qtTrId("CliStylesSetUsage"));
     FNGenerators& collection = folder ? controller.folderNameGenerators() : controller.fileNameGenerators();
     QString error;
     NameGenerator* style = customStyle(collection, words.at(1), &error);
@@ -125,7 +150,8 @@ int StylesCommand::set(const QStringList& words, MainController& controller, boo
 int StylesCommand::remove(const QStringList& words, MainController& controller, bool folder, QTextStream& err)
 {
     if (words.size() != 2)
-        return usageError(err, QStringLiteral("use: styles delete N"));
+        //% "use: styles delete N"
+        return usageError(err, qtTrId("CliStylesDeleteUsage"));
     FNGenerators& collection = folder ? controller.folderNameGenerators() : controller.fileNameGenerators();
     QString error;
     if (!customStyle(collection, words.at(1), &error))
@@ -149,7 +175,8 @@ int StylesCommand::save(MainController& controller, QTextStream& err)
     QString error;
     if (controller.savePreferences(&error))
         return 0;
-    err << "lumenscribe styles: the settings could not be saved: " << error << '\n';
+    //% "the settings could not be saved: %1"
+    err << "lumenscribe styles: " << qtTrId("CliSettingsNotSaved").arg(error) << '\n';
     return 1;
 }
 

@@ -15,7 +15,11 @@ class StylesCommand : public Command
 {
 public:
     QString name() const override { return QStringLiteral("styles"); }
-    QString summary() const override { return QStringLiteral("List and manage the naming styles."); }
+    QString summary() const override
+    {
+        //% "List and manage the naming styles."
+        return qtTrId("CliHelpStyles");
+    }
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
 
 private:

@@ -21,9 +21,9 @@ QString SuffixWarning::forFormat(const QString& format)
 {
     if (writesSuffix(format))
         return QString();
-    return QStringLiteral("lumenscribe: warning: the format \"%1\" has no %F, so the new names have no file "
-                          "type suffix (IMG_0042.JPG would lose its .jpg)")
-        .arg(format);
+    //% "warning: the format \"%1\" has no %F, so the new names have no file type suffix "
+    //% "(IMG_0042.JPG would lose its .jpg)"
+    return QStringLiteral("lumenscribe: ") + qtTrId("CliWarningNoSuffix").arg(format);
 }
 
 } // namespace lumenscribe

@@ -13,24 +13,28 @@ namespace lumenscribe {
 int TagsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Prints every tag the metadata reader finds in FILE, sorted by key: one \"KEY<TAB>VALUE\" "
-                       "line each, or one JSON object."));
+    //% "Prints every tag the metadata reader finds in FILE, sorted by key: one \"KEY<TAB>VALUE\" line each, "
+    //% "or one JSON object."
+    parser.setApplicationDescription(qtTrId("CliTagsDescription"));
     parser.addHelpOption();
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object of key and value."));
+    //% "One JSON object of key and value."
+    const QCommandLineOption jsonOption(QStringLiteral("json"), qtTrId("CliTagsOptionJson"));
     parser.addOption(jsonOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
+    //% "The file to read."
+    parser.addPositionalArgument(QStringLiteral("FILE"), qtTrId("CliTagsArgumentFile"));
     if (const auto done = parseArguments(parser, arguments, out, err))
         return *done;
     if (parser.positionalArguments().size() != 1) {
-        err << "lumenscribe tags: give exactly one file (see lumenscribe tags --help)\n";
+        //% "give exactly one file (see lumenscribe tags --help)"
+        err << "lumenscribe tags: " << qtTrId("CliTagsOneFile") << '\n';
         return 2;
     }
     const QString path = parser.positionalArguments().first();
     if (const QString problem = FileProblem::forReading(path); !problem.isEmpty()) {
-        err << "lumenscribe tags: cannot read '";
-        NativeText::write(err, path);
-        err << "': " << problem << '\n';
+        err << "lumenscribe tags: ";
+        //% "cannot read '%1': %2"
+        NativeText::writeWithPath(err, qtTrId("CliCannotReadBecause"), path, problem);
+        err << '\n';
         return 1;
     }
     ExifAccess reader;

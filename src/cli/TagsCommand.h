@@ -9,7 +9,11 @@ class TagsCommand : public Command
 {
 public:
     QString name() const override { return QStringLiteral("tags"); }
-    QString summary() const override { return QStringLiteral("Show the metadata tags of a file."); }
+    QString summary() const override
+    {
+        //% "Show the metadata tags of a file."
+        return qtTrId("CliHelpTags");
+    }
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
 };
 

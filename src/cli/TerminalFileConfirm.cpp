@@ -29,8 +29,9 @@ void TerminalFileConfirm::ask()
     }
     for (;;) {
         showState();
-        m_output.message(
-            QStringLiteral("  [r]ename, rename [a]ll, [s]kip, a[b]ort, [e]dit the name, [c]orrect the date? "));
+        //: The letters in brackets are the answers typed: keep r, a, s, b, e and c.
+        //% "[r]ename, rename [a]ll, [s]kip, a[b]ort, [e]dit the name, [c]orrect the date?"
+        m_output.message(QStringLiteral("  ") + qtTrId("CliPromptFileChoices") + u' ');
         QString choice;
         if (!TerminalInput::readLine(choice)) {
             m_controller.abortButtonClick();
@@ -43,8 +44,9 @@ void TerminalFileConfirm::ask()
 
 void TerminalFileConfirm::showState()
 {
-    m_output.message(QStringLiteral("%1\n  -> %2\n  %3\n  taken %4 (correction: %5)")
-                         .arg(m_oldName, m_newName, m_info, m_fileDate.simplified(), m_difference));
+    //% "taken %1 (correction: %2)"
+    const QString taken = qtTrId("CliPromptFileTaken").arg(m_fileDate.simplified(), m_difference);
+    m_output.message(QStringLiteral("%1\n  -> %2\n  %3\n  %4").arg(m_oldName, m_newName, m_info, taken));
 }
 
 // Answers whether the person has given an answer.
@@ -52,7 +54,8 @@ bool TerminalFileConfirm::handle(const QString& choice)
 {
     if (choice == u"r" || choice == u"a") {
         if (!m_renameEnabled) {
-            m_output.message(QStringLiteral("  This name cannot be used: %1").arg(m_info));
+            //% "This name cannot be used: %1"
+            m_output.message(QStringLiteral("  ") + qtTrId("CliPromptNameUnusable").arg(m_info));
             return false;
         }
         if (choice == u"r")
@@ -81,7 +84,8 @@ bool TerminalFileConfirm::handle(const QString& choice)
 
 bool TerminalFileConfirm::editName()
 {
-    m_output.message(QStringLiteral("  New name: "));
+    //% "New name:"
+    m_output.message(QStringLiteral("  ") + qtTrId("CliPromptNewName") + u' ');
     QString name;
     if (!TerminalInput::readLine(name))
         return false;
@@ -93,14 +97,15 @@ bool TerminalFileConfirm::editName()
 
 bool TerminalFileConfirm::correctDate()
 {
-    m_output.message(QStringLiteral("  The right date for this file (YYYY-MM-DD HH:MM:SS); "
-                                    "the correction then holds for the files that follow: "));
+    //% "The right date for this file (YYYY-MM-DD HH:MM:SS); the correction then holds for the files that follow:"
+    m_output.message(QStringLiteral("  ") + qtTrId("CliPromptRightDate") + u' ');
     QString text;
     if (!TerminalInput::readLine(text))
         return false;
     const OptionalInstant date = LocalDateText::parse(text);
     if (!date) {
-        m_output.message(QStringLiteral("  That is not a date."));
+        //% "That is not a date."
+        m_output.message(QStringLiteral("  ") + qtTrId("CliPromptNotADate"));
         return true;
     }
     const std::tm t = LocalTime::breakDown(*date).value_or(std::tm{});

@@ -14,15 +14,18 @@ TerminalFolderConfirm::TerminalFolderConfirm(FIWController& controller, Terminal
 void TerminalFolderConfirm::ask()
 {
     if (!m_interactive) {
-        m_output.message(QStringLiteral("lumenscribe: the download folder name \"%1\" needs confirmation (%2); "
-                                        "nothing was renamed")
-                             .arg(m_name, m_info));
+        //% "the download folder name \"%1\" needs confirmation (%2); nothing was renamed"
+        m_output.message(QStringLiteral("lumenscribe: ") + qtTrId("CliFolderNeedsConfirmation").arg(m_name, m_info));
         m_controller.abortButtonClick();
         return;
     }
     for (;;) {
-        m_output.message(
-            QStringLiteral("New download folder: %1\n  %2\n  [o]k, [e]dit the name, a[b]ort? ").arg(m_name, m_info));
+        //% "New download folder: %1"
+        const QString folder = qtTrId("CliFolderNewFolder").arg(m_name);
+        //: The letters in brackets are the answers typed: keep o, e and b.
+        //% "[o]k, [e]dit the name, a[b]ort?"
+        const QString choices = qtTrId("CliFolderChoices");
+        m_output.message(QStringLiteral("%1\n  %2\n  %3 ").arg(folder, m_info, choices));
         QString choice;
         if (!TerminalInput::readLine(choice)) {
             m_controller.abortButtonClick();
@@ -38,7 +41,8 @@ void TerminalFolderConfirm::ask()
             return;
         }
         if (choice == u"e") {
-            m_output.message(QStringLiteral("  Folder name: "));
+            //% "Folder name:"
+            m_output.message(QStringLiteral("  ") + qtTrId("CliFolderName") + u' ');
             QString name;
             if (!TerminalInput::readLine(name)) {
                 m_controller.abortButtonClick();

@@ -15,22 +15,25 @@ namespace lumenscribe {
 int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Takes back a run: every file returns to its old name where that name is free and its new "
-                       "name still holds it; deleted files come back from the trash. Nothing is overwritten; what "
-                       "cannot be taken back is listed."));
+    //% "Takes back a run: every file returns to its old name where that name is free and its new name still "
+    //% "holds it; deleted files come back from the trash. Nothing is overwritten; what cannot be taken back is "
+    //% "listed."
+    parser.setApplicationDescription(qtTrId("CliUndoDescription"));
     parser.addHelpOption();
-    const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")},
-                                    QStringLiteral("Show what would be taken back."));
-    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the runs kept, newest first."));
-    const QCommandLineOption waitOption(QStringLiteral("wait"),
-                                        QStringLiteral("Wait for a run or undo already going on to finish."));
+    //% "Show what would be taken back."
+    const QString dryRunHelp = qtTrId("CliUndoOptionDryRun");
+    const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")}, dryRunHelp);
+    //% "List the runs kept, newest first."
+    const QCommandLineOption listOption(QStringLiteral("list"), qtTrId("CliUndoOptionList"));
+    //% "Wait for a run or undo already going on to finish."
+    const QCommandLineOption waitOption(QStringLiteral("wait"), qtTrId("CliOptionWait"));
     parser.addOptions({dryRun, listOption, waitOption});
-    parser.addPositionalArgument(QStringLiteral("RUN"), QStringLiteral("The run to take back (default: the last)."),
-                                 QStringLiteral("[RUN]"));
+    //% "The run to take back (default: the last)."
+    parser.addPositionalArgument(QStringLiteral("RUN"), qtTrId("CliUndoArgumentRun"), QStringLiteral("[RUN]"));
     if (!parser.parse(NativeText::arguments(arguments)) || parser.positionalArguments().size() > 1) {
+        //% "takes one run at most"
         err << "lumenscribe undo: "
-            << (parser.errorText().isEmpty() ? QStringLiteral("takes one run at most") : parser.errorText()) << '\n';
+            << (parser.errorText().isEmpty() ? qtTrId("CliUndoOneRunAtMost") : parser.errorText()) << '\n';
         return 2;
     }
     if (parser.isSet(QStringLiteral("help"))) {
@@ -49,27 +52,32 @@ int UndoCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     const QString id = parser.positionalArguments().value(0);
     const QString path = store.pathForId(id);
     if (path.isEmpty()) {
-        err << "lumenscribe undo: "
-            << (id.isEmpty() ? QStringLiteral("no run to take back")
-                             : QStringLiteral("no run '%1' (see lumenscribe undo --list)").arg(id))
-            << '\n';
+        //% "no run to take back"
+        const QString nothing = qtTrId("CliUndoNothingToUndo");
+        //% "no run '%1' (see lumenscribe undo --list)"
+        err << "lumenscribe undo: " << (id.isEmpty() ? nothing : qtTrId("CliUndoNoSuchRun").arg(id)) << '\n';
         return 2;
     }
     UndoRun undo(FileSystem::real());
     const UndoRun::Result result = undo.undo(path, parser.isSet(dryRun));
     if (result.alreadyUndone) {
-        err << "lumenscribe undo: run " << JournalStore::summarize(path).id
-            << " was taken back already; lumenscribe undo --list shows the runs kept, "
-               "and lumenscribe undo RUN takes back an older one\n";
+        //% "run %1 was taken back already; lumenscribe undo --list shows the runs kept, "
+        //% "and lumenscribe undo RUN takes back an older one"
+        err << "lumenscribe undo: " << qtTrId("CliUndoAlreadyUndone").arg(JournalStore::summarize(path).id) << '\n';
         return 1;
     }
     for (const QString& line : result.restored)
         out << line << '\n';
     out.flush();
     for (const QString& line : result.notRestored)
-        err << "not undone: " << line << '\n';
-    err << (parser.isSet(dryRun) ? "would restore " : "restored ") << result.restored.size() << ", not undone "
-        << result.notRestored.size() << '\n';
+        //% "not undone: %1"
+        err << qtTrId("CliUndoNotUndone").arg(line) << '\n';
+    //% "would restore %1, not undone %2"
+    const QString wouldRestore = qtTrId("CliUndoSummaryDryRun");
+    //% "restored %1, not undone %2"
+    err << (parser.isSet(dryRun) ? wouldRestore : qtTrId("CliUndoSummary"))
+               .arg(QString::number(result.restored.size()), QString::number(result.notRestored.size()))
+        << '\n';
     return result.notRestored.isEmpty() ? 0 : 1;
 }
 
@@ -77,12 +85,19 @@ int UndoCommand::list(QTextStream& out)
 {
     for (const JournalStore::RunSummary& run : JournalStore().runs()) {
         const QString when = QDateTime::fromSecsSinceEpoch(run.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        QString state = run.undone ? QStringLiteral("  (undone)") : QString();
+        QString state;
+        if (run.undone)
+            //% "undone"
+            state = QStringLiteral("  (") + qtTrId("CliUndoListUndone") + u')';
         if (!run.finished && !run.undone)
-            state = QStringLiteral("  (stopped part way)");
+            //% "stopped part way"
+            state = QStringLiteral("  (") + qtTrId("CliUndoListStopped") + u')';
         if (!run.undone && run.restored > 0)
-            state += QStringLiteral("  (partly undone: %1 files)").arg(run.restored);
-        out << run.id << "  " << when << "  " << run.files << " files  " << run.folder << state << '\n';
+            //% "partly undone: %1 files"
+            state += QStringLiteral("  (") + qtTrId("CliUndoListPartlyUndone").arg(run.restored) + u')';
+        //% "%1 files"
+        out << run.id << "  " << when << "  " << qtTrId("CliUndoListFiles").arg(run.files) << "  " << run.folder
+            << state << '\n';
     }
     return 0;
 }

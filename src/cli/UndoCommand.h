@@ -10,7 +10,11 @@ class UndoCommand : public Command
 {
 public:
     QString name() const override { return QStringLiteral("undo"); }
-    QString summary() const override { return QStringLiteral("Take back the last run (or a named one)."); }
+    QString summary() const override
+    {
+        //% "Take back the last run (or a named one)."
+        return qtTrId("CliHelpUndo");
+    }
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
 
 private:

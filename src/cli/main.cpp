@@ -2,6 +2,7 @@
 // main() only dispatches: the work is in the core, the wording in the commands.
 #include "cli/CommandRegistry.h"
 #include "cli/NativeText.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -14,15 +15,17 @@ namespace {
 
 void printHelp(const CommandRegistry& registry, QTextStream& out)
 {
-    out << "Usage: lumenscribe [OPTIONS] PATH...\n"
-        << "       lumenscribe COMMAND [OPTIONS]\n\n"
-        << "Gives photos and movies names made from the moment they were taken.\n"
-        << "With paths, renames them with the stored settings (see lumenscribe rename --help).\n\n"
-        << "Commands:\n";
+    //% "Usage: lumenscribe [OPTIONS] PATH...\n"
+    //% "       lumenscribe COMMAND [OPTIONS]\n\n"
+    //% "Gives photos and movies names made from the moment they were taken.\n"
+    //% "With paths, renames them with the stored settings (see lumenscribe rename --help).\n\n"
+    //% "Commands:\n"
+    out << qtTrId("CliHelpIntro");
     for (const auto& command : registry.commands())
         out << "  " << command->name().leftJustified(10) << command->summary() << '\n';
-    out << "\nOptions:\n  -h, --help     Show this help.\n  -v, --version  Show the version.\n"
-        << "\nRun 'lumenscribe COMMAND --help' for the options of one command.\n";
+    //% "\nOptions:\n  -h, --help     Show this help.\n  -v, --version  Show the version.\n"
+    //% "\nRun 'lumenscribe COMMAND --help' for the options of one command.\n"
+    out << qtTrId("CliHelpOptions");
 }
 
 } // namespace
@@ -37,6 +40,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumenscribe"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));
+    // Before any command is made: their options carry their help texts.
+    Translations::installForUser();
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,54 +1,39 @@
 #include "platform/LocalizedStrings.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "platform/Translations.h"
+
+#include <QTranslator>
 
 namespace lumenscribe {
 
-namespace {
-
-QString userLanguage()
-{
-    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty())
-            return value.section(u':', 0, 0);
-    }
-    return QStringLiteral("en");
-}
-
-} // namespace
-
 LocalizedStrings::LocalizedStrings(const QString& language)
-    : m_table(loadTable(language.left(2).toLower())), m_english(loadTable(QStringLiteral("en")))
+    : m_language(std::make_unique<QTranslator>()), m_english(std::make_unique<QTranslator>())
 {
+    Translations::load(*m_english, QStringLiteral("en"));
+    if (!Translations::load(*m_language, language))
+        m_language.reset();
 }
+
+LocalizedStrings::~LocalizedStrings() = default;
 
 const LocalizedStrings& LocalizedStrings::shared()
 {
-    static const LocalizedStrings strings(userLanguage());
+    static const LocalizedStrings strings(
+        Translations::installedLanguage().isEmpty() ? Translations::userLanguage() : Translations::installedLanguage());
     return strings;
-}
-
-QHash<QString, QString> LocalizedStrings::loadTable(const QString& language)
-{
-    QHash<QString, QString> table;
-    QFile file(QStringLiteral(":/InfoPlist/%1.json").arg(language));
-    if (!file.open(QIODevice::ReadOnly))
-        return table;
-    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    for (auto it = object.begin(); it != object.end(); ++it)
-        table.insert(it.key(), it.value().toString());
-    return table;
 }
 
 QString LocalizedStrings::text(const QString& key, const QString& defaultText) const
 {
-    if (const auto it = m_table.constFind(key); it != m_table.constEnd())
-        return *it;
-    if (const auto it = m_english.constFind(key); it != m_english.constEnd())
-        return *it;
+    // Asked as qtTrId asks: no context, the ID as the source text. A
+    // translator answers an empty text for an ID it does not hold.
+    const QByteArray id = key.toUtf8();
+    for (const QTranslator* translator : {m_language.get(), m_english.get()}) {
+        if (!translator)
+            continue;
+        if (QString text = translator->translate(nullptr, id.constData()); !text.isEmpty())
+            return text;
+    }
     return defaultText;
 }
 

@@ -1,34 +1,40 @@
-// The localized string table "InfoPlist": every text the program shows is
-// looked up here by key. Tables are JSON files per language, built in as
-// resources; a key missing in the user's language falls back to English,
-// then to the default the caller gives.
+// The texts the core looks up by a key held in a variable: the alerts of a
+// run, the checks of a new name. The keys are IDs of the program's
+// translation catalogues (see Translations), each listed with its English
+// text in TextCatalogue.cpp; code that names its text where it shows it
+// calls qtTrId itself.
 #pragma once
 
-#include <QHash>
 #include <QString>
+#include <QStringList>
+#include <memory>
+
+class QTranslator;
 
 namespace lumenscribe {
 
 class LocalizedStrings
 {
 public:
-    // The table for a language such as "de" or "en_GB"; English when there
-    // is none for that language.
+    // The texts of a language such as "de" or "en_GB"; English for a
+    // language there is no catalogue for.
     explicit LocalizedStrings(const QString& language);
+    ~LocalizedStrings();
+    LocalizedStrings(const LocalizedStrings&) = delete;
+    LocalizedStrings& operator=(const LocalizedStrings&) = delete;
 
-    // The table for the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    // The texts of the language Translations installed, else of the user's.
     static const LocalizedStrings& shared();
 
+    // A key without a text gives defaultText, never the key itself.
     QString text(const QString& key, const QString& defaultText = QString()) const;
     // The text with its %1, %2 ... replaced by the arguments, which are
     // inserted as they are (a "%" in a path stays a "%").
     QString format(const QString& key, const QStringList& arguments) const;
 
 private:
-    static QHash<QString, QString> loadTable(const QString& language);
-
-    QHash<QString, QString> m_table;
-    QHash<QString, QString> m_english;
+    std::unique_ptr<QTranslator> m_language;
+    std::unique_ptr<QTranslator> m_english;
 };
 
 } // namespace lumenscribe

@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="AlertPanelTitle">
+        <source>Lumenscribe</source>
+        <translation>Lumenscribe</translation>
+    </message>
+    <message id="AlertPanelOkButton">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="AlertPanelFolderCreateError">
+        <source>The new download folder could not be created. No file was renamed.</source>
+        <translation>Der neue Download-Ordner konnte nicht angelegt werden. Keine Datei wurde umbenannt.</translation>
+    </message>
+    <message id="AlertPanelFolderReadError">
+        <source>%1 could not be read; what is in it was left as it is.</source>
+        <translation>%1 konnte nicht gelesen werden; sein Inhalt bleibt unverändert.</translation>
+    </message>
+    <message id="AlertPanelFileDeleteError">
+        <source>The file %1 could not be deleted. It was left as it is.</source>
+        <translation>Die Datei %1 konnte nicht gelöscht werden. Sie bleibt unverändert.</translation>
+    </message>
+    <message id="AlertPanelTrashNotOwn">
+        <source>the trash folder on that disk is not yours alone</source>
+        <translation>der Papierkorb auf diesem Datenträger gehört nicht Ihnen allein</translation>
+    </message>
+    <message id="AlertPanelFileMove">
+        <source>The file %1 could not be moved to %2. It was left as it is.</source>
+        <translation>Die Datei %1 konnte nicht nach %2 verschoben werden. Sie bleibt unverändert.</translation>
+    </message>
+    <message id="AlertPanelFileCreatorCodeError">
+        <source>The creator code of %1 could not be set.</source>
+        <translation>Der Creator-Code von %1 konnte nicht gesetzt werden.</translation>
+    </message>
+    <message id="AlertPanelFileCreationDateError">
+        <source>The creation date of %1 could not be set.</source>
+        <translation>Das Erstellungsdatum von %1 konnte nicht gesetzt werden.</translation>
+    </message>
+    <message id="AlertPanelJournalError">
+        <source>The run&apos;s journal could not be written (%1). The run stops, so that every step it took can still be undone.</source>
+        <translation>Das Protokoll des Durchgangs konnte nicht geschrieben werden (%1). Der Durchgang wird angehalten, damit sich jeder bisherige Schritt rückgängig machen lässt.</translation>
+    </message>
+    <message id="NormalInfoRenamingDone">
+        <source>Renaming done.</source>
+        <translation>Umbenennen abgeschlossen.</translation>
+    </message>
+    <message id="NormalInfoRenamingAborted">
+        <source>Renaming aborted.</source>
+        <translation>Umbenennen abgebrochen.</translation>
+    </message>
+    <message id="ConfirmFileNameError">
+        <source>The new name is empty.</source>
+        <translation>Der neue Name ist leer.</translation>
+    </message>
+    <message id="ConfirmFileNameTooLong">
+        <source>The new name is longer than 31 characters.</source>
+        <translation>Der neue Name ist länger als 31 Zeichen.</translation>
+    </message>
+    <message id="ConfirmFileAlreadyExists">
+        <source>A file of this name already exists.</source>
+        <translation>Eine Datei mit diesem Namen ist bereits vorhanden.</translation>
+    </message>
+    <message id="ConfirmFileNameNotAcceptable">
+        <source>The new name is not acceptable: it may not contain &quot;/&quot;, and may not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Der neue Name ist nicht zulässig: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein.</translation>
+    </message>
+    <message id="ConfirmFileNameOk">
+        <source>The new name is fine.</source>
+        <translation>Der neue Name ist in Ordnung.</translation>
+    </message>
+    <message id="ConfirmFolderNameError">
+        <source>The folder name is empty.</source>
+        <translation>Der Ordnername ist leer.</translation>
+    </message>
+    <message id="ConfirmFolderNameTooLong">
+        <source>The folder name is longer than 31 characters.</source>
+        <translation>Der Ordnername ist länger als 31 Zeichen.</translation>
+    </message>
+    <message id="ConfirmFolderAlreadyExists">
+        <source>A folder of this name already exists.</source>
+        <translation>Ein Ordner mit diesem Namen ist bereits vorhanden.</translation>
+    </message>
+    <message id="ConfirmFolderNameNotAcceptable">
+        <source>The folder name is not acceptable: it may not contain &quot;/&quot;, and may not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Der Ordnername ist nicht zulässig: Er darf kein „/“ enthalten und nicht „.“ oder „..“ sein.</translation>
+    </message>
+    <message id="ConfirmFolderNameOk">
+        <source>The folder name is fine.</source>
+        <translation>Der Ordnername ist in Ordnung.</translation>
+    </message>
+    <message id="CorrectionNone">
+        <source>no correction</source>
+        <translation>keine Korrektur</translation>
+    </message>
+    <message id="CorrectionSeconds">
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message id="AlertPanelOpenApplicationError">
+        <source>The renamed files could not be opened with %1: %2.</source>
+        <translation>Die umbenannten Dateien konnten nicht mit %1 geöffnet werden: %2.</translation>
+    </message>
+    <message id="ConfirmFileNameTooLongForFileSystem">
+        <source>The new name is too long for the file system.</source>
+        <translation>Der neue Name ist zu lang für das Dateisystem.</translation>
+    </message>
+    <message id="ConfirmFolderNameTooLongForFileSystem">
+        <source>The folder name is too long for the file system.</source>
+        <translation>Der Ordnername ist zu lang für das Dateisystem.</translation>
+    </message>
+    <message id="OpenFilesNone">
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message id="NamingStylesCustom">
+        <source>Custom style: every change takes effect at once.</source>
+        <translation>Eigener Stil: Jede Änderung gilt sofort.</translation>
+    </message>
+    <message id="NamingStylesBuiltIn">
+        <source>Built-in style: it cannot be changed. Make a new style from it to change a copy.</source>
+        <translation>Mitgelieferter Stil: Er kann nicht geändert werden. Legen Sie daraus einen neuen Stil an, um eine Kopie zu ändern.</translation>
+    </message>
+    <message id="SettingsApplyFromNextRun">
+        <source>Settings changed now apply from the next run.</source>
+        <translation>Jetzt geänderte Einstellungen gelten ab dem nächsten Durchgang.</translation>
+    </message>
+    <message id="CliConfigDescription">
+        <source>Lists every setting with its value.
+lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters such as 8BIM, or a number).</source>
+        <translation>Listet jede Einstellung mit ihrem Wert auf.
+lumenscribe config set KEY VALUE setzt eine (VALUE eine Zahl, true/false oder Text; deleteFilesPatterns nimmt durch Kommas getrennte Muster; fileCreatorID vier Zeichen wie 8BIM oder eine Zahl).</translation>
+    </message>
+    <message id="CliOptionConfig">
+        <source>Use this settings file.</source>
+        <translation>Diese Einstellungsdatei verwenden.</translation>
+    </message>
+    <message id="CliConfigUsage">
+        <source>use &apos;lumenscribe config&apos; or &apos;lumenscribe config set KEY VALUE&apos;</source>
+        <translation>Aufruf: „lumenscribe config“ oder „lumenscribe config set KEY VALUE“</translation>
+    </message>
+    <message id="CliConfigUnknownSetting">
+        <source>unknown setting &apos;%1&apos; (see lumenscribe config)</source>
+        <translation>unbekannte Einstellung „%1“ (siehe lumenscribe config)</translation>
+    </message>
+    <message id="CliConfigNotACreatorCode">
+        <source>%1 takes four characters or a number from 0 to 4294967295, not &apos;%2&apos;</source>
+        <translation>%1 nimmt vier Zeichen oder eine Zahl von 0 bis 4294967295, nicht „%2“</translation>
+    </message>
+    <message id="CliConfigNotANumber">
+        <source>%1 takes a number or true/false, not &apos;%2&apos;</source>
+        <translation>%1 nimmt eine Zahl oder true/false, nicht „%2“</translation>
+    </message>
+    <message id="CliConfigNotAccepted">
+        <source>%1 does not accept &apos;%2&apos;</source>
+        <translation>%1 nimmt „%2“ nicht an</translation>
+    </message>
+    <message id="CliSettingsNotSaved">
+        <source>the settings could not be saved: %1</source>
+        <translation>die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message id="CliHelpConfig">
+        <source>List the settings, or set one.</source>
+        <translation>Die Einstellungen auflisten oder eine setzen.</translation>
+    </message>
+    <message id="CliCannotRead">
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>„%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message id="CliDateDescription">
+        <source>Prints each file&apos;s capture date as the rename run finds it: from the &quot;thm&quot; or &quot;THM&quot; companion, the file itself, or else the file&apos;s creation date. Folders are walked as a run walks them.</source>
+        <translation>Gibt das Aufnahmedatum jeder Datei so aus, wie ein Umbenennen-Durchgang es findet: aus der Begleitdatei „thm“ oder „THM“, aus der Datei selbst oder sonst aus ihrem Erstellungsdatum. Ordner werden durchlaufen wie bei einem Durchgang.</translation>
+    </message>
+    <message id="CliDateOptionJson">
+        <source>One JSON object per file.</source>
+        <translation>Ein JSON-Objekt je Datei.</translation>
+    </message>
+    <message id="CliDateArgumentPath">
+        <source>Files or folders to read.</source>
+        <translation>Zu lesende Dateien oder Ordner.</translation>
+    </message>
+    <message id="CliDateNoFile">
+        <source>no file given (see lumenscribe date --help)</source>
+        <translation>keine Datei angegeben (siehe lumenscribe date --help)</translation>
+    </message>
+    <message id="CliCannotReadBecause">
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message id="CliHelpDate">
+        <source>Show the capture date of files.</source>
+        <translation>Das Aufnahmedatum von Dateien anzeigen.</translation>
+    </message>
+    <message id="CliFileIsFolder">
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message id="CliFileIsFifo">
+        <source>it is a FIFO, not a regular file</source>
+        <translation>es ist ein FIFO, keine gewöhnliche Datei</translation>
+    </message>
+    <message id="CliFileIsCharacterDevice">
+        <source>it is a character device, not a regular file</source>
+        <translation>es ist ein zeichenorientiertes Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message id="CliFileIsBlockDevice">
+        <source>it is a block device, not a regular file</source>
+        <translation>es ist ein blockorientiertes Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message id="CliFileIsSocket">
+        <source>it is a socket, not a regular file</source>
+        <translation>es ist ein Socket, keine gewöhnliche Datei</translation>
+    </message>
+    <message id="CliFileNotRegular">
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message id="CliHelpIntro">
+        <source>Usage: lumenscribe [OPTIONS] PATH...
+       lumenscribe COMMAND [OPTIONS]
+
+Gives photos and movies names made from the moment they were taken.
+With paths, renames them with the stored settings (see lumenscribe rename --help).
+
+Commands:
+</source>
+        <translation>Aufruf: lumenscribe [OPTIONS] PATH...
+        lumenscribe COMMAND [OPTIONS]
+
+Benennt Fotos und Filme nach dem Zeitpunkt ihrer Aufnahme.
+Mit Pfaden werden diese mit den gespeicherten Einstellungen umbenannt (siehe lumenscribe rename --help).
+
+Befehle:
+</translation>
+    </message>
+    <message id="CliHelpOptions">
+        <source>
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
+</source>
+        <translation>
+Optionen:
+  -h, --help     Diese Hilfe anzeigen.
+  -v, --version  Die Version anzeigen.
+
+„lumenscribe COMMAND --help“ zeigt die Optionen eines Befehls.
+</translation>
+    </message>
+    <message id="CliNameDescription">
+        <source>Prints the name a naming style makes for a date, on one line.</source>
+        <translation>Gibt den Namen, den ein Benennungsstil für ein Datum bildet, in einer Zeile aus.</translation>
+    </message>
+    <message id="CliNameUnexpectedArgument">
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message id="CliNameExampleAndPopup">
+        <source>--example and --popup cannot be used together</source>
+        <translation>--example und --popup können nicht zusammen verwendet werden</translation>
+    </message>
+    <message id="CliNameBadDate">
+        <source>cannot read the date &apos;%1&apos; (use &quot;YYYY-MM-DD HH:MM:SS&quot;)</source>
+        <translation>das Datum „%1“ ist nicht lesbar (Format „YYYY-MM-DD HH:MM:SS“)</translation>
+    </message>
+    <message id="CliNameSeqNotANumber">
+        <source>--seq needs a whole number, not &apos;%1&apos;</source>
+        <translation>--seq braucht eine ganze Zahl, nicht „%1“</translation>
+    </message>
+    <message id="CliNameIdenticalChoice">
+        <source>--identical takes &apos;second&apos; or &apos;counter&apos;, not &apos;%1&apos;</source>
+        <translation>--identical nimmt „second“ oder „counter“, nicht „%1“</translation>
+    </message>
+    <message id="CliNotAFolder">
+        <source>&apos;%1&apos; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
+    </message>
+    <message id="CliHelpName">
+        <source>Show the name a style makes for a date.</source>
+        <translation>Den Namen anzeigen, den ein Stil für ein Datum bildet.</translation>
+    </message>
+    <message id="CliNameOptionFolder">
+        <source>Use the folder styles.</source>
+        <translation>Die Ordnerstile verwenden.</translation>
+    </message>
+    <message id="CliNameOptionDate">
+        <source>Local date and time &quot;YYYY-MM-DD HH:MM:SS&quot; (default: now).</source>
+        <translation>Lokales Datum und Uhrzeit „YYYY-MM-DD HH:MM:SS“ (Vorgabe: jetzt).</translation>
+    </message>
+    <message id="CliNameOptionFile">
+        <source>The file being named.</source>
+        <translation>Die Datei, die benannt wird.</translation>
+    </message>
+    <message id="CliNameOptionIn">
+        <source>Find a name not yet taken in this folder.</source>
+        <translation>Einen in diesem Ordner noch freien Namen suchen.</translation>
+    </message>
+    <message id="CliNameOptionPrefix">
+        <source>Prefix written at %P.</source>
+        <translation>Präfix, das bei %P eingesetzt wird.</translation>
+    </message>
+    <message id="CliNameOptionSuffix">
+        <source>Suffix written at %S.</source>
+        <translation>Suffix, das bei %S eingesetzt wird.</translation>
+    </message>
+    <message id="CliNameOptionSeq">
+        <source>Sequence number written at %Q (default 1).</source>
+        <translation>Laufende Nummer, die bei %Q eingesetzt wird (Vorgabe 1).</translation>
+    </message>
+    <message id="CliNameOptionIdentical">
+        <source>When a name is taken: shift the &apos;second&apos; or count up (&apos;counter&apos;).</source>
+        <translation>Wenn ein Name vergeben ist: die Sekunde verschieben („second“) oder hochzählen („counter“).</translation>
+    </message>
+    <message id="CliNameOptionExample">
+        <source>Print the example name (no prefix, suffix or search).</source>
+        <translation>Den Beispielnamen ausgeben (ohne Präfix, Suffix und Suche).</translation>
+    </message>
+    <message id="CliNameOptionPopup">
+        <source>Print the style&apos;s menu title.</source>
+        <translation>Den Menütitel des Stils ausgeben.</translation>
+    </message>
+    <message id="CliRunDescription">
+        <source>Renames photos and movies, and the files in folders, after the moment they were taken.</source>
+        <translation>Benennt Fotos und Filme sowie die Dateien in Ordnern nach dem Zeitpunkt ihrer Aufnahme um.</translation>
+    </message>
+    <message id="CliRunArgumentPath">
+        <source>Files or folders to rename.</source>
+        <translation>Umzubenennende Dateien oder Ordner.</translation>
+    </message>
+    <message id="CliOptionWait">
+        <source>Wait for a run or undo already going on to finish.</source>
+        <translation>Warten, bis ein laufender Durchgang oder ein laufendes Rückgängigmachen beendet ist.</translation>
+    </message>
+    <message id="CliRunNoFiles">
+        <source>no files given (see lumenscribe --help)</source>
+        <translation>keine Dateien angegeben (siehe lumenscribe --help)</translation>
+    </message>
+    <message id="CliRunNoTerminalToAsk">
+        <source>the settings ask to confirm every file, and there is no terminal to ask on: use --yes to rename without asking, or --dry-run to see the plan</source>
+        <translation>laut den Einstellungen ist jede Datei zu bestätigen, aber es gibt kein Terminal für die Rückfrage: --yes benennt ohne Rückfrage um, --dry-run zeigt den Plan</translation>
+    </message>
+    <message id="CliRunNoSuchPath">
+        <source>%1: no such file or folder</source>
+        <translation>%1: Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message id="CliRunNoFolderStyle">
+        <source>no folder style number &apos;%1&apos; (see lumenscribe styles)</source>
+        <translation>kein Ordnerstil mit der Nummer „%1“ (siehe lumenscribe styles)</translation>
+    </message>
+    <message id="CliRunTargetsExclusive">
+        <source>--in-place, --move-to and --dated-folder exclude each other</source>
+        <translation>--in-place, --move-to und --dated-folder schließen einander aus</translation>
+    </message>
+    <message id="CliHelpRename">
+        <source>Rename photos and movies (the default: lumenscribe PATH...).</source>
+        <translation>Fotos und Filme umbenennen (die Vorgabe: lumenscribe PATH...).</translation>
+    </message>
+    <message id="CliRunOptionDryRun">
+        <source>Show the plan; touch no file.</source>
+        <translation>Den Plan zeigen; keine Datei wird verändert.</translation>
+    </message>
+    <message id="CliRunOptionYes">
+        <source>Rename without asking (files whose name fails the check are left).</source>
+        <translation>Ohne Rückfrage umbenennen (Dateien, deren Name die Prüfung nicht besteht, bleiben unverändert).</translation>
+    </message>
+    <message id="CliRunOptionAsk">
+        <source>Ask on standard input even when it is not a terminal.</source>
+        <translation>Auf der Standardeingabe fragen, auch wenn sie kein Terminal ist.</translation>
+    </message>
+    <message id="CliRunOptionFolderStyle">
+        <source>Folder style N for --dated-folder.</source>
+        <translation>Ordnerstil N für --dated-folder.</translation>
+    </message>
+    <message id="CliRunOptionInPlace">
+        <source>Rename files where they are.</source>
+        <translation>Dateien dort umbenennen, wo sie liegen.</translation>
+    </message>
+    <message id="CliRunOptionMoveTo">
+        <source>Move the files into DIR.</source>
+        <translation>Die Dateien nach DIR verschieben.</translation>
+    </message>
+    <message id="CliRunOptionDatedFolder">
+        <source>Move the files into a new dated folder in DIR.</source>
+        <translation>Die Dateien in einen neuen, nach Datum benannten Ordner in DIR verschieben.</translation>
+    </message>
+    <message id="CliRunOptionPrefix">
+        <source>Prefix for the new names.</source>
+        <translation>Präfix für die neuen Namen.</translation>
+    </message>
+    <message id="CliRunOptionSuffix">
+        <source>Suffix for the new names.</source>
+        <translation>Suffix für die neuen Namen.</translation>
+    </message>
+    <message id="CliRunOptionJson">
+        <source>One JSON object per file on stdout.</source>
+        <translation>Ein JSON-Objekt je Datei auf der Standardausgabe.</translation>
+    </message>
+    <message id="CliLockAnotherProcess">
+        <source>another process</source>
+        <translation>ein anderer Prozess</translation>
+    </message>
+    <message id="CliLockProcess">
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
+    <message id="CliLockHeld">
+        <source>another run or undo is going on (%1, lock %2); use --wait to wait for it</source>
+        <translation>ein anderer Durchgang oder ein Rückgängigmachen läuft gerade (%1, Sperrdatei %2); mit --wait wird darauf gewartet</translation>
+    </message>
+    <message id="CliLockWaiting">
+        <source>waiting for %1 to finish its run or undo</source>
+        <translation>warte, bis %1 seinen Durchgang oder sein Rückgängigmachen beendet hat</translation>
+    </message>
+    <message id="CliRunSummaryDryRun">
+        <source>would rename %1, deleted %2, skipped %3, failed %4</source>
+        <translation>umzubenennen %1, zu löschen %2, zu überspringen %3, würden fehlschlagen %4</translation>
+    </message>
+    <message id="CliRunSummary">
+        <source>renamed %1, deleted %2, skipped %3, failed %4</source>
+        <translation>umbenannt %1, gelöscht %2, übersprungen %3, fehlgeschlagen %4</translation>
+    </message>
+    <message id="CliRunSummaryUnchanged">
+        <source>%1 unchanged</source>
+        <translation>%1 unverändert</translation>
+    </message>
+    <message id="CliRunSummaryNeedConfirmation">
+        <source>%1 need confirmation</source>
+        <translation>%1 zu bestätigen</translation>
+    </message>
+    <message id="CliRunSummaryWithoutCaptureDate">
+        <source>%1 without capture date</source>
+        <translation>%1 ohne Aufnahmedatum</translation>
+    </message>
+    <message id="CliRunSummaryAborted">
+        <source>aborted</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message id="CliRunNoDate">
+        <source>no date</source>
+        <translation>kein Datum</translation>
+    </message>
+    <message id="CliRunNoCaptureDate">
+        <source>no capture date: named by its file time</source>
+        <translation>kein Aufnahmedatum: nach der Dateizeit benannt</translation>
+    </message>
+    <message id="CliRunTimeUnknown">
+        <source>time unknown</source>
+        <translation>Uhrzeit unbekannt</translation>
+    </message>
+    <message id="CliRunWouldDelete">
+        <source>would delete %1</source>
+        <translation>würde löschen: %1</translation>
+    </message>
+    <message id="CliRunDeleted">
+        <source>deleted %1</source>
+        <translation>gelöscht: %1</translation>
+    </message>
+    <message id="CliRunSkipped">
+        <source>skipped %1</source>
+        <translation>übersprungen: %1</translation>
+    </message>
+    <message id="CliRunSkippedBecause">
+        <source>skipped %1: %2</source>
+        <translation>übersprungen: %1: %2</translation>
+    </message>
+    <message id="CliRunWouldFail">
+        <source>would fail %1: %2</source>
+        <translation>würde fehlschlagen: %1: %2</translation>
+    </message>
+    <message id="CliRunFailed">
+        <source>failed %1: %2</source>
+        <translation>fehlgeschlagen: %1: %2</translation>
+    </message>
+    <message id="CliRunNeedsConfirmation">
+        <source>needs confirmation %1 (%2)</source>
+        <translation>zu bestätigen: %1 (%2)</translation>
+    </message>
+    <message id="CliRunUnchanged">
+        <source>unchanged %1</source>
+        <translation>unverändert: %1</translation>
+    </message>
+    <message id="CliRunCompanionWouldFail">
+        <source>with %1 would fail: %2</source>
+        <translation>mit %1 würde fehlschlagen: %2</translation>
+    </message>
+    <message id="CliRunCompanionFailed">
+        <source>with %1 failed: %2</source>
+        <translation>mit %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message id="CliRunCompanion">
+        <source>with %1 -&gt; %2</source>
+        <translation>mit %1 -&gt; %2</translation>
+    </message>
+    <message id="CliSettingsProblem">
+        <source>%1; starting from the initial settings</source>
+        <translation>%1; es wird mit den anfänglichen Einstellungen begonnen</translation>
+    </message>
+    <message id="CliStyleUnknownSetting">
+        <source>unknown style setting &apos;%1&apos;</source>
+        <translation>unbekannte Stileinstellung „%1“</translation>
+    </message>
+    <message id="CliStyleSettingNotAccepted">
+        <source>style setting %1 does not accept &apos;%2&apos;</source>
+        <translation>die Stileinstellung %1 nimmt „%2“ nicht an</translation>
+    </message>
+    <message id="CliStyleStyleAndFormat">
+        <source>--style and --format cannot be used together</source>
+        <translation>--style und --format können nicht zusammen verwendet werden</translation>
+    </message>
+    <message id="CliStyleNoFolderStyle">
+        <source>no folder style number &apos;%1&apos; (there are %2; see lumenscribe styles)</source>
+        <translation>kein Ordnerstil mit der Nummer „%1“ (es gibt %2; siehe lumenscribe styles)</translation>
+    </message>
+    <message id="CliStyleNoFileStyle">
+        <source>no file style number &apos;%1&apos; (there are %2; see lumenscribe styles)</source>
+        <translation>kein Dateistil mit der Nummer „%1“ (es gibt %2; siehe lumenscribe styles)</translation>
+    </message>
+    <message id="CliStyleOptionStyle">
+        <source>Use style number N.</source>
+        <translation>Stil Nummer N verwenden.</translation>
+    </message>
+    <message id="CliStyleOptionFormat">
+        <source>Use a new style with this format.</source>
+        <translation>Einen neuen Stil mit diesem Format verwenden.</translation>
+    </message>
+    <message id="CliStyleOptionSet">
+        <source>Set a style setting, e.g. timeFormat=1 (repeatable).</source>
+        <translation>Eine Stileinstellung setzen, z. B. timeFormat=1 (wiederholbar).</translation>
+    </message>
+    <message id="CliStylesNoStyle">
+        <source>no style number &apos;%1&apos;</source>
+        <translation>kein Stil mit der Nummer „%1“</translation>
+    </message>
+    <message id="CliStylesBuiltIn">
+        <source>style %1 is built in and cannot be changed; &apos;styles add --from %1&apos; makes a copy to change</source>
+        <translation>Stil %1 ist mitgeliefert und kann nicht geändert werden; „styles add --from %1“ legt eine änderbare Kopie an</translation>
+    </message>
+    <message id="CliStylesDescription">
+        <source>Lists every file and folder style: number, kind, built-in or custom, the name it gives DSC_1234.jpg, and its format; with --folder the folder styles only.
+  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...
+  styles set [--folder] N KEY=VALUE...
+  styles delete [--folder] N</source>
+        <translation>Listet alle Datei- und Ordnerstile auf: Nummer, Art, mitgeliefert oder eigen, der Name, den er DSC_1234.jpg gibt, und sein Format; mit --folder nur die Ordnerstile.
+  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...
+  styles set [--folder] N KEY=VALUE...
+  styles delete [--folder] N</translation>
+    </message>
+    <message id="CliStylesOptionFolder">
+        <source>Work on the folder styles.</source>
+        <translation>Mit den Ordnerstilen arbeiten.</translation>
+    </message>
+    <message id="CliStylesOptionFrom">
+        <source>Start from style N.</source>
+        <translation>Von Stil N ausgehen.</translation>
+    </message>
+    <message id="CliStylesUnknownAction">
+        <source>unknown action &apos;%1&apos; (add, set or delete)</source>
+        <translation>unbekannte Aktion „%1“ (add, set oder delete)</translation>
+    </message>
+    <message id="CliStylesKindFolder">
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message id="CliStylesKindFile">
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="CliStylesBuiltInStyle">
+        <source>built-in</source>
+        <translation>mitgeliefert</translation>
+    </message>
+    <message id="CliStylesCustomStyle">
+        <source>custom</source>
+        <translation>eigen</translation>
+    </message>
+    <message id="CliStylesAddUsage">
+        <source>add takes either --format FMT or --from N</source>
+        <translation>add braucht entweder --format FMT oder --from N</translation>
+    </message>
+    <message id="CliStylesAddedFolder">
+        <source>added folder style %1: %2</source>
+        <translation>Ordnerstil %1 hinzugefügt: %2</translation>
+    </message>
+    <message id="CliStylesAddedFile">
+        <source>added file style %1: %2</source>
+        <translation>Dateistil %1 hinzugefügt: %2</translation>
+    </message>
+    <message id="CliStylesSetUsage">
+        <source>use: styles set N KEY=VALUE...</source>
+        <translation>Aufruf: styles set N KEY=VALUE...</translation>
+    </message>
+    <message id="CliStylesDeleteUsage">
+        <source>use: styles delete N</source>
+        <translation>Aufruf: styles delete N</translation>
+    </message>
+    <message id="CliHelpStyles">
+        <source>List and manage the naming styles.</source>
+        <translation>Die Benennungsstile auflisten und verwalten.</translation>
+    </message>
+    <message id="CliWarningNoSuffix">
+        <source>warning: the format &quot;%1&quot; has no %F, so the new names have no file type suffix (IMG_0042.JPG would lose its .jpg)</source>
+        <translation>Warnung: Das Format „%1“ enthält kein %F, daher haben die neuen Namen keine Dateiendung (IMG_0042.JPG würde ihr .jpg verlieren)</translation>
+    </message>
+    <message id="CliTagsDescription">
+        <source>Prints every tag the metadata reader finds in FILE, sorted by key: one &quot;KEY&lt;TAB&gt;VALUE&quot; line each, or one JSON object.</source>
+        <translation>Gibt jedes Tag, das der Metadatenleser in FILE findet, nach Schlüssel sortiert aus: je eine Zeile „KEY&lt;TAB&gt;VALUE“ oder ein JSON-Objekt.</translation>
+    </message>
+    <message id="CliTagsOptionJson">
+        <source>One JSON object of key and value.</source>
+        <translation>Ein JSON-Objekt aus Schlüsseln und Werten.</translation>
+    </message>
+    <message id="CliTagsArgumentFile">
+        <source>The file to read.</source>
+        <translation>Die zu lesende Datei.</translation>
+    </message>
+    <message id="CliTagsOneFile">
+        <source>give exactly one file (see lumenscribe tags --help)</source>
+        <translation>geben Sie genau eine Datei an (siehe lumenscribe tags --help)</translation>
+    </message>
+    <message id="CliHelpTags">
+        <source>Show the metadata tags of a file.</source>
+        <translation>Die Metadaten-Tags einer Datei anzeigen.</translation>
+    </message>
+    <message id="CliPromptFileChoices">
+        <source>[r]ename, rename [a]ll, [s]kip, a[b]ort, [e]dit the name, [c]orrect the date?</source>
+        <extracomment>The letters in brackets are the answers typed: keep r, a, s, b, e and c.</extracomment>
+        <translation>[r] umbenennen, [a]lle umbenennen, [s] überspringen, a[b]brechen, Namen [e] ändern, Datum [c] korrigieren?</translation>
+    </message>
+    <message id="CliPromptFileTaken">
+        <source>taken %1 (correction: %2)</source>
+        <translation>aufgenommen %1 (Korrektur: %2)</translation>
+    </message>
+    <message id="CliPromptNameUnusable">
+        <source>This name cannot be used: %1</source>
+        <translation>Dieser Name kann nicht verwendet werden: %1</translation>
+    </message>
+    <message id="CliPromptNewName">
+        <source>New name:</source>
+        <translation>Neuer Name:</translation>
+    </message>
+    <message id="CliPromptRightDate">
+        <source>The right date for this file (YYYY-MM-DD HH:MM:SS); the correction then holds for the files that follow:</source>
+        <translation>Das richtige Datum dieser Datei (YYYY-MM-DD HH:MM:SS); die Korrektur gilt dann auch für die folgenden Dateien:</translation>
+    </message>
+    <message id="CliPromptNotADate">
+        <source>That is not a date.</source>
+        <translation>Das ist kein Datum.</translation>
+    </message>
+    <message id="CliFolderNeedsConfirmation">
+        <source>the download folder name &quot;%1&quot; needs confirmation (%2); nothing was renamed</source>
+        <translation>der Name des Download-Ordners „%1“ muss bestätigt werden (%2); nichts wurde umbenannt</translation>
+    </message>
+    <message id="CliFolderNewFolder">
+        <source>New download folder: %1</source>
+        <translation>Neuer Download-Ordner: %1</translation>
+    </message>
+    <message id="CliFolderChoices">
+        <source>[o]k, [e]dit the name, a[b]ort?</source>
+        <extracomment>The letters in brackets are the answers typed: keep o, e and b.</extracomment>
+        <translation>[o] OK, Namen [e] ändern, a[b]brechen?</translation>
+    </message>
+    <message id="CliFolderName">
+        <source>Folder name:</source>
+        <translation>Ordnername:</translation>
+    </message>
+    <message id="CliUndoDescription">
+        <source>Takes back a run: every file returns to its old name where that name is free and its new name still holds it; deleted files come back from the trash. Nothing is overwritten; what cannot be taken back is listed.</source>
+        <translation>Macht einen Durchgang rückgängig: Jede Datei erhält ihren alten Namen zurück, sofern dieser frei ist und sie ihren neuen Namen noch trägt; gelöschte Dateien kommen aus dem Papierkorb zurück. Nichts wird überschrieben; was sich nicht rückgängig machen lässt, wird aufgelistet.</translation>
+    </message>
+    <message id="CliUndoOptionDryRun">
+        <source>Show what would be taken back.</source>
+        <translation>Zeigen, was rückgängig gemacht würde.</translation>
+    </message>
+    <message id="CliUndoOptionList">
+        <source>List the runs kept, newest first.</source>
+        <translation>Die aufbewahrten Durchgänge auflisten, den neuesten zuerst.</translation>
+    </message>
+    <message id="CliUndoArgumentRun">
+        <source>The run to take back (default: the last).</source>
+        <translation>Der rückgängig zu machende Durchgang (Vorgabe: der letzte).</translation>
+    </message>
+    <message id="CliUndoOneRunAtMost">
+        <source>takes one run at most</source>
+        <translation>nimmt höchstens einen Durchgang</translation>
+    </message>
+    <message id="CliUndoNothingToUndo">
+        <source>no run to take back</source>
+        <translation>kein Durchgang zum Rückgängigmachen</translation>
+    </message>
+    <message id="CliUndoNoSuchRun">
+        <source>no run &apos;%1&apos; (see lumenscribe undo --list)</source>
+        <translation>kein Durchgang „%1“ (siehe lumenscribe undo --list)</translation>
+    </message>
+    <message id="CliUndoAlreadyUndone">
+        <source>run %1 was taken back already; lumenscribe undo --list shows the runs kept, and lumenscribe undo RUN takes back an older one</source>
+        <translation>Durchgang %1 wurde bereits rückgängig gemacht; lumenscribe undo --list zeigt die aufbewahrten Durchgänge, lumenscribe undo RUN macht einen älteren rückgängig</translation>
+    </message>
+    <message id="CliUndoNotUndone">
+        <source>not undone: %1</source>
+        <translation>nicht rückgängig gemacht: %1</translation>
+    </message>
+    <message id="CliUndoSummaryDryRun">
+        <source>would restore %1, not undone %2</source>
+        <translation>wiederherzustellen %1, nicht rückgängig zu machen %2</translation>
+    </message>
+    <message id="CliUndoSummary">
+        <source>restored %1, not undone %2</source>
+        <translation>wiederhergestellt %1, nicht rückgängig gemacht %2</translation>
+    </message>
+    <message id="CliUndoListUndone">
+        <source>undone</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message id="CliUndoListStopped">
+        <source>stopped part way</source>
+        <translation>mittendrin abgebrochen</translation>
+    </message>
+    <message id="CliUndoListPartlyUndone">
+        <source>partly undone: %1 files</source>
+        <translation>teilweise rückgängig gemacht: %1 Dateien</translation>
+    </message>
+    <message id="CliUndoListFiles">
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message id="CliHelpUndo">
+        <source>Take back the last run (or a named one).</source>
+        <translation>Den letzten (oder einen genannten) Durchgang rückgängig machen.</translation>
+    </message>
+</context>
+</TS>

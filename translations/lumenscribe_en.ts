@@ -1,0 +1,718 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message id="AlertPanelTitle">
+        <source>Lumenscribe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelOkButton">
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelFolderCreateError">
+        <source>The new download folder could not be created. No file was renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelFolderReadError">
+        <source>%1 could not be read; what is in it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelFileDeleteError">
+        <source>The file %1 could not be deleted. It was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelTrashNotOwn">
+        <source>the trash folder on that disk is not yours alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelFileMove">
+        <source>The file %1 could not be moved to %2. It was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelFileCreatorCodeError">
+        <source>The creator code of %1 could not be set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelFileCreationDateError">
+        <source>The creation date of %1 could not be set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelJournalError">
+        <source>The run&apos;s journal could not be written (%1). The run stops, so that every step it took can still be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NormalInfoRenamingDone">
+        <source>Renaming done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NormalInfoRenamingAborted">
+        <source>Renaming aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFileNameError">
+        <source>The new name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFileNameTooLong">
+        <source>The new name is longer than 31 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFileAlreadyExists">
+        <source>A file of this name already exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFileNameNotAcceptable">
+        <source>The new name is not acceptable: it may not contain &quot;/&quot;, and may not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFileNameOk">
+        <source>The new name is fine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFolderNameError">
+        <source>The folder name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFolderNameTooLong">
+        <source>The folder name is longer than 31 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFolderAlreadyExists">
+        <source>A folder of this name already exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFolderNameNotAcceptable">
+        <source>The folder name is not acceptable: it may not contain &quot;/&quot;, and may not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFolderNameOk">
+        <source>The folder name is fine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CorrectionNone">
+        <source>no correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CorrectionSeconds">
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelOpenApplicationError">
+        <source>The renamed files could not be opened with %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFileNameTooLongForFileSystem">
+        <source>The new name is too long for the file system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ConfirmFolderNameTooLongForFileSystem">
+        <source>The folder name is too long for the file system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="OpenFilesNone">
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamingStylesCustom">
+        <source>Custom style: every change takes effect at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamingStylesBuiltIn">
+        <source>Built-in style: it cannot be changed. Make a new style from it to change a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="SettingsApplyFromNextRun">
+        <source>Settings changed now apply from the next run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliConfigDescription">
+        <source>Lists every setting with its value.
+lumenscribe config set KEY VALUE sets one (VALUE a number, true/false or text; deleteFilesPatterns takes patterns separated by commas; fileCreatorID four characters such as 8BIM, or a number).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliOptionConfig">
+        <source>Use this settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliConfigUsage">
+        <source>use &apos;lumenscribe config&apos; or &apos;lumenscribe config set KEY VALUE&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliConfigUnknownSetting">
+        <source>unknown setting &apos;%1&apos; (see lumenscribe config)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliConfigNotACreatorCode">
+        <source>%1 takes four characters or a number from 0 to 4294967295, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliConfigNotANumber">
+        <source>%1 takes a number or true/false, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliConfigNotAccepted">
+        <source>%1 does not accept &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliSettingsNotSaved">
+        <source>the settings could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpConfig">
+        <source>List the settings, or set one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliCannotRead">
+        <source>cannot read &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliDateDescription">
+        <source>Prints each file&apos;s capture date as the rename run finds it: from the &quot;thm&quot; or &quot;THM&quot; companion, the file itself, or else the file&apos;s creation date. Folders are walked as a run walks them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliDateOptionJson">
+        <source>One JSON object per file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliDateArgumentPath">
+        <source>Files or folders to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliDateNoFile">
+        <source>no file given (see lumenscribe date --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliCannotReadBecause">
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpDate">
+        <source>Show the capture date of files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFileIsFolder">
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFileIsFifo">
+        <source>it is a FIFO, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFileIsCharacterDevice">
+        <source>it is a character device, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFileIsBlockDevice">
+        <source>it is a block device, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFileIsSocket">
+        <source>it is a socket, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFileNotRegular">
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpIntro">
+        <source>Usage: lumenscribe [OPTIONS] PATH...
+       lumenscribe COMMAND [OPTIONS]
+
+Gives photos and movies names made from the moment they were taken.
+With paths, renames them with the stored settings (see lumenscribe rename --help).
+
+Commands:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpOptions">
+        <source>
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameDescription">
+        <source>Prints the name a naming style makes for a date, on one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameUnexpectedArgument">
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameExampleAndPopup">
+        <source>--example and --popup cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameBadDate">
+        <source>cannot read the date &apos;%1&apos; (use &quot;YYYY-MM-DD HH:MM:SS&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameSeqNotANumber">
+        <source>--seq needs a whole number, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameIdenticalChoice">
+        <source>--identical takes &apos;second&apos; or &apos;counter&apos;, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNotAFolder">
+        <source>&apos;%1&apos; is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpName">
+        <source>Show the name a style makes for a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionFolder">
+        <source>Use the folder styles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionDate">
+        <source>Local date and time &quot;YYYY-MM-DD HH:MM:SS&quot; (default: now).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionFile">
+        <source>The file being named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionIn">
+        <source>Find a name not yet taken in this folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionPrefix">
+        <source>Prefix written at %P.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionSuffix">
+        <source>Suffix written at %S.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionSeq">
+        <source>Sequence number written at %Q (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionIdentical">
+        <source>When a name is taken: shift the &apos;second&apos; or count up (&apos;counter&apos;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionExample">
+        <source>Print the example name (no prefix, suffix or search).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliNameOptionPopup">
+        <source>Print the style&apos;s menu title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunDescription">
+        <source>Renames photos and movies, and the files in folders, after the moment they were taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunArgumentPath">
+        <source>Files or folders to rename.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliOptionWait">
+        <source>Wait for a run or undo already going on to finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNoFiles">
+        <source>no files given (see lumenscribe --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNoTerminalToAsk">
+        <source>the settings ask to confirm every file, and there is no terminal to ask on: use --yes to rename without asking, or --dry-run to see the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNoSuchPath">
+        <source>%1: no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNoFolderStyle">
+        <source>no folder style number &apos;%1&apos; (see lumenscribe styles)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunTargetsExclusive">
+        <source>--in-place, --move-to and --dated-folder exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpRename">
+        <source>Rename photos and movies (the default: lumenscribe PATH...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionDryRun">
+        <source>Show the plan; touch no file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionYes">
+        <source>Rename without asking (files whose name fails the check are left).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionAsk">
+        <source>Ask on standard input even when it is not a terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionFolderStyle">
+        <source>Folder style N for --dated-folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionInPlace">
+        <source>Rename files where they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionMoveTo">
+        <source>Move the files into DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionDatedFolder">
+        <source>Move the files into a new dated folder in DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionPrefix">
+        <source>Prefix for the new names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionSuffix">
+        <source>Suffix for the new names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionJson">
+        <source>One JSON object per file on stdout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliLockAnotherProcess">
+        <source>another process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliLockProcess">
+        <source>process %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliLockHeld">
+        <source>another run or undo is going on (%1, lock %2); use --wait to wait for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliLockWaiting">
+        <source>waiting for %1 to finish its run or undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummaryDryRun">
+        <source>would rename %1, deleted %2, skipped %3, failed %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummary">
+        <source>renamed %1, deleted %2, skipped %3, failed %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummaryUnchanged">
+        <source>%1 unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummaryNeedConfirmation">
+        <source>%1 need confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummaryWithoutCaptureDate">
+        <source>%1 without capture date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummaryAborted">
+        <source>aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNoDate">
+        <source>no date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNoCaptureDate">
+        <source>no capture date: named by its file time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunTimeUnknown">
+        <source>time unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunWouldDelete">
+        <source>would delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunDeleted">
+        <source>deleted %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSkipped">
+        <source>skipped %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSkippedBecause">
+        <source>skipped %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunWouldFail">
+        <source>would fail %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunFailed">
+        <source>failed %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunNeedsConfirmation">
+        <source>needs confirmation %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunUnchanged">
+        <source>unchanged %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunCompanionWouldFail">
+        <source>with %1 would fail: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunCompanionFailed">
+        <source>with %1 failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunCompanion">
+        <source>with %1 -&gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliSettingsProblem">
+        <source>%1; starting from the initial settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleUnknownSetting">
+        <source>unknown style setting &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleSettingNotAccepted">
+        <source>style setting %1 does not accept &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleStyleAndFormat">
+        <source>--style and --format cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleNoFolderStyle">
+        <source>no folder style number &apos;%1&apos; (there are %2; see lumenscribe styles)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleNoFileStyle">
+        <source>no file style number &apos;%1&apos; (there are %2; see lumenscribe styles)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleOptionStyle">
+        <source>Use style number N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleOptionFormat">
+        <source>Use a new style with this format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStyleOptionSet">
+        <source>Set a style setting, e.g. timeFormat=1 (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesNoStyle">
+        <source>no style number &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesBuiltIn">
+        <source>style %1 is built in and cannot be changed; &apos;styles add --from %1&apos; makes a copy to change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesDescription">
+        <source>Lists every file and folder style: number, kind, built-in or custom, the name it gives DSC_1234.jpg, and its format; with --folder the folder styles only.
+  styles add [--folder] (--format FMT | --from N) [--set KEY=VALUE]...
+  styles set [--folder] N KEY=VALUE...
+  styles delete [--folder] N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesOptionFolder">
+        <source>Work on the folder styles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesOptionFrom">
+        <source>Start from style N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesUnknownAction">
+        <source>unknown action &apos;%1&apos; (add, set or delete)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesKindFolder">
+        <source>folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesKindFile">
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesBuiltInStyle">
+        <source>built-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesCustomStyle">
+        <source>custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesAddUsage">
+        <source>add takes either --format FMT or --from N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesAddedFolder">
+        <source>added folder style %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesAddedFile">
+        <source>added file style %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesSetUsage">
+        <source>use: styles set N KEY=VALUE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliStylesDeleteUsage">
+        <source>use: styles delete N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpStyles">
+        <source>List and manage the naming styles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliWarningNoSuffix">
+        <source>warning: the format &quot;%1&quot; has no %F, so the new names have no file type suffix (IMG_0042.JPG would lose its .jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliTagsDescription">
+        <source>Prints every tag the metadata reader finds in FILE, sorted by key: one &quot;KEY&lt;TAB&gt;VALUE&quot; line each, or one JSON object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliTagsOptionJson">
+        <source>One JSON object of key and value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliTagsArgumentFile">
+        <source>The file to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliTagsOneFile">
+        <source>give exactly one file (see lumenscribe tags --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpTags">
+        <source>Show the metadata tags of a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliPromptFileChoices">
+        <source>[r]ename, rename [a]ll, [s]kip, a[b]ort, [e]dit the name, [c]orrect the date?</source>
+        <extracomment>The letters in brackets are the answers typed: keep r, a, s, b, e and c.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliPromptFileTaken">
+        <source>taken %1 (correction: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliPromptNameUnusable">
+        <source>This name cannot be used: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliPromptNewName">
+        <source>New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliPromptRightDate">
+        <source>The right date for this file (YYYY-MM-DD HH:MM:SS); the correction then holds for the files that follow:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliPromptNotADate">
+        <source>That is not a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFolderNeedsConfirmation">
+        <source>the download folder name &quot;%1&quot; needs confirmation (%2); nothing was renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFolderNewFolder">
+        <source>New download folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFolderChoices">
+        <source>[o]k, [e]dit the name, a[b]ort?</source>
+        <extracomment>The letters in brackets are the answers typed: keep o, e and b.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliFolderName">
+        <source>Folder name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoDescription">
+        <source>Takes back a run: every file returns to its old name where that name is free and its new name still holds it; deleted files come back from the trash. Nothing is overwritten; what cannot be taken back is listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoOptionDryRun">
+        <source>Show what would be taken back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoOptionList">
+        <source>List the runs kept, newest first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoArgumentRun">
+        <source>The run to take back (default: the last).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoOneRunAtMost">
+        <source>takes one run at most</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoNothingToUndo">
+        <source>no run to take back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoNoSuchRun">
+        <source>no run &apos;%1&apos; (see lumenscribe undo --list)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoAlreadyUndone">
+        <source>run %1 was taken back already; lumenscribe undo --list shows the runs kept, and lumenscribe undo RUN takes back an older one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoNotUndone">
+        <source>not undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoSummaryDryRun">
+        <source>would restore %1, not undone %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoSummary">
+        <source>restored %1, not undone %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoListUndone">
+        <source>undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoListStopped">
+        <source>stopped part way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoListPartlyUndone">
+        <source>partly undone: %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliUndoListFiles">
+        <source>%1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliHelpUndo">
+        <source>Take back the last run (or a named one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
