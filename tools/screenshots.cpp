@@ -4,6 +4,7 @@
 #include "controllers/MainController.h"
 #include "controllers/MainWindowController.h"
 #include "platform/LocalizedStrings.h"
+#include "platform/Translations.h"
 #include "settings/PreferencesStore.h"
 #include "windows/AlertPanel.h"
 #include "windows/DesktopApplication.h"
@@ -57,6 +58,7 @@ QString makeCard(const QTemporaryDir& work, const QString& data)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    Translations::installForUser();
     if (argc < 3) {
         std::fprintf(stderr, "usage: lumenscribe-screenshots OUTPUT_FOLDER TESTDATA\n");
         return 2;

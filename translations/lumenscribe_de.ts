@@ -731,5 +731,243 @@ Optionen:
         <source>Take back the last run (or a named one).</source>
         <translation>Den letzten (oder einen genannten) Durchgang rückgängig machen.</translation>
     </message>
+    <message id="AlertPanelRunLocked">
+        <source>Another rename run or undo is going on (process %1). Nothing was renamed; drop the files again when it has ended.</source>
+        <translation>Ein anderer Umbenennungsdurchgang oder ein Rückgängigmachen läuft gerade (Prozess %1). Es wurde nichts umbenannt; ziehen Sie die Dateien erneut hierher, wenn er beendet ist.</translation>
+    </message>
+    <message id="AlertPanelRunLockFailed">
+        <source>The lock that keeps to one run at a time could not be taken (%1). Nothing was renamed.</source>
+        <translation>Die Sperre, die nur einen Durchgang zur Zeit zulässt, konnte nicht gesetzt werden (%1). Es wurde nichts umbenannt.</translation>
+    </message>
+    <message id="MainDropMovesToFolder">
+        <source>Dropped files are moved to %1 under their new names.</source>
+        <translation>Abgelegte Dateien werden unter ihrem neuen Namen nach %1 verschoben.</translation>
+    </message>
+    <message id="MainDropMovesToDatedFolder">
+        <source>Dropped files are moved into a new dated folder in %1.</source>
+        <translation>Abgelegte Dateien werden in einen neuen datierten Ordner in %1 verschoben.</translation>
+    </message>
+    <message id="MainDropRenamesInPlace">
+        <source>Dropped files are renamed where they are.</source>
+        <translation>Abgelegte Dateien werden an Ort und Stelle umbenannt.</translation>
+    </message>
+    <message id="MainUndoLastRun" numerus="yes">
+        <source>Undo the last run (%n file(s))</source>
+        <translation>
+            <numerusform>Letzten Durchgang rückgängig machen (%n Datei)</numerusform>
+            <numerusform>Letzten Durchgang rückgängig machen (%n Dateien)</numerusform>
+        </translation>
+    </message>
+    <message id="MainUndoNothing">
+        <source>Undo the last run</source>
+        <translation>Letzten Durchgang rückgängig machen</translation>
+    </message>
+    <message id="MainUndoQuestion" numerus="yes">
+        <source>Put the %n file(s) of the run of %1 back under their old names? Files deleted by the run come back from the trash.</source>
+        <translation>
+            <numerusform>Soll die %n Datei des Durchgangs vom %1 wieder ihren alten Namen bekommen? Vom Durchgang gelöschte Dateien kommen aus dem Papierkorb zurück.</numerusform>
+            <numerusform>Sollen die %n Dateien des Durchgangs vom %1 wieder ihre alten Namen bekommen? Vom Durchgang gelöschte Dateien kommen aus dem Papierkorb zurück.</numerusform>
+        </translation>
+    </message>
+    <message id="MainTableNoDate">
+        <source>no date</source>
+        <translation>kein Datum</translation>
+    </message>
+    <message id="MainTableFileDate">
+        <source>%1 (file date: no capture date found)</source>
+        <translation>%1 (Dateidatum: kein Aufnahmedatum gefunden)</translation>
+    </message>
+    <message id="MainTableThmDate">
+        <source>%1 (from its THM file)</source>
+        <translation>%1 (aus der THM-Datei)</translation>
+    </message>
+    <message id="MainTableNeedsConfirmation">
+        <source>needs confirmation</source>
+        <translation>muss bestätigt werden</translation>
+    </message>
+    <message id="MainTableUnchanged">
+        <source>already named so</source>
+        <translation>heißt bereits so</translation>
+    </message>
+    <message id="MainTableDeleted">
+        <source>would be deleted</source>
+        <translation>würde gelöscht</translation>
+    </message>
+    <message id="AlertListAccessibleName">
+        <source>Further problems</source>
+        <translation>Weitere Probleme</translation>
+    </message>
+    <message id="AlertMoreProblems" numerus="yes">
+        <source>%n more problem(s):</source>
+        <translation>
+            <numerusform>%n weiteres Problem:</numerusform>
+            <numerusform>%n weitere Probleme:</numerusform>
+        </translation>
+    </message>
+    <message id="DropAreaHint">
+        <source>Drop photos, movies or folders here</source>
+        <translation>Fotos, Filme oder Ordner hier ablegen</translation>
+    </message>
+    <message id="DropAreaOpenFiles">
+        <source>Open &amp;Files…</source>
+        <translation>&amp;Dateien öffnen …</translation>
+    </message>
+    <message id="DropAreaOpenFolder">
+        <source>Open F&amp;older…</source>
+        <translation>&amp;Ordner öffnen …</translation>
+    </message>
+    <message id="GuiDescription">
+        <source>Gives photos and movies names made from the moment they were taken.</source>
+        <translation>Gibt Fotos und Filmen Namen nach dem Moment ihrer Aufnahme.</translation>
+    </message>
+    <message id="GuiPathsArgument">
+        <source>Photos, movies or folders to rename; without them the main window opens.</source>
+        <translation>Umzubenennende Fotos, Filme oder Ordner; ohne sie öffnet sich das Hauptfenster.</translation>
+    </message>
+    <message id="MainUndoNothingButton">
+        <source>&amp;Undo the last run</source>
+        <translation>Letzten Durchgang &amp;rückgängig machen</translation>
+    </message>
+    <message id="MenuFile">
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message id="MenuOpenFiles">
+        <source>&amp;Open Files…</source>
+        <translation>Dateien ö&amp;ffnen …</translation>
+    </message>
+    <message id="MenuOpenFolder">
+        <source>Open F&amp;older…</source>
+        <translation>&amp;Ordner öffnen …</translation>
+    </message>
+    <message id="MenuUndoLastRun">
+        <source>&amp;Undo Last Run…</source>
+        <translation>Letzten Durchgang &amp;rückgängig machen …</translation>
+    </message>
+    <message id="MenuQuit">
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message id="MenuSettings">
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message id="MenuPreferences">
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Einstellungen …</translation>
+    </message>
+    <message id="MenuHelp">
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="MenuAbout">
+        <source>&amp;About Lumenscribe</source>
+        <translation>Über &amp;Lumenscribe</translation>
+    </message>
+    <message id="MenuCheckForUpdates">
+        <source>Check for &amp;Updates</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message id="MenuDonationInformation">
+        <source>&amp;Donation Information</source>
+        <translation>&amp;Spendeninformationen</translation>
+    </message>
+    <message id="MainShowNamesFirst">
+        <source>Show the &amp;names before renaming</source>
+        <translation>&amp;Namen vor dem Umbenennen zeigen</translation>
+    </message>
+    <message id="MainFileStyleLabel">
+        <source>File &amp;style:</source>
+        <translation>Datei&amp;stil:</translation>
+    </message>
+    <message id="MainFolderStyleLabel">
+        <source>F&amp;older style:</source>
+        <translation>&amp;Ordnerstil:</translation>
+    </message>
+    <message id="NamesTableAccessibleName">
+        <source>Names the files will get</source>
+        <translation>Namen, die die Dateien bekommen</translation>
+    </message>
+    <message id="NamesRenameButton">
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message id="NamesClearButton">
+        <source>&amp;Clear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message id="NamesPlanning">
+        <source>Working out the names…</source>
+        <translation>Die Namen werden ermittelt …</translation>
+    </message>
+    <message id="NamesCount" numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message id="OpenFilesCaption">
+        <source>Open Photos and Movies</source>
+        <translation>Fotos und Filme öffnen</translation>
+    </message>
+    <message id="OpenFolderCaption">
+        <source>Open a Folder of Photos and Movies</source>
+        <translation>Einen Ordner mit Fotos und Filmen öffnen</translation>
+    </message>
+    <message id="UndoNothing">
+        <source>There is no run left to undo.</source>
+        <translation>Es gibt keinen Durchgang mehr, der rückgängig gemacht werden kann.</translation>
+    </message>
+    <message id="UndoDone" numerus="yes">
+        <source>%n file(s) put back.</source>
+        <translation>
+            <numerusform>%n Datei wiederhergestellt.</numerusform>
+            <numerusform>%n Dateien wiederhergestellt.</numerusform>
+        </translation>
+    </message>
+    <message id="UndoPartly" numerus="yes">
+        <source>%n file(s) put back. These could not be put back:</source>
+        <translation>
+            <numerusform>%n Datei wiederhergestellt. Diese konnten nicht wiederhergestellt werden:</numerusform>
+            <numerusform>%n Dateien wiederhergestellt. Diese konnten nicht wiederhergestellt werden:</numerusform>
+        </translation>
+    </message>
+    <message id="UndoLocked">
+        <source>A rename run or undo is going on. Try again when it has ended.</source>
+        <translation>Ein Umbenennungsdurchgang oder ein Rückgängigmachen läuft gerade. Versuchen Sie es erneut, wenn er beendet ist.</translation>
+    </message>
+    <message id="UndoFailed">
+        <source>The run could not be undone.</source>
+        <translation>Der Durchgang konnte nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message id="NamesColumnOldName">
+        <source>Name now</source>
+        <translation>Jetziger Name</translation>
+    </message>
+    <message id="NamesColumnDate">
+        <source>Capture date</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message id="NamesColumnNewName">
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message id="NamesColumnProblem">
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message id="ProgressWindowTitle">
+        <source>Lumenscribe: renaming</source>
+        <translation>Lumenscribe: Umbenennen</translation>
+    </message>
+    <message id="ProgressBarAccessibleName">
+        <source>Progress of the run</source>
+        <translation>Fortschritt des Durchgangs</translation>
+    </message>
+    <message id="ProgressAbortButton">
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 </TS>

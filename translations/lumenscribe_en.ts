@@ -714,5 +714,243 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>Take back the last run (or a named one).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="AlertPanelRunLocked">
+        <source>Another rename run or undo is going on (process %1). Nothing was renamed; drop the files again when it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelRunLockFailed">
+        <source>The lock that keeps to one run at a time could not be taken (%1). Nothing was renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropMovesToFolder">
+        <source>Dropped files are moved to %1 under their new names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropMovesToDatedFolder">
+        <source>Dropped files are moved into a new dated folder in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropRenamesInPlace">
+        <source>Dropped files are renamed where they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainUndoLastRun" numerus="yes">
+        <source>Undo the last run (%n file(s))</source>
+        <translation>
+            <numerusform>Undo the last run (%n file)</numerusform>
+            <numerusform>Undo the last run (%n files)</numerusform>
+        </translation>
+    </message>
+    <message id="MainUndoNothing">
+        <source>Undo the last run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainUndoQuestion" numerus="yes">
+        <source>Put the %n file(s) of the run of %1 back under their old names? Files deleted by the run come back from the trash.</source>
+        <translation>
+            <numerusform>Put the %n file of the run of %1 back under its old name? Files deleted by the run come back from the trash.</numerusform>
+            <numerusform>Put the %n files of the run of %1 back under their old names? Files deleted by the run come back from the trash.</numerusform>
+        </translation>
+    </message>
+    <message id="MainTableNoDate">
+        <source>no date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainTableFileDate">
+        <source>%1 (file date: no capture date found)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainTableThmDate">
+        <source>%1 (from its THM file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainTableNeedsConfirmation">
+        <source>needs confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainTableUnchanged">
+        <source>already named so</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainTableDeleted">
+        <source>would be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertListAccessibleName">
+        <source>Further problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertMoreProblems" numerus="yes">
+        <source>%n more problem(s):</source>
+        <translation>
+            <numerusform>%n more problem:</numerusform>
+            <numerusform>%n more problems:</numerusform>
+        </translation>
+    </message>
+    <message id="DropAreaHint">
+        <source>Drop photos, movies or folders here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="DropAreaOpenFiles">
+        <source>Open &amp;Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="DropAreaOpenFolder">
+        <source>Open F&amp;older…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="GuiDescription">
+        <source>Gives photos and movies names made from the moment they were taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="GuiPathsArgument">
+        <source>Photos, movies or folders to rename; without them the main window opens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainUndoNothingButton">
+        <source>&amp;Undo the last run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuFile">
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuOpenFiles">
+        <source>&amp;Open Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuOpenFolder">
+        <source>Open F&amp;older…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuUndoLastRun">
+        <source>&amp;Undo Last Run…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuQuit">
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuSettings">
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuPreferences">
+        <source>&amp;Preferences…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuHelp">
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuAbout">
+        <source>&amp;About Lumenscribe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuCheckForUpdates">
+        <source>Check for &amp;Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuDonationInformation">
+        <source>&amp;Donation Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainShowNamesFirst">
+        <source>Show the &amp;names before renaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainFileStyleLabel">
+        <source>File &amp;style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainFolderStyleLabel">
+        <source>F&amp;older style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesTableAccessibleName">
+        <source>Names the files will get</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesRenameButton">
+        <source>&amp;Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesClearButton">
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesPlanning">
+        <source>Working out the names…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesCount" numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message id="OpenFilesCaption">
+        <source>Open Photos and Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="OpenFolderCaption">
+        <source>Open a Folder of Photos and Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UndoNothing">
+        <source>There is no run left to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UndoDone" numerus="yes">
+        <source>%n file(s) put back.</source>
+        <translation>
+            <numerusform>%n file put back.</numerusform>
+            <numerusform>%n files put back.</numerusform>
+        </translation>
+    </message>
+    <message id="UndoPartly" numerus="yes">
+        <source>%n file(s) put back. These could not be put back:</source>
+        <translation>
+            <numerusform>%n file put back. These could not be put back:</numerusform>
+            <numerusform>%n files put back. These could not be put back:</numerusform>
+        </translation>
+    </message>
+    <message id="UndoLocked">
+        <source>A rename run or undo is going on. Try again when it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UndoFailed">
+        <source>The run could not be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesColumnOldName">
+        <source>Name now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesColumnDate">
+        <source>Capture date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesColumnNewName">
+        <source>New name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NamesColumnProblem">
+        <source>Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ProgressWindowTitle">
+        <source>Lumenscribe: renaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ProgressBarAccessibleName">
+        <source>Progress of the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ProgressAbortButton">
+        <source>&amp;Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -192,7 +192,8 @@ MainWindowController::UndoResult MainWindowController::undoLastRun(const UndoOff
         result.outcome = UndoOutcome::Locked;
         return result;
     }
-    RunLock lock(m_controller.runLockPath());
+    const QString lockPath = m_controller.runLockPath();
+    RunLock lock(lockPath.isEmpty() ? RunLock::defaultPath() : lockPath);
     const RunLock::State state = lock.tryTake();
     if (state != RunLock::State::Taken) {
         result.outcome = state == RunLock::State::HeldByAnother ? UndoOutcome::Locked : UndoOutcome::Failed;

@@ -1,6 +1,7 @@
 // lumenscribe-gui: the desktop application. Started with paths it renames
 // them and quits; started plainly it shows its main window.
 #include "controllers/MainController.h"
+#include "platform/Translations.h"
 #include "windows/DesktopAppearance.h"
 #include "windows/DesktopApplication.h"
 #include "windows/MainWindow.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.lumenscribe.Lumenscribe"));
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::installForUser();
 
     QCommandLineParser parser;
     //% "Gives photos and movies names made from the moment they were taken."

@@ -114,6 +114,7 @@ void TestMainController::saveWritesExactlyTheKeys()
                          "quitAfterAutoProcessing",
                          "confirmEachFile",
                          "alertOS9NameLength",
+                         "showNamesFirst",
                          "CFBundleShortVersionString",
                          "ciwShowsPreview",
                          "ciwPrefixSuffixType",

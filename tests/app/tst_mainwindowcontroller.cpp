@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "controllers/MainWindowController.h"
 #include "journal/RunLock.h"
+#include "platform/Translations.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +51,7 @@ class TestMainWindowController : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(Translations::install(QStringLiteral("en"))); }
     void namesFirstPlansThenRenamesAsShown();
     void undoOfferCountsAndPutsBack();
     void lockHeldElsewhereStopsRunAndUndo();
@@ -110,6 +112,7 @@ void TestMainWindowController::undoOfferCountsAndPutsBack()
     RunBench bench;
     makeCard(bench);
     const QStringList before = tree(bench.card());
+    bench.controller->setRunLockPath(bench.path(QStringLiteral("run.lock")));
     MainWindowController window(*bench.controller);
     RecordingMainView view;
     window.setView(&view);

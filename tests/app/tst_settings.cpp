@@ -60,7 +60,8 @@ QVariantMap fullDictionary()
             {"showAdvancedOptions", true},
             {"quitAfterAutoProcessing", false},
             {"confirmEachFile", false},
-            {"alertOS9NameLength", true}};
+            {"alertOS9NameLength", true},
+            {"showNamesFirst", true}};
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "controllers/MainController.h"
 #include "controllers/MainWindowController.h"
 #include "platform/LocalizedStrings.h"
+#include "platform/Translations.h"
 #include "settings/PreferencesStore.h"
 #include "windows/AlertPanel.h"
 #include "windows/DesktopApplication.h"
@@ -93,6 +94,7 @@ class TestDesktopApplication : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(Translations::install(QStringLiteral("en"))); }
     void startedWithPathsRenamesAndQuits();
     void mainWindowPlansRenamesAndUndoes();
     void abortFromTheProgressWindow();
