@@ -271,9 +271,12 @@ void walkCr3(Collector& collector)
 {
     const ByteReader& file = collector.file();
     IsoBmffReader::forEachBox(file, 0, file.size(), [&](const IsoBmffReader::Box& box) {
-        if (box.type == "uuid" && box.size > 24 && file.matchesAt(box.payload, PreviewUuid)) {
-            if (const auto prvw = IsoBmffReader::findBox(file, box.payload + 24, box.payload + box.size, "PRVW"))
-                addCr3Jpeg(collector, *prvw, 12);
+        if (box.type == "uuid" && box.size > 32 && file.matchesAt(box.payload, PreviewUuid)) {
+            // The PRVW box may claim more than its uuid box holds (a trimmed
+            // file): it is read up to the uuid box's end and no further.
+            const quint64 prvw = box.payload + 24;
+            if (file.matchesAt(prvw + 4, "PRVW"))
+                addCr3Jpeg(collector, {"PRVW", prvw + 8, box.payload + box.size - (prvw + 8)}, 12);
         } else if (box.type == "moov") {
             const quint64 end = box.payload + box.size;
             IsoBmffReader::forEachBox(file, box.payload, end, [&](const IsoBmffReader::Box& inner) {

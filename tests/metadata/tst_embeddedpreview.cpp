@@ -3,9 +3,9 @@
 // lead outside the file or into a loop.
 #include "FileBuilder.h"
 #include "metadata/EmbeddedPreview.h"
-#include "metadata/FileSource.h"
 #include "metadata/MemorySource.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace lumenscribe;
@@ -179,26 +179,46 @@ void TestEmbeddedPreview::choosesTheCheapestThatCovers()
     QVERIFY(!EmbeddedPreview::choose({}, {248, 200}));
 }
 
+// ExifTool's trimmed camera files keep a dummy text where each preview was.
+// A test-made JPEG start (17 bytes) in its place shows that the finder
+// reaches each preview of the real layout, at the place ExifTool names.
 void TestEmbeddedPreview::cameraFiles_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QSize>("largest");
-    QTest::newRow("Panasonic RW2: JpgFromRaw") << "Panasonic.rw2" << QSize(8, 8);
-    QTest::newRow("Panasonic JPEG: Exif thumbnail") << "P1000244.JPG" << QSize(160, 120);
-    // ExifTool's trimmed samples keep a dummy text where the previews were.
-    QTest::newRow("CR3 with dummy previews") << "CanonRaw.cr3" << QSize();
-    QTest::newRow("CRW with a dummy preview") << "CanonRaw.crw" << QSize();
-    QTest::newRow("NEF fixture") << "fixture.nef" << QSize();
+    QTest::addColumn<QList<quint64>>("offsets");
+    QTest::addColumn<QList<quint64>>("lengths");
+    QTest::newRow("CR2: IFD0 strip, IFD1 thumbnail")
+        << "CanonRaw.cr2" << QList<quint64>{8680, 8620} << QList<quint64>{26, 28};
+    QTest::newRow("DNG: two SubIFDs") << "DNG.dng" << QList<quint64>{12780, 13070} << QList<quint64>{26, 29};
+    QTest::newRow("NEF: SubIFD") << "Nikon.nef" << QList<quint64>{1120} << QList<quint64>{29};
+    QTest::newRow("CRW: root heap") << "CanonRaw.crw" << QList<quint64>{48} << QList<quint64>{29};
+    // THMB's stated length is the untrimmed one: held to its box.
+    QTest::newRow("CR3: THMB and PRVW") << "CanonRaw.cr3" << QList<quint64>{8760, 11395} << QList<quint64>{28, 26};
 }
 
 void TestEmbeddedPreview::cameraFiles()
 {
     QFETCH(QString, file);
-    QFETCH(QSize, largest);
-    const FileSource source(QStringLiteral(LUMENSCRIBE_TESTDATA "/") + file);
-    QVERIFY(source.isOpen());
-    const auto chosen = EmbeddedPreview::choose(EmbeddedPreview::find(ByteReader(source)), {100000, 100000});
-    QCOMPARE(chosen ? chosen->size : QSize(), largest);
+    QFETCH(QList<quint64>, offsets);
+    QFETCH(QList<quint64>, lengths);
+    QFile in(QStringLiteral(LUMENSCRIBE_TESTDATA "/") + file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QByteArray bytes = in.readAll();
+    QVERIFY(find(bytes).candidates.isEmpty()); // the dummies are no JPEGs
+    const QByteArray start = QByteArray("\xFF\xD8", 2) +
+                             jpegSegment(0xC0, QByteArray::fromHex("0800100020010111"
+                                                                   "00")) +
+                             QByteArray("\xFF\xD9", 2);
+    for (quint64 offset : offsets)
+        bytes.replace(qsizetype(offset), start.size(), start);
+    const EmbeddedPreview::Found found = find(bytes);
+    for (qsizetype i = 0; i < offsets.size(); ++i) {
+        const auto at = std::find_if(found.candidates.begin(), found.candidates.end(),
+                                     [&](const auto& c) { return c.offset == offsets[i]; });
+        QVERIFY2(at != found.candidates.end(), qPrintable(QString::number(offsets[i])));
+        QCOMPARE(at->length, lengths[i]);
+        QCOMPARE(at->size, QSize(32, 16));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEmbeddedPreview)
