@@ -9,8 +9,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -23,21 +21,20 @@ namespace {
 
 constexpr int Repetitions = 7;
 
-// A photograph-like picture: gradients and detail, so that the JPEG is of
-// a camera's size rather than a flat colour's.
+// A photograph-like picture: smooth shades with fine grain, so that the
+// JPEG is of a camera's size rather than a flat colour's.
 QString makePhoto(const QString& path)
 {
     QImage image(6000, 4000, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient gradient(0, 0, 6000, 4000);
-    gradient.setColorAt(0, Qt::darkBlue);
-    gradient.setColorAt(1, Qt::yellow);
-    painter.fillRect(image.rect(), gradient);
-    for (int i = 0; i < 4000; ++i) {
-        painter.setPen(QColor::fromHsv((i * 37) % 360, 200, 200));
-        painter.drawLine((i * 7919) % 6000, (i * 104729) % 4000, (i * 1299709) % 6000, (i * 15485863) % 4000);
+    quint32 noise = 12345;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const int grain = int(noise >> 28);
+            line[x] = qRgb((x / 24 + grain) & 0xFF, (y / 16 + grain) & 0xFF, ((x + y) / 40) & 0xFF);
+        }
     }
-    painter.end();
     image.save(path, "JPEG", 90);
     return path;
 }

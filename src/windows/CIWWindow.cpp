@@ -51,8 +51,11 @@ CIWWindow::CIWWindow(CIWController& controller, QWidget* parent) : QDialog(paren
     setWindowTitle(qtTrId("CiwWindowTitle"));
     setModal(false);
     auto* controls = new QVBoxLayout;
-    controls->addWidget(makeNameRows());
-    controls->addWidget(makePrefixSuffixRows());
+    // One form for names and prefix and suffix, so that their fields line up.
+    auto* form = new QFormLayout;
+    makeNameRows(form);
+    makePrefixSuffixRows(form);
+    controls->addLayout(form);
     //% "&Correct the date"
     m_correctionEnable = new QCheckBox(qtTrId("CiwCorrectionEnableCheckBox"));
     m_correctionEnable->setObjectName(QStringLiteral("correctionEnableCheckBox"));
@@ -84,11 +87,8 @@ CIWWindow::~CIWWindow()
     m_controller.setView(nullptr);
 }
 
-QWidget* CIWWindow::makeNameRows()
+void CIWWindow::makeNameRows(QFormLayout* form)
 {
-    auto* box = new QWidget;
-    auto* form = new QFormLayout(box);
-    form->setContentsMargins(0, 0, 0, 0);
     m_oldName = new QLineEdit;
     m_oldName->setObjectName(QStringLiteral("oldNameField"));
     m_oldName->setReadOnly(true);
@@ -119,14 +119,10 @@ QWidget* CIWWindow::makeNameRows()
     connect(m_newName, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_controller.newNameTextFieldChange(text); });
     connect(m_resetName, &QPushButton::clicked, this, [this] { m_controller.resetNameButtonClick(); });
-    return box;
 }
 
-QWidget* CIWWindow::makePrefixSuffixRows()
+void CIWWindow::makePrefixSuffixRows(QFormLayout* form)
 {
-    auto* box = new QWidget;
-    auto* form = new QFormLayout(box);
-    form->setContentsMargins(0, 0, 0, 0);
     m_presuffix = new QComboBox;
     m_presuffix->setObjectName(QStringLiteral("presuffixPopUp"));
     // In the order of the prefix and suffix types, but for the second item.
@@ -160,7 +156,6 @@ QWidget* CIWWindow::makePrefixSuffixRows()
             [this](const QString& text) { m_controller.prefixTextFieldChange(text); });
     connect(m_suffix, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_controller.suffixTextFieldChange(text); });
-    return box;
 }
 
 QWidget* CIWWindow::makeCorrectionBox()

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -53,8 +54,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* makeNameRows();
-    QWidget* makePrefixSuffixRows();
+    void makeNameRows(QFormLayout* form);
+    void makePrefixSuffixRows(QFormLayout* form);
     QWidget* makeCorrectionBox();
     QWidget* makeButtonRow();
     void setTabOrder();
