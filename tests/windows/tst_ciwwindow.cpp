@@ -334,6 +334,10 @@ void TestCIWWindow::previewOfANonPictureFails()
     QVERIFY(!find<QLabel>("previewImage")->pixmap().isNull());
     // The window stays usable.
     QVERIFY(find<QPushButton>("dontRenameButton")->isEnabled());
+    // A movie without a THM picture beside it shows a movie, not an error.
+    QFile(filePath(QStringLiteral("clip.mp4"))).open(QIODevice::WriteOnly);
+    present(QStringLiteral("clip.mp4"));
+    QTRY_COMPARE(panel->state(), PreviewPanel::State::Movie);
 }
 
 // The person moves on before the first file has decoded: its picture must
