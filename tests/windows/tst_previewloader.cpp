@@ -37,6 +37,20 @@ QByteArray turnedJpeg(int width, int height)
     return plain.left(2) + jpegSegment(0xE1, exif) + plain.mid(2);
 }
 
+// A JPEG whose Exif carries a 160x120 thumbnail (IFD1).
+QByteArray jpegWithThumbnail(int width, int height)
+{
+    const QByteArray thumbnail = jpegBytes(160, 120);
+    const auto directory = [&](uint32_t at) {
+        TiffBuilder ifd1(ByteOrder::Little);
+        ifd1.number(0x201, 4, at).number(0x202, 4, uint32_t(thumbnail.size()));
+        return TiffBuilder(ByteOrder::Little).number(0x112, 3, 1).nextDirectory(ifd1);
+    };
+    const QByteArray tiff = directory(uint32_t(directory(0).build().size())).build() + thumbnail;
+    const QByteArray plain = jpegBytes(width, height);
+    return plain.left(2) + jpegSegment(0xE1, QByteArray("Exif\0\0", 6) + tiff) + plain.mid(2);
+}
+
 // A TIFF-based raw: IFD0 turned a quarter back (8), its JPEG preview after it.
 QByteArray rawWithPreview(const QByteArray& preview)
 {
@@ -83,6 +97,9 @@ void TestPreviewLoader::pictures_data()
     QTest::newRow("JPEG turned by its Exif") << "c.JPG" << turnedJpeg(1600, 1200) << QSize(150, 200);
     QTest::newRow("raw's embedded preview, turned by the raw")
         << "d.nef" << rawWithPreview(jpegBytes(1200, 800)) << QSize(133, 200);
+    // Its scaled decode looks better than its thumbnail, whatever its name.
+    QTest::newRow("JPEG with a thumbnail, by another name")
+        << "i.dat" << jpegWithThumbnail(1600, 1200) << QSize(248, 186);
     QTest::newRow("PNG through Qt's reader") << "e.png" << [] {
         QByteArray bytes;
         QBuffer buffer(&bytes);
