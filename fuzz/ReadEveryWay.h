@@ -7,6 +7,7 @@
 #include "metadata/ByteReader.h"
 #include "metadata/CrwReader.h"
 #include "metadata/DateText.h"
+#include "metadata/EmbeddedPreview.h"
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/FreeFormDate.h"
@@ -41,6 +42,7 @@ inline void readEveryWay(QByteArrayView bytes)
     IsoBmffReader::readMovieDate(dictionary, buffer);
     PngReader::read(dictionary, buffer);
     JpegMarkerReader::read(dictionary, buffer);
+    (void)EmbeddedPreview::find(buffer);
     (void)PngReader::xmpPacket(buffer);
     (void)PngReader::decodeRawProfile(bytes);
     XmpReader::read(dictionary, buffer);
