@@ -969,5 +969,189 @@ Optionen:
         <source>&amp;Abort</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message id="CiwWindowTitle">
+        <source>Confirm the New Name</source>
+        <translation>Neuen Namen bestätigen</translation>
+    </message>
+    <message id="CiwCorrectionEnableCheckBox">
+        <source>&amp;Correct the date</source>
+        <translation>Datum &amp;korrigieren</translation>
+    </message>
+    <message id="CiwShowPreviewCheckBox">
+        <source>Show pre&amp;view</source>
+        <translation>&amp;Vorschau zeigen</translation>
+    </message>
+    <message id="CiwOldNameLabel">
+        <source>Current name:</source>
+        <translation>Jetziger Name:</translation>
+    </message>
+    <message id="CiwResetNameButton">
+        <source>R&amp;eset Name</source>
+        <translation>Name &amp;zurücksetzen</translation>
+    </message>
+    <message id="CiwResetNameToolTip">
+        <source>Make the name again from the naming style</source>
+        <translation>Den Namen neu aus dem Benennungsstil bilden</translation>
+    </message>
+    <message id="CiwNewNameLabel">
+        <source>&amp;New name:</source>
+        <translation>N&amp;euer Name:</translation>
+    </message>
+    <message id="CiwPresuffixNone">
+        <source>No prefix or suffix</source>
+        <translation>Kein Präfix oder Suffix</translation>
+    </message>
+    <message id="CiwPresuffixAsPreferences">
+        <source>As in the preferences</source>
+        <translation>Wie in den Einstellungen</translation>
+    </message>
+    <message id="CiwPresuffixPrefix">
+        <source>Prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message id="CiwPresuffixSuffix">
+        <source>Suffix</source>
+        <translation>Suffix</translation>
+    </message>
+    <message id="CiwPresuffixBoth">
+        <source>Prefix and suffix</source>
+        <translation>Präfix und Suffix</translation>
+    </message>
+    <message id="CiwPresuffixLabel">
+        <source>Prefi&amp;x and suffix:</source>
+        <translation>Prä&amp;fix und Suffix:</translation>
+    </message>
+    <message id="CiwSuffixLabel">
+        <source>&amp;Suffix:</source>
+        <translation>&amp;Suffix:</translation>
+    </message>
+    <message id="CiwPrefixLabel">
+        <source>&amp;Prefix:</source>
+        <translation>&amp;Präfix:</translation>
+    </message>
+    <message id="CiwCorrectionYearLabel">
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
+    </message>
+    <message id="CiwCorrectionMonthLabel">
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message id="CiwCorrectionDayLabel">
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message id="CiwCorrectionHoursLabel">
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message id="CiwCorrectionMinutesLabel">
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message id="CiwCorrectionSecondsLabel">
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message id="CiwCorrectionFileDateLabel">
+        <source>File date:</source>
+        <translation>Dateidatum:</translation>
+    </message>
+    <message id="CiwCorrectionDifferenceLabel">
+        <source>Correction:</source>
+        <translation>Korrektur:</translation>
+    </message>
+    <message id="CiwCorrectionSetFileDateButton">
+        <source>Set to &amp;File Date</source>
+        <translation>Auf &amp;Dateidatum setzen</translation>
+    </message>
+    <message id="CiwCorrectionSetNowButton">
+        <source>Set to N&amp;ow</source>
+        <translation>Auf je&amp;tzt setzen</translation>
+    </message>
+    <message id="CiwAbortButton">
+        <source>A&amp;bort</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message id="CiwAbortToolTip">
+        <source>Stop renaming: this file and the files after it keep their names</source>
+        <translation>Umbenennen beenden: diese Datei und die folgenden behalten ihre Namen</translation>
+    </message>
+    <message id="CiwDontRenameButton">
+        <source>&amp;Don&apos;t Rename</source>
+        <translation>&amp;Nicht umbenennen</translation>
+    </message>
+    <message id="CiwRenameAllButton">
+        <source>Rename &amp;All</source>
+        <translation>&amp;Alle umbenennen</translation>
+    </message>
+    <message id="CiwRenameAllToolTip">
+        <source>Rename the files after this one without asking</source>
+        <translation>Die folgenden Dateien ohne Nachfrage umbenennen</translation>
+    </message>
+    <message id="CiwRenameButton">
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message id="FiwWindowTitle">
+        <source>Name of the New Folder</source>
+        <translation>Name des neuen Ordners</translation>
+    </message>
+    <message id="FiwResetNameButton">
+        <source>R&amp;eset Name</source>
+        <translation>Name &amp;zurücksetzen</translation>
+    </message>
+    <message id="FiwNameLabel">
+        <source>&amp;Folder name:</source>
+        <translation>&amp;Ordnername:</translation>
+    </message>
+    <message id="FiwPresuffixNone">
+        <source>No prefix or suffix</source>
+        <translation>Kein Präfix oder Suffix</translation>
+    </message>
+    <message id="FiwPresuffixAsPreferences">
+        <source>As in the preferences</source>
+        <translation>Wie in den Einstellungen</translation>
+    </message>
+    <message id="FiwPresuffixPrefix">
+        <source>Prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message id="FiwPresuffixSuffix">
+        <source>Suffix</source>
+        <translation>Suffix</translation>
+    </message>
+    <message id="FiwPresuffixBoth">
+        <source>Prefix and suffix</source>
+        <translation>Präfix und Suffix</translation>
+    </message>
+    <message id="FiwPresuffixLabel">
+        <source>Prefi&amp;x and suffix:</source>
+        <translation>Prä&amp;fix und Suffix:</translation>
+    </message>
+    <message id="FiwSuffixLabel">
+        <source>&amp;Suffix:</source>
+        <translation>&amp;Suffix:</translation>
+    </message>
+    <message id="FiwPrefixLabel">
+        <source>&amp;Prefix:</source>
+        <translation>&amp;Präfix:</translation>
+    </message>
+    <message id="FiwAbortButton">
+        <source>A&amp;bort</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message id="FiwAbortToolTip">
+        <source>Stop: no folder is made and no file is renamed</source>
+        <translation>Abbrechen: es wird kein Ordner angelegt und keine Datei umbenannt</translation>
+    </message>
+    <message id="FiwOkButton">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="PreviewImageAccessibleName">
+        <source>Preview of the file</source>
+        <translation>Vorschau der Datei</translation>
+    </message>
 </context>
 </TS>

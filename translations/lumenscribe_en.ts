@@ -952,5 +952,189 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>&amp;Abort</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="CiwWindowTitle">
+        <source>Confirm the New Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionEnableCheckBox">
+        <source>&amp;Correct the date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwShowPreviewCheckBox">
+        <source>Show pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwOldNameLabel">
+        <source>Current name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwResetNameButton">
+        <source>R&amp;eset Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwResetNameToolTip">
+        <source>Make the name again from the naming style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwNewNameLabel">
+        <source>&amp;New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPresuffixNone">
+        <source>No prefix or suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPresuffixAsPreferences">
+        <source>As in the preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPresuffixPrefix">
+        <source>Prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPresuffixSuffix">
+        <source>Suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPresuffixBoth">
+        <source>Prefix and suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPresuffixLabel">
+        <source>Prefi&amp;x and suffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwSuffixLabel">
+        <source>&amp;Suffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwPrefixLabel">
+        <source>&amp;Prefix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionYearLabel">
+        <source>&amp;Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionMonthLabel">
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionDayLabel">
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionHoursLabel">
+        <source>Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionMinutesLabel">
+        <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionSecondsLabel">
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionFileDateLabel">
+        <source>File date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionDifferenceLabel">
+        <source>Correction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionSetFileDateButton">
+        <source>Set to &amp;File Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwCorrectionSetNowButton">
+        <source>Set to N&amp;ow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwAbortButton">
+        <source>A&amp;bort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwAbortToolTip">
+        <source>Stop renaming: this file and the files after it keep their names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwDontRenameButton">
+        <source>&amp;Don&apos;t Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwRenameAllButton">
+        <source>Rename &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwRenameAllToolTip">
+        <source>Rename the files after this one without asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CiwRenameButton">
+        <source>&amp;Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwWindowTitle">
+        <source>Name of the New Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwResetNameButton">
+        <source>R&amp;eset Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwNameLabel">
+        <source>&amp;Folder name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPresuffixNone">
+        <source>No prefix or suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPresuffixAsPreferences">
+        <source>As in the preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPresuffixPrefix">
+        <source>Prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPresuffixSuffix">
+        <source>Suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPresuffixBoth">
+        <source>Prefix and suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPresuffixLabel">
+        <source>Prefi&amp;x and suffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwSuffixLabel">
+        <source>&amp;Suffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwPrefixLabel">
+        <source>&amp;Prefix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwAbortButton">
+        <source>A&amp;bort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwAbortToolTip">
+        <source>Stop: no folder is made and no file is renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="FiwOkButton">
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PreviewImageAccessibleName">
+        <source>Preview of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,8 @@
 #include "controllers/StatusBridge.h"
 #include "journal/RunLock.h"
 #include "windows/AlertPanel.h"
+#include "windows/CIWWindow.h"
+#include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
@@ -27,6 +29,8 @@ DesktopApplication::DesktopApplication(MainController& controller, QObject* pare
     // the command line can run between them.
     m_controller.setRunLockPath(RunLock::defaultPath());
     m_windowController = std::make_unique<MainWindowController>(m_controller);
+    m_ciwWindow = std::make_unique<CIWWindow>(m_controller.ciwController());
+    m_fiwWindow = std::make_unique<FIWWindow>(m_controller.fiwController());
 
     connect(m_progress.get(), &ProgressWindow::abortClicked, this, [this] { m_controller.requestAbort(); });
     connect(m_progress.get(), &ProgressWindow::pathsDropped, this, &DesktopApplication::openPaths);

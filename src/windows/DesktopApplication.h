@@ -44,6 +44,8 @@ public:
     ProgressWindow& progressWindow() { return *m_progress; }
     AlertPanel& alertPanel() { return *m_alerts; }
     GuiStatus& status() { return *m_status; }
+    CIWWindow& ciwWindow() { return *m_ciwWindow; }
+    FIWWindow& fiwWindow() { return *m_fiwWindow; }
     bool quitting() const { return m_quitting; }
 
 signals:
@@ -63,6 +65,8 @@ private:
     std::unique_ptr<GuiStatus> m_status;
     std::unique_ptr<StatusBridge> m_bridge;
     std::unique_ptr<MainWindowController> m_windowController;
+    std::unique_ptr<CIWWindow> m_ciwWindow;
+    std::unique_ptr<FIWWindow> m_fiwWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TaskbarProgress> m_taskbar;
     bool m_quitting = false;
