@@ -10,21 +10,26 @@
 #include "platform/Translations.h"
 #include "settings/PreferencesStore.h"
 #include "windows/AlertPanel.h"
+#include "windows/CIWWindow.h"
 #include "windows/DesktopApplication.h"
+#include "windows/FIWWindow.h"
 #include "windows/FileDialog.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/MessageBox.h"
 #include "windows/NamesTableModel.h"
 #include "windows/ProgressWindow.h"
+#include "windows/SingleInstance.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <thread>
@@ -100,6 +105,27 @@ private slots:
     void abortFromTheProgressWindow();
     void alertsJoinOneAnother();
     void quitWhileTheRunWaitsForAnAnswer();
+    void confirmWindowAnswersEachFile();
+    void confirmWindowAbortKeepsEveryName();
+    void folderWindowNamesTheDatedFolder();
+    void secondStartHandsItsPathsOver();
+
+private:
+    // Waits until the confirm window shows `name` and can take an answer.
+    static bool showing(Bench& bench, const QString& name)
+    {
+        CIWController& ciw = bench.controller->ciwController();
+        return QTest::qWaitFor(
+            [&] {
+                return QFileInfo(ciw.oldFileName()).fileName() == name &&
+                       button(bench.desktop->ciwWindow(), "dontRenameButton")->isEnabled();
+            },
+            5000);
+    }
+    static QPushButton* button(QWidget& window, const char* name)
+    {
+        return window.findChild<QPushButton*>(QLatin1String(name));
+    }
 };
 
 void TestDesktopApplication::startedWithPathsRenamesAndQuits()
@@ -234,6 +260,118 @@ void TestDesktopApplication::quitWhileTheRunWaitsForAnAnswer()
     QVERIFY(!bench.controller->isRunning());
     for (const QString& file : files)
         QVERIFY(QFile::exists(file));
+}
+
+// The person answers each file in the window: an edited name, don't
+// rename, a corrected date, then rename-all for the rest.
+void TestDesktopApplication::confirmWindowAnswersEachFile()
+{
+    Bench bench;
+    bench.makeCard(5);
+    bench.startPlainly(true);
+    bench.desktop->openPaths({bench.card()});
+    CIWWindow& window = bench.desktop->ciwWindow();
+
+    QVERIFY(showing(bench, QStringLiteral("IMG_0000.JPG")));
+    QVERIFY(window.isVisible());
+    auto* name = window.findChild<QLineEdit*>(QStringLiteral("newNameField"));
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("edited.jpg"));
+    QCOMPARE(bench.controller->ciwController().proposedFileName(), QStringLiteral("edited.jpg"));
+    QTest::keyClick(name, Qt::Key_Return);
+
+    QVERIFY(showing(bench, QStringLiteral("IMG_0001.JPG")));
+    QTest::keyClick(&window, Qt::Key_Escape);
+
+    QVERIFY(showing(bench, QStringLiteral("IMG_0002.JPG")));
+    const QString proposed = bench.controller->ciwController().proposedFileName();
+    window.findChild<QCheckBox*>(QStringLiteral("correctionEnableCheckBox"))->click();
+    auto* hours = window.findChild<QSpinBox*>(QStringLiteral("correctionHoursSpin"));
+    hours->stepUp();
+    const QString corrected = bench.controller->ciwController().proposedFileName();
+    QVERIFY2(corrected != proposed, qPrintable(corrected));
+    button(window, "renameButton")->click();
+
+    QVERIFY(showing(bench, QStringLiteral("IMG_0003.JPG")));
+    button(window, "renameAllButton")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.controller->isRunning(), 5000);
+
+    const QStringList card = tree(bench.card());
+    QVERIFY2(card.contains(QStringLiteral("edited.jpg")), qPrintable(card.join(u',')));
+    QVERIFY(card.contains(QStringLiteral("IMG_0001.JPG")));
+    QVERIFY(card.contains(corrected));
+    QVERIFY(!card.contains(QStringLiteral("IMG_0003.JPG")) && !card.contains(QStringLiteral("IMG_0004.JPG")));
+    QCOMPARE(card.size(), 5);
+    QTRY_VERIFY(!window.isVisible());
+}
+
+void TestDesktopApplication::confirmWindowAbortKeepsEveryName()
+{
+    Bench bench;
+    bench.makeCard(3);
+    const QStringList before = tree(bench.card());
+    bench.startPlainly(true);
+    bench.desktop->openPaths({bench.card()});
+    QVERIFY(showing(bench, QStringLiteral("IMG_0000.JPG")));
+    button(bench.desktop->ciwWindow(), "abortButton")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.controller->isRunning(), 5000);
+    QCOMPARE(tree(bench.card()), before);
+}
+
+// With the folder name asked for, the folder window names the dated folder
+// the files go to; its abort makes no folder and moves nothing.
+void TestDesktopApplication::folderWindowNamesTheDatedFolder()
+{
+    Bench bench;
+    bench.makeCard(2);
+    const QString download = bench.dir.filePath(QStringLiteral("download"));
+    QDir().mkpath(download);
+    bench.startPlainly();
+    bench.controller->setDownloadDestinationFolder(download);
+    bench.controller->setDownloadOptions(2);
+    bench.controller->setDownloadPrefixSuffixType(1);
+    FIWWindow& window = bench.desktop->fiwWindow();
+
+    bench.desktop->openPaths({bench.card()});
+    QTRY_VERIFY(window.isVisible());
+    button(window, "abortButton")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.controller->isRunning(), 5000);
+    QVERIFY(tree(download, true).isEmpty());
+    QCOMPARE(tree(bench.card()).size(), 2);
+
+    bench.desktop->openPaths({bench.card()});
+    QTRY_VERIFY(window.isVisible());
+    auto* name = window.findChild<QLineEdit*>(QStringLiteral("nameField"));
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Holiday"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.controller->isRunning(), 5000);
+    QVERIFY(tree(bench.card()).isEmpty());
+    QCOMPARE(tree(download + QStringLiteral("/Holiday")).size(), 2);
+}
+
+void TestDesktopApplication::secondStartHandsItsPathsOver()
+{
+    Bench bench;
+    bench.makeCard(2);
+    bench.startPlainly();
+    const QString folder = bench.dir.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    SingleInstance first(QStringLiteral("lumenscribe-test"), folder);
+    QCOMPARE(first.start({}, QDir::currentPath()), SingleInstance::Role::Primary);
+    connect(&first, &SingleInstance::pathsReceived, bench.desktop.get(), &DesktopApplication::openPaths);
+
+    // The later start runs on a thread of its own, as another process would.
+    SingleInstance::Role role = SingleInstance::Role::Alone;
+    std::thread second([&] {
+        SingleInstance instance(QStringLiteral("lumenscribe-test"), folder);
+        role = instance.start({QStringLiteral("card")}, bench.dir.path());
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(
+        tree(bench.card()).size() == 2 && !tree(bench.card()).contains(QStringLiteral("IMG_0000.JPG")), 5000);
+    second.join();
+    QCOMPARE(role, SingleInstance::Role::HandedOver);
 }
 
 QTEST_MAIN(TestDesktopApplication)
