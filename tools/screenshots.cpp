@@ -7,14 +7,21 @@
 #include "platform/Translations.h"
 #include "settings/PreferencesStore.h"
 #include "windows/AlertPanel.h"
+#include "windows/CIWWindow.h"
 #include "windows/DesktopApplication.h"
+#include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -30,6 +37,12 @@ void settle(int milliseconds = 300)
     loop.exec();
 }
 
+template <typename Done> void waitFor(Done done)
+{
+    for (int i = 0; i < 100 && !done(); ++i)
+        settle(50);
+}
+
 bool save(QWidget& window, const QString& folder, const QString& name)
 {
     window.show();
@@ -41,6 +54,27 @@ bool save(QWidget& window, const QString& folder, const QString& name)
     return saved;
 }
 
+// A landscape for the preview: the sample files of the test data carry
+// real metadata but only token pictures.
+void paintPhoto(const QString& path)
+{
+    QImage photo(1600, 1067, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient sky(0, 0, 0, 700);
+    sky.setColorAt(0, QColor(40, 90, 170));
+    sky.setColorAt(1, QColor(250, 190, 120));
+    painter.fillRect(photo.rect(), sky);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 220, 140));
+    painter.drawEllipse(QPointF(1100, 560), 90, 90);
+    painter.setBrush(QColor(60, 80, 60));
+    painter.drawEllipse(QRectF(-400, 620, 1500, 900));
+    painter.setBrush(QColor(35, 55, 40));
+    painter.drawEllipse(QRectF(600, 700, 1600, 800));
+    painter.end();
+    photo.save(path, "JPEG", 85);
+}
+
 QString makeCard(const QTemporaryDir& work, const QString& data)
 {
     const QString card = work.filePath(QStringLiteral("card"));
@@ -50,6 +84,7 @@ QString makeCard(const QTemporaryDir& work, const QString& data)
                             QStringLiteral("no_exif.jpg")};
     for (const QString& name : names)
         QFile::copy(QDir(data).filePath(name), QDir(card).filePath(name));
+    paintPhoto(QDir(card).filePath(QStringLiteral("IMG_2041.JPG")));
     return card;
 }
 
@@ -90,6 +125,35 @@ int main(int argc, char* argv[])
     progress.setInfo(QStringLiteral("IMG_0042.JPG"));
     ok = save(progress, output, QStringLiteral("progress")) && ok;
     progress.hide();
+
+    // The confirm window on the first file, with the preview and the date
+    // correction open.
+    controller.setShowNamesFirst(false);
+    controller.setConfirmEachFile(true);
+    controller.ciwController().setShowPreview(true);
+    desktop.openPaths({card + QStringLiteral("/IMG_2041.JPG")});
+    CIWWindow& ciw = desktop.ciwWindow();
+    waitFor([&] { return ciw.isVisible() && !controller.ciwController().oldFileName().isEmpty(); });
+    if (auto* correction = ciw.findChild<QCheckBox*>(QStringLiteral("correctionEnableCheckBox")))
+        correction->click();
+    settle(1200);
+    ok = save(ciw, output, QStringLiteral("confirm-each-file")) && ok;
+    ciw.findChild<QPushButton*>(QStringLiteral("abortButton"))->click();
+    waitFor([&] { return !controller.isRunning(); });
+    settle(1000);
+
+    // The folder window, asked for the dated folder's name.
+    controller.setDownloadOptions(2);
+    controller.setDownloadPrefixSuffixType(1);
+    controller.setDownloadDestinationFolder(work.filePath(QStringLiteral("Pictures")));
+    QDir().mkpath(controller.downloadDestinationFolder());
+    desktop.openPaths({card + QStringLiteral("/Canon1DmkIII.jpg")});
+    FIWWindow& fiw = desktop.fiwWindow();
+    waitFor([&] { return fiw.isVisible(); });
+    ok = save(fiw, output, QStringLiteral("folder-name")) && ok;
+    fiw.findChild<QPushButton*>(QStringLiteral("abortButton"))->click();
+    waitFor([&] { return !controller.isRunning(); });
+    settle(1000);
 
     const LocalizedStrings& strings = LocalizedStrings::shared();
     desktop.status().showAlertPanel(
