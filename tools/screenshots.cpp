@@ -8,6 +8,7 @@
 #include "settings/PreferencesStore.h"
 #include "windows/AlertPanel.h"
 #include "windows/CIWWindow.h"
+#include "windows/DesktopAppearance.h"
 #include "windows/DesktopApplication.h"
 #include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
@@ -94,6 +95,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     Translations::installForUser();
+    DesktopAppearance appearance;
+    appearance.apply();
     if (argc < 3) {
         std::fprintf(stderr, "usage: lumenscribe-screenshots OUTPUT_FOLDER TESTDATA\n");
         return 2;

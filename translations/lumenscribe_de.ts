@@ -774,8 +774,9 @@ Optionen:
         <translation>kein Datum</translation>
     </message>
     <message id="MainTableFileDate">
-        <source>%1 (file date: no capture date found)</source>
-        <translation>%1 (Dateidatum: kein Aufnahmedatum gefunden)</translation>
+        <source>%1 (file date)</source>
+        <oldsource>%1 (file date: no capture date found)</oldsource>
+        <translation>%1 (Dateidatum)</translation>
     </message>
     <message id="MainTableThmDate">
         <source>%1 (from its THM file)</source>
@@ -1152,6 +1153,10 @@ Optionen:
     <message id="PreviewImageAccessibleName">
         <source>Preview of the file</source>
         <translation>Vorschau der Datei</translation>
+    </message>
+    <message id="MainTableNoCaptureDate">
+        <source>no capture date found: named by the date of the file</source>
+        <translation>kein Aufnahmedatum gefunden: nach dem Datum der Datei benannt</translation>
     </message>
 </context>
 </TS>

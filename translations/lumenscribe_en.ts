@@ -757,7 +757,8 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <translation type="unfinished"></translation>
     </message>
     <message id="MainTableFileDate">
-        <source>%1 (file date: no capture date found)</source>
+        <source>%1 (file date)</source>
+        <oldsource>%1 (file date: no capture date found)</oldsource>
         <translation type="unfinished"></translation>
     </message>
     <message id="MainTableThmDate">
@@ -1134,6 +1135,10 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
     </message>
     <message id="PreviewImageAccessibleName">
         <source>Preview of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainTableNoCaptureDate">
+        <source>no capture date found: named by the date of the file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -225,7 +225,7 @@ QString MainWindowController::dateText(const FileReport& row)
     if (!row.timeUnknown)
         date += QString::asprintf(" %02d:%02d:%02d", fields->tm_hour, fields->tm_min, fields->tm_sec);
     if (row.noCaptureDate)
-        //% "%1 (file date: no capture date found)"
+        //% "%1 (file date)"
         return qtTrId("MainTableFileDate").arg(date);
     // "file": the photo's or movie's own metadata, the usual case, said by
     // saying nothing; "thm"/"THM": the camera's thumbnail beside a movie.
@@ -237,6 +237,9 @@ QString MainWindowController::dateText(const FileReport& row)
 
 QString MainWindowController::problemText(const FileReport& row)
 {
+    if (row.noCaptureDate && row.action == FileReport::Action::Renamed)
+        //% "no capture date found: named by the date of the file"
+        return qtTrId("MainTableNoCaptureDate");
     switch (row.action) {
     case FileReport::Action::NeedsConfirmation:
         //% "needs confirmation"

@@ -58,7 +58,7 @@ QVariant NamesTableModel::data(const QModelIndex& index, int role) const
     case Qt::ForegroundRole:
         // A file that will not be renamed as shown stands out in the
         // palette's own colour for links visited, readable light and dark.
-        if (index.column() == Problem && row.action != FileReport::Action::Renamed)
+        if (index.column() == Problem && (row.action != FileReport::Action::Renamed || row.noCaptureDate))
             return QGuiApplication::palette().color(QPalette::LinkVisited);
         return {};
     default:
