@@ -81,7 +81,7 @@ void MainWindowController::showUndo()
 {
     if (!m_view)
         return;
-    const UndoOffer offer = undoOffer();
+    const UndoOffer offer = undoSummary();
     if (offer.available())
         //% "Undo the last run (%n file(s))"
         m_view->showUndo(qtTrId("MainUndoLastRun", offer.files), !m_controller.isRunning());
@@ -164,7 +164,7 @@ void MainWindowController::discardShown()
     showNames();
 }
 
-MainWindowController::UndoOffer MainWindowController::undoOffer() const
+MainWindowController::UndoOffer MainWindowController::undoSummary() const
 {
     UndoOffer offer;
     const QList<JournalStore::RunSummary> runs = JournalStore(m_controller.journalFolder()).runs();
@@ -172,6 +172,15 @@ MainWindowController::UndoOffer MainWindowController::undoOffer() const
         return offer;
     offer.journal = runs.first().path;
     offer.time = runs.first().time;
+    offer.files = std::max(runs.first().files - runs.first().restored, 0);
+    return offer;
+}
+
+MainWindowController::UndoOffer MainWindowController::undoOffer() const
+{
+    UndoOffer offer = undoSummary();
+    if (offer.journal.isEmpty())
+        return offer;
     UndoRun dry(m_controller.fileSystem());
     const UndoRun::Result planned = dry.undo(offer.journal, true);
     offer.files = planned.alreadyUndone ? 0 : static_cast<int>(planned.restored.size());

@@ -51,8 +51,14 @@ public:
         int files = 0; // files an undo now would put back
         bool available() const { return files > 0; }
     };
-    // The newest run, if it has anything left to take back.
+    // The newest run, if it has anything left to take back: the files an
+    // undo now would put back, counted by trying it without changing
+    // anything. Reads every file's state: for the question, not for each
+    // refresh of the window.
     UndoOffer undoOffer() const;
+    // The same from the journal's summary alone (its moves less those
+    // taken back already); cheap enough for every refresh.
+    UndoOffer undoSummary() const;
     QString undoQuestion(const UndoOffer& offer) const;
     enum class UndoOutcome
     {

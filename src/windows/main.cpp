@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(LUMENSCRIBE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.lumenscribe.Lumenscribe"));
     QApplication::setQuitOnLastWindowClosed(false);
+    TimingProbe::mark("application");
     Translations::installForUser();
 
     QCommandLineParser parser;
@@ -49,8 +50,10 @@ int main(int argc, char* argv[])
     SingleInstance instance;
     if (instance.start(parser.positionalArguments(), QDir::currentPath()) == SingleInstance::Role::HandedOver)
         return 0;
+    TimingProbe::mark("instance");
     DesktopAppearance appearance;
     appearance.apply();
+    TimingProbe::mark("appearance");
 
     MainController controller;
     DesktopApplication desktop(controller);
@@ -58,6 +61,7 @@ int main(int argc, char* argv[])
     QObject::connect(&instance, &SingleInstance::activationRequested, &desktop, &DesktopApplication::activate);
     QObject::connect(&desktop, &DesktopApplication::quitStarted, &instance, &SingleInstance::close);
     desktop.start(absolutePaths(parser.positionalArguments()));
+    TimingProbe::mark("started");
     if (desktop.mainWindow())
         TimingProbe::watch(*desktop.mainWindow());
     return QApplication::exec();

@@ -126,6 +126,7 @@ void TestMainWindowController::undoOfferCountsAndPutsBack()
     QVERIFY(view.undoEnabled);
     const MainWindowController::UndoOffer offer = window.undoOffer();
     QCOMPARE(offer.files, 2);
+    QCOMPARE(window.undoSummary().files, 2);
     QVERIFY(window.undoQuestion(offer).contains(QLatin1String("2")));
 
     const MainWindowController::UndoResult result = window.undoLastRun(offer);
