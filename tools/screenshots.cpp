@@ -25,6 +25,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -168,6 +170,8 @@ int main(int argc, char* argv[])
     PreferencesWindow& preferences = *desktop.preferencesWindow();
     ok = save(preferences, output, QStringLiteral("preferences-basic")) && ok;
     preferences.findChild<QCheckBox*>(QStringLiteral("showAdvancedOptionsCheckBox"))->click();
+    preferences.findChild<QRadioButton*>(QStringLiteral("deleteFilesMatrixRow3"))->click();
+    preferences.findChild<QTabWidget*>(QStringLiteral("mainTabView"))->setCurrentIndex(3);
     ok = save(preferences, output, QStringLiteral("preferences-advanced")) && ok;
     preferences.findChild<QPushButton*>(QStringLiteral("editFileStylesButton"))->click();
     if (NamingStylesWindow* files = preferences.fileStylesWindow()) {

@@ -35,7 +35,10 @@ void FormatField::changeEvent(QEvent* event)
 void FormatField::highlight()
 {
     QTextCharFormat code;
-    code.setForeground(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Link));
+    // A locked field keeps the codes apart by weight alone, in the disabled
+    // text colour.
+    code.setForeground(isEnabled() ? palette().color(QPalette::Active, QPalette::Link)
+                                   : palette().color(QPalette::Disabled, QPalette::Text));
     code.setFontWeight(QFont::Bold);
     QList<QInputMethodEvent::Attribute> attributes;
     const int cursor = cursorPosition();

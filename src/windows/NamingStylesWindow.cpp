@@ -282,6 +282,8 @@ QWidget* NamingStylesWindow::makeCounterBox()
     //% "Next n&umber:"
     seqForm->addRow(buddyLabel(qtTrId("StylesSequenceNumberLabel"), current), current);
     QSlider* seqDigits = makeSlider("seqcounterDigitsSlider");
+    // 0 is the default: as many digits as the number has.
+    seqDigits->setMinimum(0);
     m_controls.insert(int(Control::SeqcounterDigitsSlider), seqDigits);
     auto* seqDigitsText = new QLabel;
     seqDigitsText->setObjectName(QStringLiteral("seqcounterDigitsTextField"));
