@@ -5,8 +5,10 @@
 #include "controllers/MainController.h"
 #include "controllers/PreferencesController.h"
 #include "naming/FNGenerators.h"
+#include "naming/NameGenerator.h"
 #include "windows/DesktopApplication.h"
 #include "windows/FileDialog.h"
+#include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/NamingStylesWindow.h"
 #include "windows/PreferencesWindow.h"
@@ -343,6 +345,7 @@ void TestPreferencesWindow::menuCommandOpensThePanel()
     controller.setRunLockPath(dir.filePath(QStringLiteral("run.lock")));
     DesktopApplication desktop(controller);
     desktop.start({});
+    controller.fileNameGenerators().addGenerator()->setFormatString(QStringLiteral("n%Q%F"));
     QVERIFY(desktop.mainWindow());
     auto* action = desktop.mainWindow()->findChild<QAction*>(QStringLiteral("preferencesAction"));
     QVERIFY(action && action->isEnabled());
@@ -355,6 +358,11 @@ void TestPreferencesWindow::menuCommandOpensThePanel()
     QCOMPARE(controller.fileNameGenerators().indexOfCurrentGenerator(), 2);
     action->trigger();
     QCOMPARE(desktop.preferencesWindow(), panel);
+    // A run's new sequence counters show in the titles once it has ended.
+    controller.setFileSeqCounter(41);
+    QVERIFY(!popUp->itemText(popUp->count() - 1).contains(QLatin1String("41")));
+    emit desktop.status().runEnded();
+    QVERIFY(popUp->itemText(popUp->count() - 1).contains(QLatin1String("41")));
     desktop.quit();
 }
 
