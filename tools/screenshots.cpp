@@ -13,6 +13,8 @@
 #include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
+#include "windows/NamingStylesWindow.h"
+#include "windows/PreferencesWindow.h"
 #include "windows/ProgressWindow.h"
 
 #include <QApplication>
@@ -23,6 +25,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -157,6 +161,31 @@ int main(int argc, char* argv[])
     fiw.findChild<QPushButton*>(QStringLiteral("abortButton"))->click();
     waitFor([&] { return !controller.isRunning(); });
     settle(1000);
+
+    // The preferences panel, short and with its advanced tabs, and the two
+    // style editors on a custom style.
+    controller.setDownloadOptions(2);
+    controller.setShowAdvancedOptions(false);
+    desktop.openPreferences();
+    PreferencesWindow& preferences = *desktop.preferencesWindow();
+    ok = save(preferences, output, QStringLiteral("preferences-basic")) && ok;
+    preferences.findChild<QCheckBox*>(QStringLiteral("showAdvancedOptionsCheckBox"))->click();
+    preferences.findChild<QRadioButton*>(QStringLiteral("deleteFilesMatrixRow3"))->click();
+    preferences.findChild<QTabWidget*>(QStringLiteral("mainTabView"))->setCurrentIndex(3);
+    ok = save(preferences, output, QStringLiteral("preferences-advanced")) && ok;
+    preferences.findChild<QPushButton*>(QStringLiteral("editFileStylesButton"))->click();
+    if (NamingStylesWindow* files = preferences.fileStylesWindow()) {
+        files->findChild<QPushButton*>(QStringLiteral("styleNewButton"))->click();
+        ok = save(*files, output, QStringLiteral("file-styles")) && ok;
+        files->findChild<QPushButton*>(QStringLiteral("styleDeleteButton"))->click();
+        files->hide();
+    }
+    preferences.findChild<QPushButton*>(QStringLiteral("downloadEditStylesButton"))->click();
+    if (NamingStylesWindow* folders = preferences.folderStylesWindow()) {
+        ok = save(*folders, output, QStringLiteral("folder-styles")) && ok;
+        folders->hide();
+    }
+    preferences.hide();
 
     const LocalizedStrings& strings = LocalizedStrings::shared();
     desktop.status().showAlertPanel(

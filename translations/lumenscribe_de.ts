@@ -1158,5 +1158,506 @@ Optionen:
         <source>no capture date found: named by the date of the file</source>
         <translation>kein Aufnahmedatum gefunden: nach dem Datum der Datei benannt</translation>
     </message>
+    <message id="StylesCodeYear">
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message id="StylesCodeMonth">
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message id="StylesCodeDay">
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message id="StylesCodeHour">
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message id="StylesCodeMinute">
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message id="StylesCodeSecond">
+        <source>Second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message id="StylesCodeAmPm">
+        <source>AM or PM (12-hour clock)</source>
+        <translation>AM oder PM (12-Stunden-Uhr)</translation>
+    </message>
+    <message id="StylesCodeCounter">
+        <source>Counter for names already taken</source>
+        <translation>Zähler für bereits vergebene Namen</translation>
+    </message>
+    <message id="StylesCodeSequence">
+        <source>Sequence number</source>
+        <translation>Laufende Nummer</translation>
+    </message>
+    <message id="StylesCodeFileType">
+        <source>File type suffix</source>
+        <translation>Dateiendung</translation>
+    </message>
+    <message id="StylesCodeOldName">
+        <source>Old name</source>
+        <translation>Alter Name</translation>
+    </message>
+    <message id="StylesCodeOldNameBase">
+        <source>Old name without file type</source>
+        <translation>Alter Name ohne Dateiendung</translation>
+    </message>
+    <message id="StylesCodeSubString1">
+        <source>Substring 1</source>
+        <translation>Teil 1 des alten Namens</translation>
+    </message>
+    <message id="StylesCodeSubString2">
+        <source>Substring 2</source>
+        <translation>Teil 2 des alten Namens</translation>
+    </message>
+    <message id="StylesCodeSubString3">
+        <source>Substring 3</source>
+        <translation>Teil 3 des alten Namens</translation>
+    </message>
+    <message id="StylesCodeSubString4">
+        <source>Substring 4</source>
+        <translation>Teil 4 des alten Namens</translation>
+    </message>
+    <message id="StylesCodePrefix">
+        <source>Prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message id="StylesCodeSuffix">
+        <source>Suffix</source>
+        <translation>Suffix</translation>
+    </message>
+    <message id="StylesCodePercent">
+        <source>Percent sign</source>
+        <translation>Prozentzeichen</translation>
+    </message>
+    <message id="StylesProblemEmptyName">
+        <source>This format makes an empty name.</source>
+        <translation>Dieses Format ergibt einen leeren Namen.</translation>
+    </message>
+    <message id="StylesProblemNoFileType">
+        <source>Without %F the new names lose their file type suffix (such as .jpg).</source>
+        <translation>Ohne %F verlieren die neuen Namen ihre Dateiendung (etwa .jpg).</translation>
+    </message>
+    <message id="StylesFileWindowTitle">
+        <source>File Naming Styles</source>
+        <translation>Benennungsstile für Dateien</translation>
+    </message>
+    <message id="StylesFolderWindowTitle">
+        <source>Folder Naming Styles</source>
+        <translation>Benennungsstile für Ordner</translation>
+    </message>
+    <message id="StylesDoneButton">
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message id="StylesStyleLabel">
+        <source>&amp;Style:</source>
+        <translation>&amp;Stil:</translation>
+    </message>
+    <message id="StylesNewButton">
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message id="StylesNewToolTip">
+        <source>Make a new style as a copy of the selected one</source>
+        <translation>Einen neuen Stil als Kopie des gewählten anlegen</translation>
+    </message>
+    <message id="StylesDeleteButton">
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message id="StylesNameBox">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="StylesCodePickerButton">
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message id="StylesCodePickerToolTip">
+        <source>Insert a code at the cursor</source>
+        <translation>Einen Code an der Schreibmarke einfügen</translation>
+    </message>
+    <message id="StylesFormatLabel">
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message id="StylesExampleLabel">
+        <source>E&amp;xample:</source>
+        <translation>&amp;Beispiel:</translation>
+    </message>
+    <message id="StylesTestFileLabel">
+        <source>Example f&amp;ile:</source>
+        <oldsource>Example &amp;file:</oldsource>
+        <translation>Beispiel&amp;datei:</translation>
+    </message>
+    <message id="StylesCounterBox">
+        <source>Counter for names already taken (%C)</source>
+        <translation>Zähler für bereits vergebene Namen (%C)</translation>
+    </message>
+    <message id="StylesCounterDigitsLabel">
+        <source>&amp;Digits:</source>
+        <translation>S&amp;tellen:</translation>
+    </message>
+    <message id="StylesCounterFromZero">
+        <source>Starts at 0</source>
+        <translation>Beginnt bei 0</translation>
+    </message>
+    <message id="StylesCounterFromOne">
+        <source>Starts at 1</source>
+        <translation>Beginnt bei 1</translation>
+    </message>
+    <message id="StylesCounterOnlyShow">
+        <source>&amp;Only when a name is taken</source>
+        <translation>Nur, wenn der Name &amp;vergeben ist</translation>
+    </message>
+    <message id="StylesCounterPrefixLabel">
+        <source>&amp;Before the counter:</source>
+        <translation>V&amp;or dem Zähler:</translation>
+    </message>
+    <message id="StylesSequenceBox">
+        <source>Sequence number (%Q)</source>
+        <translation>Laufende Nummer (%Q)</translation>
+    </message>
+    <message id="StylesSequenceNumberLabel">
+        <source>Next n&amp;umber:</source>
+        <oldsource>&amp;Next number:</oldsource>
+        <translation>Nächste N&amp;ummer:</translation>
+    </message>
+    <message id="StylesSequenceDigitsLabel">
+        <source>Di&amp;gits:</source>
+        <translation>Stell&amp;en:</translation>
+    </message>
+    <message id="StylesTimeBox">
+        <source>Hour (%h)</source>
+        <translation>Stunde (%h)</translation>
+    </message>
+    <message id="StylesTime24">
+        <source>24-hour clock</source>
+        <translation>24-Stunden-Uhr</translation>
+    </message>
+    <message id="StylesTime12Upper">
+        <source>12-hour clock, AM and PM</source>
+        <translation>12-Stunden-Uhr, AM und PM</translation>
+    </message>
+    <message id="StylesTime12Lower">
+        <source>12-hour clock, am and pm</source>
+        <translation>12-Stunden-Uhr, am und pm</translation>
+    </message>
+    <message id="StylesDateSourceBox">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="StylesDateCaptureOrFile">
+        <source>Capture date, else the file&apos;s date</source>
+        <translation>Aufnahmedatum, sonst das Datum der Datei</translation>
+    </message>
+    <message id="StylesDateCaptureOnly">
+        <source>Capture date only</source>
+        <translation>Nur das Aufnahmedatum</translation>
+    </message>
+    <message id="StylesDateFileOnly">
+        <source>File&apos;s creation date only</source>
+        <translation>Nur das Erstellungsdatum der Datei</translation>
+    </message>
+    <message id="StylesFileTypeBox">
+        <source>File type suffix (%F)</source>
+        <translation>Dateiendung (%F)</translation>
+    </message>
+    <message id="StylesFileTypeAsIs">
+        <source>As it is</source>
+        <translation>Wie vorgefunden</translation>
+    </message>
+    <message id="StylesFileTypeLower">
+        <source>Lower case</source>
+        <translation>Kleinbuchstaben</translation>
+    </message>
+    <message id="StylesFileTypeUpper">
+        <source>Upper case</source>
+        <translation>Großbuchstaben</translation>
+    </message>
+    <message id="StylesFileTypeDot">
+        <source>With a do&amp;t before it</source>
+        <oldsource>With a dot &amp;before it</oldsource>
+        <translation>Mit &amp;Punkt davor</translation>
+    </message>
+    <message id="StylesSubStringBox">
+        <source>Parts of the old name (%1U to %4U)</source>
+        <translation>Teile des alten Namens (%1U bis %4U)</translation>
+    </message>
+    <message id="StylesSubStringTypeHeader">
+        <source>Take</source>
+        <translation>Teil</translation>
+    </message>
+    <message id="StylesSubStringAHeader">
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message id="StylesSubStringBHeader">
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message id="StylesSubStringSourceHeader">
+        <source>From</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="StylesSubStringFirst">
+        <source>The first A characters</source>
+        <translation>Die ersten A Zeichen</translation>
+    </message>
+    <message id="StylesSubStringLast">
+        <source>The last A characters</source>
+        <translation>Die letzten A Zeichen</translation>
+    </message>
+    <message id="StylesSubStringAllBut">
+        <source>All but the first A characters</source>
+        <translation>Alle außer den ersten A Zeichen</translation>
+    </message>
+    <message id="StylesSubStringMiddle">
+        <source>B characters from position A</source>
+        <translation>B Zeichen ab Stelle A</translation>
+    </message>
+    <message id="StylesSubStringSourceOldName">
+        <source>The old name</source>
+        <translation>Dem alten Namen</translation>
+    </message>
+    <message id="PrefsPresuffixNone">
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message id="PrefsPresuffixAsk">
+        <source>Ask for each file</source>
+        <translation>Für jede Datei fragen</translation>
+    </message>
+    <message id="PrefsPresuffixPrefix">
+        <source>Prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message id="PrefsPresuffixSuffix">
+        <source>Suffix</source>
+        <translation>Suffix</translation>
+    </message>
+    <message id="PrefsPresuffixBoth">
+        <source>Prefix and suffix</source>
+        <translation>Präfix und Suffix</translation>
+    </message>
+    <message id="PrefsWindowTitle">
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="PrefsConfirmEachFile">
+        <source>Confirm &amp;each file</source>
+        <translation>Jede Datei &amp;einzeln bestätigen</translation>
+    </message>
+    <message id="PrefsShowNamesFirst">
+        <source>Show the &amp;names before renaming</source>
+        <translation>&amp;Namen vor dem Umbenennen zeigen</translation>
+    </message>
+    <message id="PrefsShowAdvancedOptions">
+        <source>Show ad&amp;vanced options</source>
+        <translation>&amp;Weitere Optionen zeigen</translation>
+    </message>
+    <message id="PrefsTabRenaming">
+        <source>Renaming</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message id="PrefsTabMoving">
+        <source>Moving</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message id="PrefsTabAfterwards">
+        <source>Afterwards</source>
+        <translation>Danach</translation>
+    </message>
+    <message id="PrefsTabDeleting">
+        <source>Deleting</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="PrefsCloseButton">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="PrefsFileStylesBox">
+        <source>File Names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message id="PrefsEditFileStylesButton">
+        <source>E&amp;dit Styles…</source>
+        <translation>Stile bearbe&amp;iten …</translation>
+    </message>
+    <message id="PrefsStyleLabel">
+        <source>Naming &amp;style:</source>
+        <translation>Benennungs&amp;stil:</translation>
+    </message>
+    <message id="PrefsPresuffixLabel">
+        <source>Prefix and s&amp;uffix:</source>
+        <translation>Präfix und S&amp;uffix:</translation>
+    </message>
+    <message id="PrefsSuffixLabel">
+        <source>Su&amp;ffix:</source>
+        <translation>Su&amp;ffix:</translation>
+    </message>
+    <message id="PrefsPrefixLabel">
+        <source>&amp;Prefix:</source>
+        <translation>&amp;Präfix:</translation>
+    </message>
+    <message id="PrefsIdenticalBox">
+        <source>When a name is taken</source>
+        <translation>Wenn ein Name schon vergeben ist</translation>
+    </message>
+    <message id="PrefsIdenticalShiftSecond">
+        <source>Add a second, or else count up</source>
+        <translation>Eine Sekunde addieren, sonst hochzählen</translation>
+    </message>
+    <message id="PrefsIdenticalCounter">
+        <source>Always count up</source>
+        <translation>Immer hochzählen</translation>
+    </message>
+    <message id="PrefsChangeCreationDate">
+        <source>Set the file&apos;s creation date to the capture date</source>
+        <translation>Erstellungsdatum der Datei auf das Aufnahmedatum setzen</translation>
+    </message>
+    <message id="PrefsAlertNameLength">
+        <source>Warn about names longer than &amp;31 characters</source>
+        <translation>Bei Namen über &amp;31 Zeichen warnen</translation>
+    </message>
+    <message id="PrefsCreatorCheckBox">
+        <source>Set the creator &amp;code:</source>
+        <translation>&amp;Creator-Code setzen:</translation>
+    </message>
+    <message id="PrefsCreatorAccessible">
+        <source>Creator code</source>
+        <translation>Creator-Code</translation>
+    </message>
+    <message id="PrefsCreatorGetFile">
+        <source>Ta&amp;ke from File…</source>
+        <oldsource>Take &amp;from File…</oldsource>
+        <translation>Aus Datei &amp;lesen …</translation>
+    </message>
+    <message id="PrefsDownloadInPlace">
+        <source>Rename the files where they are</source>
+        <translation>Dateien an ihrem Ort umbenennen</translation>
+    </message>
+    <message id="PrefsDownloadToFolder">
+        <source>Move them into the folder below</source>
+        <translation>In den Ordner unten verschieben</translation>
+    </message>
+    <message id="PrefsDownloadToDatedFolder">
+        <source>Move them into a new dated folder inside it</source>
+        <translation>In einen neuen, datierten Ordner darin verschieben</translation>
+    </message>
+    <message id="PrefsDownloadChooseFolder">
+        <source>C&amp;hoose…</source>
+        <translation>Wä&amp;hlen …</translation>
+    </message>
+    <message id="PrefsDownloadFolderLabel">
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message id="PrefsDownloadEditStyles">
+        <source>Edit Folder S&amp;tyles…</source>
+        <translation>Ordnerstile bearbei&amp;ten …</translation>
+    </message>
+    <message id="PrefsDownloadStyleLabel">
+        <source>Fo&amp;lder name:</source>
+        <translation>Ordner&amp;benennung:</translation>
+    </message>
+    <message id="PrefsDownloadPresuffixLabel">
+        <source>Folder prefi&amp;x and suffix:</source>
+        <translation>Ordner-Präfi&amp;x und -Suffix:</translation>
+    </message>
+    <message id="PrefsOpenFiles">
+        <source>&amp;Open the files afterwards</source>
+        <translation>Dateien danach &amp;öffnen</translation>
+    </message>
+    <message id="PrefsOpenFilesWithLabel">
+        <source>With the &amp;application:</source>
+        <translation>Mit der &amp;Anwendung:</translation>
+    </message>
+    <message id="PrefsOpenFilesChooseProgram">
+        <source>Choose a Pro&amp;gram…</source>
+        <oldsource>Choose a &amp;Program…</oldsource>
+        <translation>Pro&amp;gramm wählen …</translation>
+    </message>
+    <message id="PrefsOpenFilesChosenLabel">
+        <source>Opens with:</source>
+        <translation>Öffnet mit:</translation>
+    </message>
+    <message id="PrefsQuitAfterAutoProcessing">
+        <source>&amp;Quit after renaming what was dropped on the application</source>
+        <translation>Nach dem Umbenennen abgelegter Dateien been&amp;den</translation>
+    </message>
+    <message id="PrefsOpenFilesPickApplication">
+        <source>Choose an application…</source>
+        <translation>Anwendung auswählen …</translation>
+    </message>
+    <message id="PrefsDeleteNone">
+        <source>Delete no files</source>
+        <translation>Keine Dateien löschen</translation>
+    </message>
+    <message id="PrefsDeleteMatching">
+        <source>Move files matching a pattern to the trash</source>
+        <translation>Dateien, die einem Muster entsprechen, in den Papierkorb verschieben</translation>
+    </message>
+    <message id="PrefsDeleteSmaller">
+        <source>Move files smaller than the size to the trash</source>
+        <translation>Dateien unter der Größe in den Papierkorb verschieben</translation>
+    </message>
+    <message id="PrefsDeleteSmallerNotMatching">
+        <source>Move small files not matching a pattern to the trash</source>
+        <translation>Kleine Dateien, die keinem Muster entsprechen, in den Papierkorb verschieben</translation>
+    </message>
+    <message id="PrefsDeleteMatchingOrSmaller">
+        <source>Move files matching a pattern or small files to the trash</source>
+        <translation>Dateien, die einem Muster entsprechen, und kleine Dateien in den Papierkorb verschieben</translation>
+    </message>
+    <message id="PrefsDeletePatternsLabel">
+        <source>Patte&amp;rns:</source>
+        <oldsource>Pa&amp;tterns:</oldsource>
+        <translation>&amp;Muster:</translation>
+    </message>
+    <message id="PrefsDeleteAddPattern">
+        <source>Ne&amp;w</source>
+        <oldsource>&amp;Add</oldsource>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message id="PrefsDeleteRemovePattern">
+        <source>Re&amp;move</source>
+        <oldsource>&amp;Remove</oldsource>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message id="PrefsDeleteExplain">
+        <source>Expla&amp;in…</source>
+        <oldsource>E&amp;xplain…</oldsource>
+        <translation>Er&amp;klären …</translation>
+    </message>
+    <message id="PrefsDeleteSizeLabel">
+        <source>Si&amp;ze below:</source>
+        <translation>Grö&amp;ße unter:</translation>
+    </message>
+    <message id="PrefsDeleteSizeUnit">
+        <source>kB</source>
+        <translation>kB</translation>
+    </message>
+    <message id="PrefsDeleteExplanationTitle">
+        <source>Deleting Files</source>
+        <translation>Dateien löschen</translation>
+    </message>
+    <message id="PrefsDeleteExplanationText">
+        <source>After renaming, the files that match the rule you chose are moved to the trash, so you can get them back from there. A pattern such as *.thm matches by name; the size is in kilobytes.</source>
+        <translation>Nach dem Umbenennen werden die Dateien, auf die die gewählte Regel zutrifft, in den Papierkorb verschoben; von dort können Sie sie zurückholen. Ein Muster wie *.thm trifft nach dem Namen zu; die Größe ist in Kilobyte angegeben.</translation>
+    </message>
+    <message id="PrefsChooseFolderTitle">
+        <source>Choose the Folder to Move the Files Into</source>
+        <translation>Ordner zum Verschieben der Dateien wählen</translation>
+    </message>
+    <message id="PrefsChooseFileTitle">
+        <source>Choose a File</source>
+        <translation>Datei wählen</translation>
+    </message>
 </context>
 </TS>

@@ -1141,5 +1141,506 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>no capture date found: named by the date of the file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="StylesCodeYear">
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeMonth">
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeDay">
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeHour">
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeMinute">
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSecond">
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeAmPm">
+        <source>AM or PM (12-hour clock)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeCounter">
+        <source>Counter for names already taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSequence">
+        <source>Sequence number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeFileType">
+        <source>File type suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeOldName">
+        <source>Old name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeOldNameBase">
+        <source>Old name without file type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSubString1">
+        <source>Substring 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSubString2">
+        <source>Substring 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSubString3">
+        <source>Substring 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSubString4">
+        <source>Substring 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodePrefix">
+        <source>Prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSuffix">
+        <source>Suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodePercent">
+        <source>Percent sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesProblemEmptyName">
+        <source>This format makes an empty name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesProblemNoFileType">
+        <source>Without %F the new names lose their file type suffix (such as .jpg).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFileWindowTitle">
+        <source>File Naming Styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFolderWindowTitle">
+        <source>Folder Naming Styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesDoneButton">
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesStyleLabel">
+        <source>&amp;Style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesNewButton">
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesNewToolTip">
+        <source>Make a new style as a copy of the selected one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesDeleteButton">
+        <source>De&amp;lete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesNameBox">
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodePickerButton">
+        <source>Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodePickerToolTip">
+        <source>Insert a code at the cursor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFormatLabel">
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesExampleLabel">
+        <source>E&amp;xample:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesTestFileLabel">
+        <source>Example f&amp;ile:</source>
+        <oldsource>Example &amp;file:</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCounterBox">
+        <source>Counter for names already taken (%C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCounterDigitsLabel">
+        <source>&amp;Digits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCounterFromZero">
+        <source>Starts at 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCounterFromOne">
+        <source>Starts at 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCounterOnlyShow">
+        <source>&amp;Only when a name is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCounterPrefixLabel">
+        <source>&amp;Before the counter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSequenceBox">
+        <source>Sequence number (%Q)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSequenceNumberLabel">
+        <source>Next n&amp;umber:</source>
+        <oldsource>&amp;Next number:</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSequenceDigitsLabel">
+        <source>Di&amp;gits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesTimeBox">
+        <source>Hour (%h)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesTime24">
+        <source>24-hour clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesTime12Upper">
+        <source>12-hour clock, AM and PM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesTime12Lower">
+        <source>12-hour clock, am and pm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesDateSourceBox">
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesDateCaptureOrFile">
+        <source>Capture date, else the file&apos;s date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesDateCaptureOnly">
+        <source>Capture date only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesDateFileOnly">
+        <source>File&apos;s creation date only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFileTypeBox">
+        <source>File type suffix (%F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFileTypeAsIs">
+        <source>As it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFileTypeLower">
+        <source>Lower case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFileTypeUpper">
+        <source>Upper case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesFileTypeDot">
+        <source>With a do&amp;t before it</source>
+        <oldsource>With a dot &amp;before it</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringBox">
+        <source>Parts of the old name (%1U to %4U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringTypeHeader">
+        <source>Take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringAHeader">
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringBHeader">
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringSourceHeader">
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringFirst">
+        <source>The first A characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringLast">
+        <source>The last A characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringAllBut">
+        <source>All but the first A characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringMiddle">
+        <source>B characters from position A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesSubStringSourceOldName">
+        <source>The old name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPresuffixNone">
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPresuffixAsk">
+        <source>Ask for each file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPresuffixPrefix">
+        <source>Prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPresuffixSuffix">
+        <source>Suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPresuffixBoth">
+        <source>Prefix and suffix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsWindowTitle">
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsConfirmEachFile">
+        <source>Confirm &amp;each file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsShowNamesFirst">
+        <source>Show the &amp;names before renaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsShowAdvancedOptions">
+        <source>Show ad&amp;vanced options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTabRenaming">
+        <source>Renaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTabMoving">
+        <source>Moving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTabAfterwards">
+        <source>Afterwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTabDeleting">
+        <source>Deleting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsCloseButton">
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsFileStylesBox">
+        <source>File Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsEditFileStylesButton">
+        <source>E&amp;dit Styles…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsStyleLabel">
+        <source>Naming &amp;style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPresuffixLabel">
+        <source>Prefix and s&amp;uffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsSuffixLabel">
+        <source>Su&amp;ffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsPrefixLabel">
+        <source>&amp;Prefix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsIdenticalBox">
+        <source>When a name is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsIdenticalShiftSecond">
+        <source>Add a second, or else count up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsIdenticalCounter">
+        <source>Always count up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsChangeCreationDate">
+        <source>Set the file&apos;s creation date to the capture date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsAlertNameLength">
+        <source>Warn about names longer than &amp;31 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsCreatorCheckBox">
+        <source>Set the creator &amp;code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsCreatorAccessible">
+        <source>Creator code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsCreatorGetFile">
+        <source>Ta&amp;ke from File…</source>
+        <oldsource>Take &amp;from File…</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadInPlace">
+        <source>Rename the files where they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadToFolder">
+        <source>Move them into the folder below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadToDatedFolder">
+        <source>Move them into a new dated folder inside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadChooseFolder">
+        <source>C&amp;hoose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadFolderLabel">
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadEditStyles">
+        <source>Edit Folder S&amp;tyles…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadStyleLabel">
+        <source>Fo&amp;lder name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadPresuffixLabel">
+        <source>Folder prefi&amp;x and suffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsOpenFiles">
+        <source>&amp;Open the files afterwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsOpenFilesWithLabel">
+        <source>With the &amp;application:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsOpenFilesChooseProgram">
+        <source>Choose a Pro&amp;gram…</source>
+        <oldsource>Choose a &amp;Program…</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsOpenFilesChosenLabel">
+        <source>Opens with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsQuitAfterAutoProcessing">
+        <source>&amp;Quit after renaming what was dropped on the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsOpenFilesPickApplication">
+        <source>Choose an application…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteNone">
+        <source>Delete no files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteMatching">
+        <source>Move files matching a pattern to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteSmaller">
+        <source>Move files smaller than the size to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteSmallerNotMatching">
+        <source>Move small files not matching a pattern to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteMatchingOrSmaller">
+        <source>Move files matching a pattern or small files to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeletePatternsLabel">
+        <source>Patte&amp;rns:</source>
+        <oldsource>Pa&amp;tterns:</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteAddPattern">
+        <source>Ne&amp;w</source>
+        <oldsource>&amp;Add</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteRemovePattern">
+        <source>Re&amp;move</source>
+        <oldsource>&amp;Remove</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteExplain">
+        <source>Expla&amp;in…</source>
+        <oldsource>E&amp;xplain…</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteSizeLabel">
+        <source>Si&amp;ze below:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteSizeUnit">
+        <source>kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteExplanationTitle">
+        <source>Deleting Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDeleteExplanationText">
+        <source>After renaming, the files that match the rule you chose are moved to the trash, so you can get them back from there. A pattern such as *.thm matches by name; the size is in kilobytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsChooseFolderTitle">
+        <source>Choose the Folder to Move the Files Into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsChooseFileTitle">
+        <source>Choose a File</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "controllers/MainController.h"
 #include "controllers/MainWindowController.h"
+#include "controllers/PreferencesController.h"
 #include "controllers/StatusBridge.h"
 #include "journal/RunLock.h"
 #include "windows/AlertPanel.h"
@@ -9,6 +10,7 @@
 #include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
+#include "windows/PreferencesWindow.h"
 #include "windows/ProgressWindow.h"
 #include "windows/TaskbarProgress.h"
 #include "windows/TimingProbe.h"
@@ -70,6 +72,7 @@ void DesktopApplication::showMainWindow()
     if (!m_mainWindow) {
         m_mainWindow = std::make_unique<MainWindow>(m_controller, *m_windowController);
         connect(m_mainWindow.get(), &MainWindow::quitRequested, this, &DesktopApplication::quit);
+        connect(m_mainWindow.get(), &MainWindow::preferencesRequested, this, &DesktopApplication::openPreferences);
     }
     m_mainWindow->show();
     m_mainWindow->raise();
@@ -86,6 +89,25 @@ void DesktopApplication::openPaths(const QStringList& paths)
         m_windowController->open(paths);
     else
         m_controller.applicationOpenFiles(paths);
+}
+
+// The panel edits the collections the runs name with; after a run the pop-up
+// titles follow the new sequence counters, and the main window shows what
+// the panel chose once it closes.
+void DesktopApplication::openPreferences()
+{
+    if (!m_preferences) {
+        m_preferences = std::make_unique<PreferencesController>(m_controller.fileNameGenerators(),
+                                                                m_controller.folderNameGenerators(), m_controller);
+        m_preferencesWindow = std::make_unique<PreferencesWindow>(*m_preferences, m_controller);
+        connect(m_status.get(), &GuiStatus::runEnded, m_preferencesWindow.get(), [this] {
+            m_preferences->refreshStylePopUps();
+            m_preferences->refreshRunNote();
+        });
+        connect(m_preferencesWindow.get(), &PreferencesWindow::panelHidden, m_windowController.get(),
+                &MainWindowController::refresh);
+    }
+    m_preferences->openPanel();
 }
 
 void DesktopApplication::activate()

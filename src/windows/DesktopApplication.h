@@ -17,6 +17,8 @@ class GuiStatus;
 class MainController;
 class MainWindow;
 class MainWindowController;
+class PreferencesController;
+class PreferencesWindow;
 class ProgressWindow;
 class StatusBridge;
 class TaskbarProgress;
@@ -37,6 +39,8 @@ public:
     void quit();
     // Another start came: the main window comes forward, if there is one.
     void activate();
+    // Shows the preferences panel, made on first use.
+    void openPreferences();
 
     MainController& controller() { return m_controller; }
     MainWindowController& mainWindowController() { return *m_windowController; }
@@ -47,6 +51,8 @@ public:
     CIWWindow& ciwWindow() { return *m_ciwWindow; }
     FIWWindow& fiwWindow() { return *m_fiwWindow; }
     bool quitting() const { return m_quitting; }
+    // Null until the panel was first opened.
+    PreferencesWindow* preferencesWindow() const { return m_preferencesWindow.get(); }
 
 signals:
     // Quitting has begun: nothing new is taken from now on.
@@ -69,6 +75,9 @@ private:
     std::unique_ptr<FIWWindow> m_fiwWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TaskbarProgress> m_taskbar;
+    // The window is a view of the controller: it goes first.
+    std::unique_ptr<PreferencesController> m_preferences;
+    std::unique_ptr<PreferencesWindow> m_preferencesWindow;
     bool m_quitting = false;
 };
 

@@ -91,10 +91,9 @@ void MainWindow::makeMenus()
     //% "&Settings"
     QMenu* settings = menuBar()->addMenu(qtTrId("MenuSettings"));
     //% "&Preferences…"
-    QAction* preferences = settings->addAction(qtTrId("MenuPreferences"));
+    QAction* preferences = settings->addAction(qtTrId("MenuPreferences"), this, &MainWindow::preferencesRequested);
     preferences->setObjectName(QStringLiteral("preferencesAction"));
     preferences->setShortcut(QKeySequence::Preferences);
-    preferences->setEnabled(false);
 
     //% "&Help"
     QMenu* help = menuBar()->addMenu(qtTrId("MenuHelp"));

@@ -45,6 +45,7 @@ public slots:
 
 signals:
     void quitRequested();
+    void preferencesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
