@@ -10,8 +10,10 @@
 
 namespace lumenscribe {
 
+class AboutWindow;
 class AlertPanel;
 class CIWWindow;
+class DonationWindow;
 class FIWWindow;
 class GuiStatus;
 class MainController;
@@ -20,6 +22,7 @@ class MainWindowController;
 class ProgressWindow;
 class StatusBridge;
 class TaskbarProgress;
+class UpdatePanel;
 
 class DesktopApplication : public QObject
 {
@@ -37,6 +40,12 @@ public:
     void quit();
     // Another start came: the main window comes forward, if there is one.
     void activate();
+    // The Help menu: the About panel, the donation information (at the first
+    // start of a new version with its button held back a moment) and the
+    // update check. The panels are made when first wanted.
+    void openAbout();
+    void openDonationInfo(bool firstStart = false);
+    void checkForUpdates();
 
     MainController& controller() { return m_controller; }
     MainWindowController& mainWindowController() { return *m_windowController; }
@@ -47,12 +56,18 @@ public:
     CIWWindow& ciwWindow() { return *m_ciwWindow; }
     FIWWindow& fiwWindow() { return *m_fiwWindow; }
     bool quitting() const { return m_quitting; }
+    AboutWindow* aboutWindow() const { return m_about.get(); }
+    DonationWindow* donationWindow() const { return m_donation.get(); }
+    UpdatePanel& updatePanel() { return *m_updates; }
 
 signals:
     // Quitting has begun: nothing new is taken from now on.
     void quitStarted();
     // Everything is saved; the event loop may end.
     void finished();
+    // The donation information of a first start was acknowledged: the
+    // preferences come next.
+    void preferencesRequested();
 
 private:
     void showMainWindow();
@@ -69,6 +84,9 @@ private:
     std::unique_ptr<FIWWindow> m_fiwWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<TaskbarProgress> m_taskbar;
+    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<DonationWindow> m_donation;
+    std::unique_ptr<UpdatePanel> m_updates;
     bool m_quitting = false;
 };
 
