@@ -141,6 +141,8 @@ private slots:
         QTest::newRow("different") << 200 << QByteArray(".1") << QStringLiteral("New Version");
         QTest::newRow("line break") << 200 << QByteArray("\n") << QStringLiteral("New Version");
         QTest::newRow("missing") << 404 << QByteArray() << QStringLiteral("Problem");
+        // No version file is that long: whatever the server sends, it is not read in whole.
+        QTest::newRow("oversized") << 200 << QByteArray(100000, 'x') << QStringLiteral("Problem");
     }
     void versionFileAnswers()
     {
