@@ -1,5 +1,5 @@
 # The two commands of the README: `make demo` and `make test`.
-.PHONY: all deps build demo test test-asan fuzz fuzz-ci bench format clean
+.PHONY: all deps build demo test test-asan fuzz fuzz-ci bench format package clean
 
 all: build
 
@@ -40,6 +40,15 @@ fuzz-ci:
 		-max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 		-artifact_prefix=build/fuzz/findings/ \
 		build/fuzz/corpus tests/data tests/metadata/fuzz-regressions
+
+# The Debian package from a release build (without the test suite), checked
+# by lintian: errors fail the target, warnings are shown.
+package: deps
+	cmake --preset release -DLUMENSCRIBE_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build --preset release --target lumenscribe lumenscribe-gui manpages package-docs
+	rm -f build/release/lumenscribe_*.deb
+	cd build/release && cpack -G DEB
+	lintian --fail-on error --tag-display-limit 0 build/release/lumenscribe_*.deb
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

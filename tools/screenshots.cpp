@@ -6,16 +6,19 @@
 #include "platform/LocalizedStrings.h"
 #include "platform/Translations.h"
 #include "settings/PreferencesStore.h"
+#include "windows/AboutWindow.h"
 #include "windows/AlertPanel.h"
 #include "windows/CIWWindow.h"
 #include "windows/DesktopAppearance.h"
 #include "windows/DesktopApplication.h"
+#include "windows/DonationWindow.h"
 #include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
 #include "windows/NamingStylesWindow.h"
 #include "windows/PreferencesWindow.h"
 #include "windows/ProgressWindow.h"
+#include "windows/UpdatePanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +26,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLinearGradient>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -186,6 +190,17 @@ int main(int argc, char* argv[])
         folders->hide();
     }
     preferences.hide();
+    // The Help menu's panels: the donation information as the first start
+    // showed it, About, and a newer version found on the web.
+    desktop.openDonationInfo(true);
+    ok = save(*desktop.donationWindow(), output, QStringLiteral("donation")) && ok;
+    desktop.donationWindow()->hide();
+    desktop.openAbout();
+    ok = save(*desktop.aboutWindow(), output, QStringLiteral("about")) && ok;
+    desktop.aboutWindow()->hide();
+    desktop.updatePanel().showOutcome(true, QStringLiteral("9.9.0.1"));
+    ok = save(*desktop.updatePanel().panel(), output, QStringLiteral("update-available")) && ok;
+    desktop.updatePanel().panel()->close();
 
     const LocalizedStrings& strings = LocalizedStrings::shared();
     desktop.status().showAlertPanel(

@@ -1659,5 +1659,97 @@ Optionen:
         <source>Choose a File</source>
         <translation>Datei wählen</translation>
     </message>
+    <message id="PayPal_LC_Identifier">
+        <source>US</source>
+        <translation>DE</translation>
+    </message>
+    <message id="UpdateNetworkUnreachableTitle">
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message id="UpdateNetworkUnreachableText">
+        <source>Network not reachable!</source>
+        <translation>Das Netzwerk ist nicht erreichbar!</translation>
+    </message>
+    <message id="UpdateNetworkUnreachableOk">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="UpdateNoUpdateAvailableText">
+        <source>Currently up-to-date!</source>
+        <translation>Sie sind auf dem neuesten Stand!</translation>
+    </message>
+    <message id="UpdateNoUpdateAvailableTitle">
+        <source>No Update</source>
+        <translation>Keine Aktualisierung</translation>
+    </message>
+    <message id="UpdateNoUpdateAvailableOk">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableTitle">
+        <source>New Version</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableText">
+        <source>Web: %1 / This: %2 -&gt; Visit web site?</source>
+        <translation>Web: %1 / Diese: %2 – Website besuchen?</translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableYes">
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableNo">
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message id="AboutTitle">
+        <source>About Lumenscribe</source>
+        <translation>Über Lumenscribe</translation>
+    </message>
+    <message id="AboutPurpose">
+        <source>Renames photos and movies by the date they were taken.</source>
+        <translation>Benennt Fotos und Filme nach dem Zeitpunkt ihrer Aufnahme um.</translation>
+    </message>
+    <message id="AboutMailButton">
+        <source>Write to Support…</source>
+        <translation>An den Support schreiben …</translation>
+    </message>
+    <message id="AboutWebsiteButton">
+        <source>Visit Web Site</source>
+        <translation>Website besuchen</translation>
+    </message>
+    <message id="AboutDonateButton">
+        <source>Donate…</source>
+        <translation>Spenden …</translation>
+    </message>
+    <message id="AboutDonationInfoButton">
+        <source>Donation Information…</source>
+        <translation>Informationen zur Spende …</translation>
+    </message>
+    <message id="AboutVersion">
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="DonationTitle">
+        <source>Donation Information</source>
+        <translation>Informationen zur Spende</translation>
+    </message>
+    <message id="DonationText">
+        <source>Lumenscribe is free. If it saves you time sorting your photos, please consider a small donation: it keeps the program maintained and improved.</source>
+        <translation>Lumenscribe ist kostenlos. Wenn es Ihnen Zeit beim Ordnen Ihrer Fotos spart, denken Sie bitte über eine kleine Spende nach: Sie hilft, das Programm zu pflegen und weiterzuentwickeln.</translation>
+    </message>
+    <message id="DonationDonateButton">
+        <source>Donate…</source>
+        <translation>Spenden …</translation>
+    </message>
+    <message id="DonationUnderstand">
+        <source>I Understand</source>
+        <translation>Verstanden</translation>
+    </message>
+    <message id="MenuCheckingForUpdates">
+        <source>Checking for Updates…</source>
+        <translation>Suche nach Aktualisierungen …</translation>
+    </message>
 </context>
 </TS>

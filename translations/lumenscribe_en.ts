@@ -1642,5 +1642,97 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>Choose a File</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="PayPal_LC_Identifier">
+        <source>US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateNetworkUnreachableTitle">
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateNetworkUnreachableText">
+        <source>Network not reachable!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateNetworkUnreachableOk">
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateNoUpdateAvailableText">
+        <source>Currently up-to-date!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateNoUpdateAvailableTitle">
+        <source>No Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateNoUpdateAvailableOk">
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableTitle">
+        <source>New Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableText">
+        <source>Web: %1 / This: %2 -&gt; Visit web site?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableYes">
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="UpdateWebUpdateAvailableNo">
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutTitle">
+        <source>About Lumenscribe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutPurpose">
+        <source>Renames photos and movies by the date they were taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutMailButton">
+        <source>Write to Support…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutWebsiteButton">
+        <source>Visit Web Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutDonateButton">
+        <source>Donate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutDonationInfoButton">
+        <source>Donation Information…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AboutVersion">
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="DonationTitle">
+        <source>Donation Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="DonationText">
+        <source>Lumenscribe is free. If it saves you time sorting your photos, please consider a small donation: it keeps the program maintained and improved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="DonationDonateButton">
+        <source>Donate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="DonationUnderstand">
+        <source>I Understand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MenuCheckingForUpdates">
+        <source>Checking for Updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

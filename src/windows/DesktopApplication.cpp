@@ -5,8 +5,10 @@
 #include "controllers/PreferencesController.h"
 #include "controllers/StatusBridge.h"
 #include "journal/RunLock.h"
+#include "windows/AboutWindow.h"
 #include "windows/AlertPanel.h"
 #include "windows/CIWWindow.h"
+#include "windows/DonationWindow.h"
 #include "windows/FIWWindow.h"
 #include "windows/GuiStatus.h"
 #include "windows/MainWindow.h"
@@ -14,6 +16,7 @@
 #include "windows/ProgressWindow.h"
 #include "windows/TaskbarProgress.h"
 #include "windows/TimingProbe.h"
+#include "windows/UpdatePanel.h"
 
 #include <QCoreApplication>
 
@@ -21,9 +24,11 @@ namespace lumenscribe {
 
 DesktopApplication::DesktopApplication(MainController& controller, QObject* parent)
     : QObject(parent), m_controller(controller), m_progress(std::make_unique<ProgressWindow>()),
-      m_alerts(std::make_unique<AlertPanel>())
+      m_alerts(std::make_unique<AlertPanel>()), m_updates(std::make_unique<UpdatePanel>())
 {
     m_status = std::make_unique<GuiStatus>(m_controller, *m_progress, *m_alerts);
+    // The donation information of a first start leads on to the preferences.
+    connect(this, &DesktopApplication::preferencesRequested, this, &DesktopApplication::openPreferences);
     m_bridge = std::make_unique<StatusBridge>(*m_status);
     m_controller.setStatusProxy(m_status.get());
     m_controller.setStatusBridge(m_bridge.get());
@@ -63,8 +68,12 @@ void DesktopApplication::start(const QStringList& paths)
     m_controller.applicationDidFinishLaunching();
     if (!m_controller.preferencesProblem().isEmpty())
         m_alerts->addMessage(m_controller.preferencesProblem());
-    if (m_controller.startMode() != 2)
+    if (m_controller.startMode() != 2) {
         showMainWindow();
+        // Not when started only to rename: the panel would go with the quit.
+        if (m_controller.needsDonationInfo())
+            openDonationInfo(true);
+    }
 }
 
 void DesktopApplication::showMainWindow()
@@ -73,6 +82,11 @@ void DesktopApplication::showMainWindow()
         m_mainWindow = std::make_unique<MainWindow>(m_controller, *m_windowController);
         connect(m_mainWindow.get(), &MainWindow::quitRequested, this, &DesktopApplication::quit);
         connect(m_mainWindow.get(), &MainWindow::preferencesRequested, this, &DesktopApplication::openPreferences);
+        connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &DesktopApplication::openAbout);
+        connect(m_mainWindow.get(), &MainWindow::donationInfoRequested, this, [this] { openDonationInfo(false); });
+        connect(m_mainWindow.get(), &MainWindow::checkForUpdatesRequested, this, &DesktopApplication::checkForUpdates);
+        connect(m_updates.get(), &UpdatePanel::checkingChanged, m_mainWindow.get(),
+                &MainWindow::showCheckingForUpdates);
     }
     m_mainWindow->show();
     m_mainWindow->raise();
@@ -118,6 +132,30 @@ void DesktopApplication::activate()
     }
 }
 
+void DesktopApplication::openAbout()
+{
+    if (!m_about) {
+        m_about = std::make_unique<AboutWindow>();
+        connect(m_about.get(), &AboutWindow::donationInfoRequested, this, [this] { openDonationInfo(false); });
+    }
+    m_about->openAboutPanel();
+}
+
+void DesktopApplication::openDonationInfo(bool firstStart)
+{
+    if (!m_donation) {
+        m_donation = std::make_unique<DonationWindow>();
+        connect(m_donation.get(), &DonationWindow::preferencesRequested, this,
+                &DesktopApplication::preferencesRequested);
+    }
+    m_donation->openDonationInfoPanel(firstStart);
+}
+
+void DesktopApplication::checkForUpdates()
+{
+    m_updates->check(m_mainWindow.get());
+}
+
 void DesktopApplication::progressClosed()
 {
     // The run has ended by now and its journal is complete: the undo offer
@@ -150,6 +188,9 @@ void DesktopApplication::quit()
     m_bridge->shutdown();
     m_progress->hide();
     m_alerts->hide();
+    for (QWidget* panel : {static_cast<QWidget*>(m_about.get()), static_cast<QWidget*>(m_donation.get())})
+        if (panel)
+            panel->hide();
     if (m_mainWindow)
         m_mainWindow->hide();
     emit finished();

@@ -10,8 +10,10 @@
 
 namespace lumenscribe {
 
+class AboutWindow;
 class AlertPanel;
 class CIWWindow;
+class DonationWindow;
 class FIWWindow;
 class GuiStatus;
 class MainController;
@@ -22,6 +24,7 @@ class PreferencesWindow;
 class ProgressWindow;
 class StatusBridge;
 class TaskbarProgress;
+class UpdatePanel;
 
 class DesktopApplication : public QObject
 {
@@ -41,6 +44,12 @@ public:
     void activate();
     // Shows the preferences panel, made on first use.
     void openPreferences();
+    // The Help menu: the About panel, the donation information (at the first
+    // start of a new version with its button held back a moment) and the
+    // update check. The panels are made when first wanted.
+    void openAbout();
+    void openDonationInfo(bool firstStart = false);
+    void checkForUpdates();
 
     MainController& controller() { return m_controller; }
     MainWindowController& mainWindowController() { return *m_windowController; }
@@ -53,12 +62,18 @@ public:
     bool quitting() const { return m_quitting; }
     // Null until the panel was first opened.
     PreferencesWindow* preferencesWindow() const { return m_preferencesWindow.get(); }
+    AboutWindow* aboutWindow() const { return m_about.get(); }
+    DonationWindow* donationWindow() const { return m_donation.get(); }
+    UpdatePanel& updatePanel() { return *m_updates; }
 
 signals:
     // Quitting has begun: nothing new is taken from now on.
     void quitStarted();
     // Everything is saved; the event loop may end.
     void finished();
+    // The donation information of a first start was acknowledged: the
+    // preferences come next.
+    void preferencesRequested();
 
 private:
     void showMainWindow();
@@ -78,6 +93,9 @@ private:
     // The window is a view of the controller: it goes first.
     std::unique_ptr<PreferencesController> m_preferences;
     std::unique_ptr<PreferencesWindow> m_preferencesWindow;
+    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<DonationWindow> m_donation;
+    std::unique_ptr<UpdatePanel> m_updates;
     bool m_quitting = false;
 };
 

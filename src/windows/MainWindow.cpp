@@ -98,16 +98,28 @@ void MainWindow::makeMenus()
     //% "&Help"
     QMenu* help = menuBar()->addMenu(qtTrId("MenuHelp"));
     //% "&About Lumenscribe"
-    QAction* about = help->addAction(qtTrId("MenuAbout"));
-    about->setObjectName(QStringLiteral("aboutAction"));
+    help->addAction(qtTrId("MenuAbout"), this, &MainWindow::aboutRequested)
+        ->setObjectName(QStringLiteral("aboutAction"));
     //% "Check for &Updates"
-    QAction* updates = help->addAction(qtTrId("MenuCheckForUpdates"));
-    updates->setObjectName(QStringLiteral("checkForUpdatesAction"));
+    m_updatesAction = help->addAction(qtTrId("MenuCheckForUpdates"), this, &MainWindow::checkForUpdatesRequested);
+    m_updatesAction->setObjectName(QStringLiteral("checkForUpdatesAction"));
     //% "&Donation Information"
-    QAction* donation = help->addAction(qtTrId("MenuDonationInformation"));
-    donation->setObjectName(QStringLiteral("donationAction"));
-    for (QAction* action : {about, updates, donation})
-        action->setEnabled(false);
+    help->addAction(qtTrId("MenuDonationInformation"), this, &MainWindow::donationInfoRequested)
+        ->setObjectName(QStringLiteral("donationAction"));
+}
+
+// While the version file is on its way the command says so and cannot be
+// given again.
+void MainWindow::showCheckingForUpdates(bool checking)
+{
+    if (checking) {
+        //% "Checking for Updates…"
+        m_updatesAction->setText(qtTrId("MenuCheckingForUpdates"));
+    } else {
+        //% "Check for &Updates"
+        m_updatesAction->setText(qtTrId("MenuCheckForUpdates"));
+    }
+    m_updatesAction->setEnabled(!checking);
 }
 
 QWidget* MainWindow::makeStylesBox()

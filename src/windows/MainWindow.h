@@ -43,9 +43,14 @@ public slots:
     void openFolder();
     void undoLastRun();
 
+    void showCheckingForUpdates(bool checking);
+
 signals:
     void quitRequested();
     void preferencesRequested();
+    void aboutRequested();
+    void checkForUpdatesRequested();
+    void donationInfoRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +79,7 @@ private:
     QPushButton* m_renameButton = nullptr;
     QPushButton* m_undoButton = nullptr;
     QAction* m_undoAction = nullptr;
+    QAction* m_updatesAction = nullptr;
 };
 
 } // namespace lumenscribe
