@@ -22,6 +22,7 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	$(MAKE) package
 
 fuzz: deps
 	cmake --preset fuzz
