@@ -1,6 +1,7 @@
 #include "windows/CIWWindow.h"
 
 #include "controllers/CIWController.h"
+#include "windows/Controls.h"
 #include "windows/PreviewPanel.h"
 
 #include <QCheckBox>
@@ -18,31 +19,6 @@
 #include <QVBoxLayout>
 
 namespace lumenscribe {
-
-namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* button(const QString& text, const char* name)
-{
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-void setTextKeepingCursor(QLineEdit* field, const QString& text)
-{
-    if (field->text() != text)
-        field->setText(text);
-}
-
-} // namespace
 
 CIWWindow::CIWWindow(CIWController& controller, QWidget* parent) : QDialog(parent), m_controller(controller)
 {
@@ -93,20 +69,20 @@ void CIWWindow::makeNameRows(QFormLayout* form)
     m_oldName->setObjectName(QStringLiteral("oldNameField"));
     m_oldName->setReadOnly(true);
     //% "Current name:"
-    form->addRow(buddyLabel(qtTrId("CiwOldNameLabel"), m_oldName), m_oldName);
+    form->addRow(Controls::buddyLabel(qtTrId("CiwOldNameLabel"), m_oldName), m_oldName);
 
     m_newName = new QLineEdit;
     m_newName->setObjectName(QStringLiteral("newNameField"));
     m_newName->setMinimumWidth(320);
     //% "R&eset Name"
-    m_resetName = button(qtTrId("CiwResetNameButton"), "resetNameButton");
+    m_resetName = Controls::button(qtTrId("CiwResetNameButton"), "resetNameButton");
     //% "Make the name again from the naming style"
     m_resetName->setToolTip(qtTrId("CiwResetNameToolTip"));
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(m_newName, 1);
     nameRow->addWidget(m_resetName);
     //% "&New name:"
-    form->addRow(buddyLabel(qtTrId("CiwNewNameLabel"), m_newName), nameRow);
+    form->addRow(Controls::buddyLabel(qtTrId("CiwNewNameLabel"), m_newName), nameRow);
 
     m_info = new QLabel;
     m_info->setObjectName(QStringLiteral("infoLabel"));
@@ -137,7 +113,7 @@ void CIWWindow::makePrefixSuffixRows(QFormLayout* form)
     //% "Prefix and suffix"
     m_presuffix->addItem(qtTrId("CiwPresuffixBoth"));
     //% "Prefi&x and suffix:"
-    form->addRow(buddyLabel(qtTrId("CiwPresuffixLabel"), m_presuffix), m_presuffix);
+    form->addRow(Controls::buddyLabel(qtTrId("CiwPresuffixLabel"), m_presuffix), m_presuffix);
 
     m_prefix = new QLineEdit;
     m_prefix->setObjectName(QStringLiteral("prefixField"));
@@ -146,10 +122,10 @@ void CIWWindow::makePrefixSuffixRows(QFormLayout* form)
     auto* row = new QHBoxLayout;
     row->addWidget(m_prefix, 1);
     //% "&Suffix:"
-    row->addWidget(buddyLabel(qtTrId("CiwSuffixLabel"), m_suffix));
+    row->addWidget(Controls::buddyLabel(qtTrId("CiwSuffixLabel"), m_suffix));
     row->addWidget(m_suffix, 1);
     //% "&Prefix:"
-    form->addRow(buddyLabel(qtTrId("CiwPrefixLabel"), m_prefix), row);
+    form->addRow(Controls::buddyLabel(qtTrId("CiwPrefixLabel"), m_prefix), row);
 
     connect(m_presuffix, &QComboBox::activated, this, [this](int index) { m_controller.presuffixPopUpChange(index); });
     connect(m_prefix, &QLineEdit::textEdited, this,
@@ -188,7 +164,7 @@ QWidget* CIWWindow::makeCorrectionBox()
         spin->setRange(ranges[i].first, ranges[i].second);
         spin->setKeyboardTracking(false);
         spin->setAccessibleName(QString(titles[i]).remove(u'&'));
-        grid->addWidget(buddyLabel(titles[i], spin), 0, i);
+        grid->addWidget(Controls::buddyLabel(titles[i], spin), 0, i);
         grid->addWidget(spin, 1, i);
         m_steppers[i] = spin;
         connect(spin, &QSpinBox::valueChanged, this, &CIWWindow::stepperChanged);
@@ -198,16 +174,16 @@ QWidget* CIWWindow::makeCorrectionBox()
     m_difference = new QLabel;
     m_difference->setObjectName(QStringLiteral("correctionDifferenceLabel"));
     //% "File date:"
-    grid->addWidget(buddyLabel(qtTrId("CiwCorrectionFileDateLabel"), m_fileDate), 2, 0, 1, 2);
+    grid->addWidget(Controls::buddyLabel(qtTrId("CiwCorrectionFileDateLabel"), m_fileDate), 2, 0, 1, 2);
     grid->addWidget(m_fileDate, 2, 2, 1, 4);
     //% "Correction:"
-    grid->addWidget(buddyLabel(qtTrId("CiwCorrectionDifferenceLabel"), m_difference), 3, 0, 1, 2);
+    grid->addWidget(Controls::buddyLabel(qtTrId("CiwCorrectionDifferenceLabel"), m_difference), 3, 0, 1, 2);
     grid->addWidget(m_difference, 3, 2, 1, 4);
 
     //% "Set to &File Date"
-    m_setFileDate = button(qtTrId("CiwCorrectionSetFileDateButton"), "correctionSetFileDateButton");
+    m_setFileDate = Controls::button(qtTrId("CiwCorrectionSetFileDateButton"), "correctionSetFileDateButton");
     //% "Set to N&ow"
-    m_setNow = button(qtTrId("CiwCorrectionSetNowButton"), "correctionSetNowButton");
+    m_setNow = Controls::button(qtTrId("CiwCorrectionSetNowButton"), "correctionSetNowButton");
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(m_setFileDate);
@@ -221,17 +197,17 @@ QWidget* CIWWindow::makeCorrectionBox()
 QWidget* CIWWindow::makeButtonRow()
 {
     //% "A&bort"
-    m_abort = button(qtTrId("CiwAbortButton"), "abortButton");
+    m_abort = Controls::button(qtTrId("CiwAbortButton"), "abortButton");
     //% "Stop renaming: this file and the files after it keep their names"
     m_abort->setToolTip(qtTrId("CiwAbortToolTip"));
     //% "&Don't Rename"
-    m_dontRename = button(qtTrId("CiwDontRenameButton"), "dontRenameButton");
+    m_dontRename = Controls::button(qtTrId("CiwDontRenameButton"), "dontRenameButton");
     //% "Rename &All"
-    m_renameAll = button(qtTrId("CiwRenameAllButton"), "renameAllButton");
+    m_renameAll = Controls::button(qtTrId("CiwRenameAllButton"), "renameAllButton");
     //% "Rename the files after this one without asking"
     m_renameAll->setToolTip(qtTrId("CiwRenameAllToolTip"));
     //% "&Rename"
-    m_rename = button(qtTrId("CiwRenameButton"), "renameButton");
+    m_rename = Controls::button(qtTrId("CiwRenameButton"), "renameButton");
     m_rename->setDefault(true);
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
@@ -293,7 +269,7 @@ void CIWWindow::showOldName(const QString& name)
 
 void CIWWindow::showNewName(const QString& name)
 {
-    setTextKeepingCursor(m_newName, name);
+    Controls::setTextKeepingCursor(m_newName, name);
 }
 
 void CIWWindow::showInfo(const QString& text)
@@ -309,8 +285,8 @@ void CIWWindow::setRenameButtonsEnabled(bool enabled)
 
 void CIWWindow::showPrefixSuffix(const QString& prefix, bool prefixEnabled, const QString& suffix, bool suffixEnabled)
 {
-    setTextKeepingCursor(m_prefix, prefix);
-    setTextKeepingCursor(m_suffix, suffix);
+    Controls::setTextKeepingCursor(m_prefix, prefix);
+    Controls::setTextKeepingCursor(m_suffix, suffix);
     m_prefix->setEnabled(prefixEnabled);
     m_suffix->setEnabled(suffixEnabled);
 }

@@ -1,6 +1,7 @@
 #include "windows/FIWWindow.h"
 
 #include "controllers/FIWController.h"
+#include "windows/Controls.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,31 +14,6 @@
 #include <QVBoxLayout>
 
 namespace lumenscribe {
-
-namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* button(const QString& text, const char* name)
-{
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-void setTextKeepingCursor(QLineEdit* field, const QString& text)
-{
-    if (field->text() != text)
-        field->setText(text);
-}
-
-} // namespace
 
 FIWWindow::FIWWindow(FIWController& controller, QWidget* parent) : QDialog(parent), m_controller(controller)
 {
@@ -61,12 +37,12 @@ void FIWWindow::makeControls()
     m_name->setObjectName(QStringLiteral("nameField"));
     m_name->setMinimumWidth(320);
     //% "R&eset Name"
-    m_resetName = button(qtTrId("FiwResetNameButton"), "resetNameButton");
+    m_resetName = Controls::button(qtTrId("FiwResetNameButton"), "resetNameButton");
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(m_name, 1);
     nameRow->addWidget(m_resetName);
     //% "&Folder name:"
-    form->addRow(buddyLabel(qtTrId("FiwNameLabel"), m_name), nameRow);
+    form->addRow(Controls::buddyLabel(qtTrId("FiwNameLabel"), m_name), nameRow);
     m_info = new QLabel;
     m_info->setObjectName(QStringLiteral("infoLabel"));
     // One line, kept for the text so the window does not jump when it
@@ -89,7 +65,7 @@ void FIWWindow::makeControls()
     //% "Prefix and suffix"
     m_presuffix->addItem(qtTrId("FiwPresuffixBoth"));
     //% "Prefi&x and suffix:"
-    form->addRow(buddyLabel(qtTrId("FiwPresuffixLabel"), m_presuffix), m_presuffix);
+    form->addRow(Controls::buddyLabel(qtTrId("FiwPresuffixLabel"), m_presuffix), m_presuffix);
     m_prefix = new QLineEdit;
     m_prefix->setObjectName(QStringLiteral("prefixField"));
     m_suffix = new QLineEdit;
@@ -97,17 +73,17 @@ void FIWWindow::makeControls()
     auto* row = new QHBoxLayout;
     row->addWidget(m_prefix, 1);
     //% "&Suffix:"
-    row->addWidget(buddyLabel(qtTrId("FiwSuffixLabel"), m_suffix));
+    row->addWidget(Controls::buddyLabel(qtTrId("FiwSuffixLabel"), m_suffix));
     row->addWidget(m_suffix, 1);
     //% "&Prefix:"
-    form->addRow(buddyLabel(qtTrId("FiwPrefixLabel"), m_prefix), row);
+    form->addRow(Controls::buddyLabel(qtTrId("FiwPrefixLabel"), m_prefix), row);
 
     //% "A&bort"
-    m_abort = button(qtTrId("FiwAbortButton"), "abortButton");
+    m_abort = Controls::button(qtTrId("FiwAbortButton"), "abortButton");
     //% "Stop: no folder is made and no file is renamed"
     m_abort->setToolTip(qtTrId("FiwAbortToolTip"));
     //% "&OK"
-    m_ok = button(qtTrId("FiwOkButton"), "okButton");
+    m_ok = Controls::button(qtTrId("FiwOkButton"), "okButton");
     m_ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_abort);
@@ -162,7 +138,7 @@ void FIWWindow::closeWindow()
 
 void FIWWindow::showName(const QString& name)
 {
-    setTextKeepingCursor(m_name, name);
+    Controls::setTextKeepingCursor(m_name, name);
 }
 
 void FIWWindow::showInfo(const QString& text)
@@ -178,8 +154,8 @@ void FIWWindow::setOkButtonEnabled(bool enabled)
 
 void FIWWindow::showPrefixSuffix(const QString& prefix, bool prefixEnabled, const QString& suffix, bool suffixEnabled)
 {
-    setTextKeepingCursor(m_prefix, prefix);
-    setTextKeepingCursor(m_suffix, suffix);
+    Controls::setTextKeepingCursor(m_prefix, prefix);
+    Controls::setTextKeepingCursor(m_suffix, suffix);
     m_prefix->setEnabled(prefixEnabled);
     m_suffix->setEnabled(suffixEnabled);
 }

@@ -4,6 +4,7 @@
 #include "controllers/NamingStylesController.h"
 #include "naming/FNGenerators.h"
 #include "naming/NameGenerator.h"
+#include "windows/Controls.h"
 #include "windows/FormatField.h"
 
 #include <QAction>
@@ -29,21 +30,6 @@
 namespace lumenscribe {
 
 namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* button(const QString& text, const char* name)
-{
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLineEdit* lineEdit(const char* name)
 {
@@ -90,7 +76,7 @@ NamingStylesWindow::NamingStylesWindow(NamingStylesController& controller, Insta
     root->addWidget(m_runNote);
     root->addStretch();
     //% "Done"
-    auto* done = button(qtTrId("StylesDoneButton"), "doneButton");
+    auto* done = Controls::button(qtTrId("StylesDoneButton"), "doneButton");
     done->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -140,14 +126,14 @@ QWidget* NamingStylesWindow::makeStyleRow()
     m_stylePopUp->setMinimumContentsLength(24);
     m_controls.insert(int(Control::StylePopUp), m_stylePopUp);
     //% "&Style:"
-    grid->addWidget(buddyLabel(qtTrId("StylesStyleLabel"), m_stylePopUp), 0, 0);
+    grid->addWidget(Controls::buddyLabel(qtTrId("StylesStyleLabel"), m_stylePopUp), 0, 0);
     grid->addWidget(m_stylePopUp, 0, 1);
     //% "&New"
-    auto* add = button(qtTrId("StylesNewButton"), "styleNewButton");
+    auto* add = Controls::button(qtTrId("StylesNewButton"), "styleNewButton");
     //% "Make a new style as a copy of the selected one"
     add->setToolTip(qtTrId("StylesNewToolTip"));
     //% "De&lete"
-    auto* remove = button(qtTrId("StylesDeleteButton"), "styleDeleteButton");
+    auto* remove = Controls::button(qtTrId("StylesDeleteButton"), "styleDeleteButton");
     m_controls.insert(int(Control::StyleDeleteButton), remove);
     grid->addWidget(add, 0, 2);
     grid->addWidget(remove, 0, 3);
@@ -186,13 +172,13 @@ QWidget* NamingStylesWindow::makeFormatBox()
     formatRow->addWidget(m_format, 1);
     formatRow->addWidget(m_codePicker);
     //% "&Format:"
-    form->addRow(buddyLabel(qtTrId("StylesFormatLabel"), m_format), formatRow);
+    form->addRow(Controls::buddyLabel(qtTrId("StylesFormatLabel"), m_format), formatRow);
 
     auto* example = lineEdit("namingExampleTextField");
     example->setReadOnly(true);
     m_controls.insert(int(Control::NamingExampleTextField), example);
     //% "E&xample:"
-    form->addRow(buddyLabel(qtTrId("StylesExampleLabel"), example), example);
+    form->addRow(Controls::buddyLabel(qtTrId("StylesExampleLabel"), example), example);
     m_problem = new QLabel;
     m_problem->setObjectName(QStringLiteral("formatProblemLabel"));
     m_problem->setWordWrap(true);
@@ -202,7 +188,7 @@ QWidget* NamingStylesWindow::makeFormatBox()
         auto* testName = lineEdit("testFileNameTextField");
         m_controls.insert(int(Control::TestFileNameTextField), testName);
         //% "Example f&ile:"
-        form->addRow(buddyLabel(qtTrId("StylesTestFileLabel"), testName), testName);
+        form->addRow(Controls::buddyLabel(qtTrId("StylesTestFileLabel"), testName), testName);
         connect(testName, &QLineEdit::textEdited, this,
                 [this](const QString& t) { m_controller.testFileNameTextFieldChange(t); });
     }
@@ -252,7 +238,7 @@ QWidget* NamingStylesWindow::makeCounterBox()
     digitsRow->addWidget(digits, 1);
     digitsRow->addWidget(digitsText);
     //% "&Digits:"
-    form->addRow(buddyLabel(qtTrId("StylesCounterDigitsLabel"), digits), digitsRow);
+    form->addRow(Controls::buddyLabel(qtTrId("StylesCounterDigitsLabel"), digits), digitsRow);
     auto* startsBox = new QWidget;
     QStringList titles;
     //% "Starts at 0"
@@ -271,7 +257,7 @@ QWidget* NamingStylesWindow::makeCounterBox()
     QLineEdit* prefix = lineEdit("counterPrefixTextField");
     m_controls.insert(int(Control::CounterPrefixTextField), prefix);
     //% "&Before the counter:"
-    form->addRow(buddyLabel(qtTrId("StylesCounterPrefixLabel"), prefix), prefix);
+    form->addRow(Controls::buddyLabel(qtTrId("StylesCounterPrefixLabel"), prefix), prefix);
     layout->addWidget(counter);
 
     //% "Sequence number (%Q)"
@@ -280,7 +266,7 @@ QWidget* NamingStylesWindow::makeCounterBox()
     QLineEdit* current = numberField("seqcounterCurrentNumberTextField");
     m_controls.insert(int(Control::SeqcounterCurrentNumberTextField), current);
     //% "Next n&umber:"
-    seqForm->addRow(buddyLabel(qtTrId("StylesSequenceNumberLabel"), current), current);
+    seqForm->addRow(Controls::buddyLabel(qtTrId("StylesSequenceNumberLabel"), current), current);
     QSlider* seqDigits = makeSlider("seqcounterDigitsSlider");
     // 0 is the default: as many digits as the number has.
     seqDigits->setMinimum(0);
@@ -293,7 +279,7 @@ QWidget* NamingStylesWindow::makeCounterBox()
     seqDigitsRow->addWidget(seqDigits, 1);
     seqDigitsRow->addWidget(seqDigitsText);
     //% "Di&gits:"
-    seqForm->addRow(buddyLabel(qtTrId("StylesSequenceDigitsLabel"), seqDigits), seqDigitsRow);
+    seqForm->addRow(Controls::buddyLabel(qtTrId("StylesSequenceDigitsLabel"), seqDigits), seqDigitsRow);
     layout->addWidget(sequence);
 
     //% "Hour (%h)"
@@ -398,7 +384,7 @@ QWidget* NamingStylesWindow::makeSubStringBox()
         s.paramA->setObjectName(QStringLiteral("subString%1ParATextField").arg(slot));
         s.paramB = numberField("");
         s.paramB->setObjectName(QStringLiteral("subString%1ParBTextField").arg(slot));
-        auto* label = buddyLabel(QStringLiteral("%%1U:").arg(slot + 1), s.type);
+        auto* label = Controls::buddyLabel(QStringLiteral("%%1U:").arg(slot + 1), s.type);
         grid->addWidget(label, slot + 1, 0);
         grid->addWidget(s.type, slot + 1, 1);
         grid->addWidget(s.paramA, slot + 1, 2);

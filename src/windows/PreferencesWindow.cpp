@@ -3,6 +3,7 @@
 #include "controllers/MainController.h"
 #include "controllers/NamingStylesController.h"
 #include "controllers/PreferencesController.h"
+#include "windows/Controls.h"
 #include "windows/FileDialog.h"
 #include "windows/NamingStylesWindow.h"
 
@@ -36,21 +37,6 @@
 namespace lumenscribe {
 
 namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* button(const QString& text, const char* name)
-{
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QCheckBox* checkBox(const QString& text, const char* name)
 {
@@ -187,7 +173,7 @@ PreferencesWindow::PreferencesWindow(PreferencesController& controller, MainCont
     m_runNote->hide();
     root->addWidget(m_runNote);
     root->addStretch();
-    auto* close = button(QString(), "closeButton");
+    auto* close = Controls::button(QString(), "closeButton");
     //% "Close"
     close->setText(qtTrId("PrefsCloseButton"));
     auto* buttons = new QHBoxLayout;
@@ -241,18 +227,18 @@ QWidget* PreferencesWindow::makeFileStylesBox()
     m_stylePopUp->setObjectName(QStringLiteral("stylePopUp"));
     register_(Control::StylePopUp, m_stylePopUp);
     //% "E&dit Styles…"
-    m_editFileStyles = button(qtTrId("PrefsEditFileStylesButton"), "editFileStylesButton");
+    m_editFileStyles = Controls::button(qtTrId("PrefsEditFileStylesButton"), "editFileStylesButton");
     register_(Control::EditFileStylesButton, m_editFileStyles);
     auto* styleRow = new QHBoxLayout;
     styleRow->addWidget(m_stylePopUp, 1);
     styleRow->addWidget(m_editFileStyles);
     //% "Naming &style:"
-    form->addRow(buddyLabel(qtTrId("PrefsStyleLabel"), m_stylePopUp), styleRow);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsStyleLabel"), m_stylePopUp), styleRow);
 
     auto* presuffix = prefixSuffixPopUp("prefixsuffixPopUp");
     register_(Control::PrefixSuffixPopUp, presuffix);
     //% "Prefix and s&uffix:"
-    form->addRow(buddyLabel(qtTrId("PrefsPresuffixLabel"), presuffix), presuffix);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsPresuffixLabel"), presuffix), presuffix);
     auto* prefix = new QLineEdit;
     prefix->setObjectName(QStringLiteral("prefixTextField"));
     register_(Control::PrefixTextField, prefix);
@@ -262,10 +248,10 @@ QWidget* PreferencesWindow::makeFileStylesBox()
     auto* row = new QHBoxLayout;
     row->addWidget(prefix, 1);
     //% "Su&ffix:"
-    row->addWidget(buddyLabel(qtTrId("PrefsSuffixLabel"), suffix));
+    row->addWidget(Controls::buddyLabel(qtTrId("PrefsSuffixLabel"), suffix));
     row->addWidget(suffix, 1);
     //% "&Prefix:"
-    form->addRow(buddyLabel(qtTrId("PrefsPrefixLabel"), prefix), row);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsPrefixLabel"), prefix), row);
 
     connect(m_stylePopUp, &QComboBox::activated, this, [this](int index) { m_controller.stylePopUpChange(index); });
     connect(m_editFileStyles, &QPushButton::clicked, this, [this] { m_controller.styleEditButtonClick(); });
@@ -310,7 +296,7 @@ QWidget* PreferencesWindow::makeRenamingTab()
     code->setAccessibleName(qtTrId("PrefsCreatorAccessible"));
     register_(Control::CreatorIDTextField, code);
     //% "Ta&ke from File…"
-    auto* getFile = button(qtTrId("PrefsCreatorGetFile"), "creatorIDGetFileButton");
+    auto* getFile = Controls::button(qtTrId("PrefsCreatorGetFile"), "creatorIDGetFileButton");
     register_(Control::CreatorIDGetFileButton, getFile);
     auto* creatorRow = new QHBoxLayout;
     creatorRow->addWidget(creator);
@@ -359,29 +345,29 @@ QWidget* PreferencesWindow::makeDownloadTab()
     folder->setMinimumWidth(260);
     register_(Control::DownloadDestFolderTextField, folder);
     //% "C&hoose…"
-    auto* choose = button(qtTrId("PrefsDownloadChooseFolder"), "downloadChooseFolderButton");
+    auto* choose = Controls::button(qtTrId("PrefsDownloadChooseFolder"), "downloadChooseFolderButton");
     register_(Control::DownloadChooseFolderButton, choose);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder, 1);
     folderRow->addWidget(choose);
     //% "Folder:"
-    form->addRow(buddyLabel(qtTrId("PrefsDownloadFolderLabel"), choose), folderRow);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsDownloadFolderLabel"), choose), folderRow);
 
     m_folderStylePopUp = new QComboBox;
     m_folderStylePopUp->setObjectName(QStringLiteral("downloadFolderStylePopUp"));
     register_(Control::DownloadFolderStylePopUp, m_folderStylePopUp);
     //% "Edit Folder S&tyles…"
-    auto* edit = button(qtTrId("PrefsDownloadEditStyles"), "downloadEditStylesButton");
+    auto* edit = Controls::button(qtTrId("PrefsDownloadEditStyles"), "downloadEditStylesButton");
     register_(Control::DownloadEditStylesButton, edit);
     auto* styleRow = new QHBoxLayout;
     styleRow->addWidget(m_folderStylePopUp, 1);
     styleRow->addWidget(edit);
     //% "Fo&lder name:"
-    form->addRow(buddyLabel(qtTrId("PrefsDownloadStyleLabel"), m_folderStylePopUp), styleRow);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsDownloadStyleLabel"), m_folderStylePopUp), styleRow);
     auto* presuffix = prefixSuffixPopUp("downloadFolderPrefixSuffixPopUp");
     register_(Control::DownloadFolderPrefixSuffixPopUp, presuffix);
     //% "Folder prefi&x and suffix:"
-    form->addRow(buddyLabel(qtTrId("PrefsDownloadPresuffixLabel"), presuffix), presuffix);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsDownloadPresuffixLabel"), presuffix), presuffix);
     layout->addLayout(form);
     layout->addStretch();
 
@@ -410,18 +396,18 @@ QWidget* PreferencesWindow::makeAfterRenamingTab()
     fillApplicationPopUp();
     register_(Control::OpenFilesChooseButton, m_applicationPopUp);
     //% "With the &application:"
-    form->addRow(buddyLabel(qtTrId("PrefsOpenFilesWithLabel"), m_applicationPopUp), m_applicationPopUp);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsOpenFilesWithLabel"), m_applicationPopUp), m_applicationPopUp);
     auto* chosen = new QLineEdit;
     chosen->setObjectName(QStringLiteral("openFilesTextField"));
     chosen->setReadOnly(true);
     register_(Control::OpenFilesTextField, chosen);
     //% "Choose a Pro&gram…"
-    auto* choose = button(qtTrId("PrefsOpenFilesChooseProgram"), "openFilesChooseButton");
+    auto* choose = Controls::button(qtTrId("PrefsOpenFilesChooseProgram"), "openFilesChooseButton");
     auto* chosenRow = new QHBoxLayout;
     chosenRow->addWidget(chosen, 1);
     chosenRow->addWidget(choose);
     //% "Opens with:"
-    form->addRow(buddyLabel(qtTrId("PrefsOpenFilesChosenLabel"), chosen), chosenRow);
+    form->addRow(Controls::buddyLabel(qtTrId("PrefsOpenFilesChosenLabel"), chosen), chosenRow);
     layout->addLayout(form);
 
     //% "&Quit after renaming what was dropped on the application"
@@ -485,18 +471,18 @@ QWidget* PreferencesWindow::makeDeleteTab()
     m_patterns->setMaximumHeight(m_patterns->fontMetrics().lineSpacing() * 6);
     register_(Control::DeletePatternTableView, m_patterns);
     //% "Patte&rns:"
-    layout->addWidget(buddyLabel(qtTrId("PrefsDeletePatternsLabel"), m_patterns));
+    layout->addWidget(Controls::buddyLabel(qtTrId("PrefsDeletePatternsLabel"), m_patterns));
     auto* tableRow = new QHBoxLayout;
     tableRow->addWidget(m_patterns, 1);
     auto* tableButtons = new QVBoxLayout;
     //% "Ne&w"
-    auto* add = button(qtTrId("PrefsDeleteAddPattern"), "deleteFilesNewButton");
+    auto* add = Controls::button(qtTrId("PrefsDeleteAddPattern"), "deleteFilesNewButton");
     register_(Control::DeleteFilesNewButton, add);
     //% "Re&move"
-    auto* remove = button(qtTrId("PrefsDeleteRemovePattern"), "deleteFilesRemoveButton");
+    auto* remove = Controls::button(qtTrId("PrefsDeleteRemovePattern"), "deleteFilesRemoveButton");
     register_(Control::DeleteFilesRemoveButton, remove);
     //% "Expla&in…"
-    auto* explain = button(qtTrId("PrefsDeleteExplain"), "deleteFilesExplanationButton");
+    auto* explain = Controls::button(qtTrId("PrefsDeleteExplain"), "deleteFilesExplanationButton");
     tableButtons->addWidget(add);
     tableButtons->addWidget(remove);
     tableButtons->addStretch();
@@ -511,7 +497,7 @@ QWidget* PreferencesWindow::makeDeleteTab()
     register_(Control::DeleteFilesSmallerTextField, size);
     auto* sizeRow = new QHBoxLayout;
     //% "Si&ze below:"
-    sizeRow->addWidget(buddyLabel(qtTrId("PrefsDeleteSizeLabel"), size));
+    sizeRow->addWidget(Controls::buddyLabel(qtTrId("PrefsDeleteSizeLabel"), size));
     sizeRow->addWidget(size);
     //% "kB"
     sizeRow->addWidget(new QLabel(qtTrId("PrefsDeleteSizeUnit")));
