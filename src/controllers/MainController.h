@@ -195,6 +195,18 @@ public:
 
     bool showNamesFirst() const { return m_settings.showNamesFirst(); }
     void setShowNamesFirst(bool value) { m_settings.setShowNamesFirst(value); }
+    QString timeShift() const { return m_settings.timeShift(); }
+    void setTimeShift(const QString& value) { m_settings.setTimeShift(value); }
+    QStringList timeShiftByModel() const { return m_settings.timeShiftByModel(); }
+    void setTimeShiftByModel(const QStringList& value) { m_settings.setTimeShiftByModel(value); }
+    QString nameZone() const { return m_settings.nameZone(); }
+    void setNameZone(const QString& value) { m_settings.setNameZone(value); }
+    bool copyInsteadOfMoving() const { return m_settings.copyInsteadOfMoving(); }
+    void setCopyInsteadOfMoving(bool value) { m_settings.setCopyInsteadOfMoving(value); }
+    bool namePairsTogether() const { return m_settings.namePairsTogether(); }
+    void setNamePairsTogether(bool value) { m_settings.setNamePairsTogether(value); }
+    bool onlyPhotosAndMovies() const { return m_settings.onlyPhotosAndMovies(); }
+    void setOnlyPhotosAndMovies(bool value) { m_settings.setOnlyPhotosAndMovies(value); }
 
     void generatorChangedFileName() { notifyWindows(); }
 

@@ -11,6 +11,9 @@ enum class DownloadOption : int
     DownloadFolder = 1,
     // A sub-folder of the download folder, named for the run by the folder style.
     DatedFolder = 2,
+    // Folders of the download folder named by the folder style from each
+    // file's own capture date, made as needed.
+    ByDayFolders = 3,
 };
 
 // Which files a run deletes instead of renaming ("deleteFilesOptions").

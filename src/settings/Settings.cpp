@@ -34,6 +34,16 @@ QVariant desktopFolder()
     return QDir::homePath() + QStringLiteral("/Desktop");
 }
 
+QVariant noTexts()
+{
+    return QStringList();
+}
+
+QVariant localZone()
+{
+    return QStringLiteral("local");
+}
+
 QVariant webPagePatterns()
 {
     return QStringList{QStringLiteral("*.gif"), QStringLiteral("*.html")};
@@ -46,7 +56,7 @@ constexpr Settings::Entry kEntries[] = {
     {K::PrefixSuffixType, u"prefixSuffixType", &V::prefixSuffixType, C::Range, 0, 4, &number<0>},
     {K::PrefixString, u"prefixString", &V::prefixString, C::Any, 0, 0, &noText},
     {K::SuffixString, u"suffixString", &V::suffixString, C::Any, 0, 0, &noText},
-    {K::DownloadOptions, u"downloadOptions", &V::downloadOptions, C::Range, 0, 2, &number<0>},
+    {K::DownloadOptions, u"downloadOptions", &V::downloadOptions, C::Range, 0, 3, &number<0>},
     // Misspelt so since the first version; stored files have it this way.
     {K::DownloadDestinationFolder, u"downloadDestionationFolder", &V::downloadDestinationFolder, C::Any, 0, 0,
      &desktopFolder},
@@ -72,6 +82,12 @@ constexpr Settings::Entry kEntries[] = {
     {K::ConfirmEachFile, u"confirmEachFile", &V::confirmEachFile, C::Any, 0, 0, &flag<true>},
     {K::AlertOS9NameLength, u"alertOS9NameLength", &V::alertOS9NameLength, C::Any, 0, 0, &flag<false>},
     {K::ShowNamesFirst, u"showNamesFirst", &V::showNamesFirst, C::Any, 0, 0, &flag<false>},
+    {K::TimeShift, u"timeShift", &V::timeShift, C::Any, 0, 0, &noText},
+    {K::TimeShiftByModel, u"timeShiftByModel", &V::timeShiftByModel, C::Any, 0, 0, &noTexts},
+    {K::NameZone, u"nameZone", &V::nameZone, C::Any, 0, 0, &localZone},
+    {K::CopyInsteadOfMoving, u"copyInsteadOfMoving", &V::copyInsteadOfMoving, C::Any, 0, 0, &flag<false>},
+    {K::NamePairsTogether, u"namePairsTogether", &V::namePairsTogether, C::Any, 0, 0, &flag<true>},
+    {K::OnlyPhotosAndMovies, u"onlyPhotosAndMovies", &V::onlyPhotosAndMovies, C::Any, 0, 0, &flag<false>},
 };
 
 constexpr bool tableFollowsTheKeys()
@@ -81,7 +97,7 @@ constexpr bool tableFollowsTheKeys()
         if (static_cast<int>(entry.key) != index++)
             return false;
     }
-    return index == static_cast<int>(SettingKey::ShowNamesFirst) + 1;
+    return index == static_cast<int>(SettingKey::OnlyPhotosAndMovies) + 1;
 }
 static_assert(tableFollowsTheKeys(), "one entry per SettingKey, in its order");
 
@@ -473,6 +489,66 @@ bool Settings::showNamesFirst() const
 Settings::SetResult Settings::setShowNamesFirst(bool value)
 {
     return assign(SettingKey::ShowNamesFirst, value);
+}
+
+QString Settings::timeShift() const
+{
+    return get(&Values::timeShift);
+}
+
+Settings::SetResult Settings::setTimeShift(const QString& value)
+{
+    return assign(SettingKey::TimeShift, value);
+}
+
+QStringList Settings::timeShiftByModel() const
+{
+    return get(&Values::timeShiftByModel);
+}
+
+Settings::SetResult Settings::setTimeShiftByModel(const QStringList& value)
+{
+    return assign(SettingKey::TimeShiftByModel, value);
+}
+
+QString Settings::nameZone() const
+{
+    return get(&Values::nameZone);
+}
+
+Settings::SetResult Settings::setNameZone(const QString& value)
+{
+    return assign(SettingKey::NameZone, value);
+}
+
+bool Settings::copyInsteadOfMoving() const
+{
+    return get(&Values::copyInsteadOfMoving);
+}
+
+Settings::SetResult Settings::setCopyInsteadOfMoving(bool value)
+{
+    return assign(SettingKey::CopyInsteadOfMoving, value);
+}
+
+bool Settings::namePairsTogether() const
+{
+    return get(&Values::namePairsTogether);
+}
+
+Settings::SetResult Settings::setNamePairsTogether(bool value)
+{
+    return assign(SettingKey::NamePairsTogether, value);
+}
+
+bool Settings::onlyPhotosAndMovies() const
+{
+    return get(&Values::onlyPhotosAndMovies);
+}
+
+Settings::SetResult Settings::setOnlyPhotosAndMovies(bool value)
+{
+    return assign(SettingKey::OnlyPhotosAndMovies, value);
 }
 
 } // namespace lumenscribe

@@ -49,6 +49,16 @@ enum class SettingKey : int
     // Beyond the classic set: the desktop application shows the names a
     // drop would give before it renames anything.
     ShowNamesFirst,
+    // What photographers ask every date renamer for: a shift for a camera
+    // clock that was wrong (the whole run, and per camera model), the zone
+    // in which stored instants are named, copying instead of moving, pairs
+    // that keep one name, and photos and movies only.
+    TimeShift,
+    TimeShiftByModel,
+    NameZone,
+    CopyInsteadOfMoving,
+    NamePairsTogether,
+    OnlyPhotosAndMovies,
 };
 
 class Settings : public QObject
@@ -84,6 +94,12 @@ public:
         bool confirmEachFile = false;
         bool alertOS9NameLength = false;
         bool showNamesFirst = false;
+        QString timeShift;
+        QStringList timeShiftByModel;
+        QString nameZone;
+        bool copyInsteadOfMoving = false;
+        bool namePairsTogether = false;
+        bool onlyPhotosAndMovies = false;
 
         DownloadOption downloadOption() const { return static_cast<DownloadOption>(downloadOptions); }
         // Any number is stored, as before; one past 4 deletes nothing.
@@ -227,6 +243,18 @@ public:
     SetResult setAlertOS9NameLength(bool value);
     bool showNamesFirst() const;
     SetResult setShowNamesFirst(bool value);
+    QString timeShift() const;
+    SetResult setTimeShift(const QString& value);
+    QStringList timeShiftByModel() const;
+    SetResult setTimeShiftByModel(const QStringList& value);
+    QString nameZone() const;
+    SetResult setNameZone(const QString& value);
+    bool copyInsteadOfMoving() const;
+    SetResult setCopyInsteadOfMoving(bool value);
+    bool namePairsTogether() const;
+    SetResult setNamePairsTogether(bool value);
+    bool onlyPhotosAndMovies() const;
+    SetResult setOnlyPhotosAndMovies(bool value);
 
 signals:
     // One notice per real change, sent on the thread that made it after the

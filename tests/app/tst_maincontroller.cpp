@@ -59,7 +59,7 @@ void TestMainController::storedValuesPassTheSetters_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QVariant>("expected");
-    QTest::newRow("downloadOptions 3") << "downloadOptions" << QVariant(3) << QVariant(0);
+    QTest::newRow("downloadOptions 4") << "downloadOptions" << QVariant(4) << QVariant(0);
     QTest::newRow("prefixSuffixType 5") << "prefixSuffixType" << QVariant(5) << QVariant(0);
     QTest::newRow("prefixSuffixType -1") << "prefixSuffixType" << QVariant(-1) << QVariant(0);
     QTest::newRow("negative size limit") << "deleteFilesSmallerThankB" << QVariant(-5) << QVariant(100);
@@ -115,6 +115,12 @@ void TestMainController::saveWritesExactlyTheKeys()
                          "confirmEachFile",
                          "alertOS9NameLength",
                          "showNamesFirst",
+                         "timeShift",
+                         "timeShiftByModel",
+                         "nameZone",
+                         "copyInsteadOfMoving",
+                         "namePairsTogether",
+                         "onlyPhotosAndMovies",
                          "CFBundleShortVersionString",
                          "ciwShowsPreview",
                          "ciwPrefixSuffixType",

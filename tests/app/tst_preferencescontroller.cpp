@@ -157,7 +157,8 @@ void TestPreferencesController::enables_data()
     QTest::newRow("in place") << "download" << 0 << QList<int>{} << (QList<int>{chooser} + folderStyle);
     QTest::newRow("download folder") << "download" << 1 << QList<int>{chooser} << folderStyle;
     QTest::newRow("dated folder") << "download" << 2 << (QList<int>{chooser} + folderStyle) << QList<int>{};
-    QTest::newRow("download 3 refused") << "download" << 3 << QList<int>{} << (QList<int>{chooser} + folderStyle);
+    QTest::newRow("folders by day") << "download" << 3 << (QList<int>{chooser} + folderStyle) << QList<int>{};
+    QTest::newRow("download 4 refused") << "download" << 4 << QList<int>{} << (QList<int>{chooser} + folderStyle);
 
     const QList<int> patterns{int(Control::DeletePatternTableView), int(Control::DeleteFilesNewButton),
                               int(Control::DeleteFilesRemoveButton)};

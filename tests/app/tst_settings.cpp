@@ -61,7 +61,13 @@ QVariantMap fullDictionary()
             {"quitAfterAutoProcessing", false},
             {"confirmEachFile", false},
             {"alertOS9NameLength", true},
-            {"showNamesFirst", true}};
+            {"showNamesFirst", true},
+            {"timeShift", QStringLiteral("+1h")},
+            {"timeShiftByModel", QStringList{"Canon EOS R6=-0:00:05"}},
+            {"nameZone", QStringLiteral("Europe/Berlin")},
+            {"copyInsteadOfMoving", true},
+            {"namePairsTogether", false},
+            {"onlyPhotosAndMovies", true}};
 }
 
 } // namespace
@@ -103,7 +109,7 @@ void TestSettings::refusedValueKeepsTheOld_data()
     QTest::addColumn<int>("refused");
     QTest::newRow("prefixSuffixType 5") << "prefixSuffixType" << 4 << 5;
     QTest::newRow("prefixSuffixType -1") << "prefixSuffixType" << 2 << -1;
-    QTest::newRow("downloadOptions 3") << "downloadOptions" << 2 << 3;
+    QTest::newRow("downloadOptions 4") << "downloadOptions" << 2 << 4;
     QTest::newRow("downloadOptions -1") << "downloadOptions" << 1 << -1;
     QTest::newRow("downloadPrefixSuffixType 5") << "downloadPrefixSuffixType" << 4 << 5;
     QTest::newRow("downloadPrefixSuffixType min") << "downloadPrefixSuffixType" << 0 << INT_MIN;
