@@ -170,6 +170,8 @@ int main(int argc, char* argv[])
     // style editors on a custom style.
     controller.setDownloadOptions(2);
     controller.setShowAdvancedOptions(false);
+    controller.setTimeShiftByModel({QStringLiteral("Canon EOS R6=+1h")});
+    controller.setTimeShift(QStringLiteral("-0:00:05"));
     desktop.openPreferences();
     PreferencesWindow& preferences = *desktop.preferencesWindow();
     ok = save(preferences, output, QStringLiteral("preferences-basic")) && ok;
@@ -177,6 +179,15 @@ int main(int argc, char* argv[])
     preferences.findChild<QRadioButton*>(QStringLiteral("deleteFilesMatrixRow3"))->click();
     preferences.findChild<QTabWidget*>(QStringLiteral("mainTabView"))->setCurrentIndex(3);
     ok = save(preferences, output, QStringLiteral("preferences-advanced")) && ok;
+    // The tabs of what comes off a camera: folders by day, and the dates.
+    auto* tabs = preferences.findChild<QTabWidget*>(QStringLiteral("mainTabView"));
+    preferences.findChild<QRadioButton*>(QStringLiteral("downloadMatrixRow3"))->click();
+    tabs->setCurrentIndex(1);
+    ok = save(preferences, output, QStringLiteral("preferences-moving")) && ok;
+    tabs->setCurrentIndex(4);
+    ok = save(preferences, output, QStringLiteral("preferences-dates")) && ok;
+    tabs->setCurrentIndex(0);
+    ok = save(preferences, output, QStringLiteral("preferences-renaming")) && ok;
     preferences.findChild<QPushButton*>(QStringLiteral("editFileStylesButton"))->click();
     if (NamingStylesWindow* files = preferences.fileStylesWindow()) {
         files->findChild<QPushButton*>(QStringLiteral("styleNewButton"))->click();

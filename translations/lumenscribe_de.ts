@@ -1751,5 +1751,94 @@ Optionen:
         <source>Checking for Updates…</source>
         <translation>Suche nach Aktualisierungen …</translation>
     </message>
+    <message id="MainDropCopiesToFolder">
+        <source>Dropped files are copied to %1 under their new names.</source>
+        <translation>Abgelegte Dateien werden unter ihrem neuen Namen nach %1 kopiert.</translation>
+    </message>
+    <message id="MainDropCopiesToDatedFolder">
+        <source>Dropped files are copied into a new dated folder in %1.</source>
+        <translation>Abgelegte Dateien werden in einen neuen datierten Ordner in %1 kopiert.</translation>
+    </message>
+    <message id="MainDropCopiesByDay">
+        <source>Dropped files are copied into folders by capture day in %1.</source>
+        <translation>Abgelegte Dateien werden in Ordner nach Aufnahmetag in %1 kopiert.</translation>
+    </message>
+    <message id="MainDropMovesByDay">
+        <source>Dropped files are moved into folders by capture day in %1.</source>
+        <translation>Abgelegte Dateien werden in Ordner nach Aufnahmetag in %1 verschoben.</translation>
+    </message>
+    <message id="MainDropCopiesInPlace">
+        <source>Dropped files are copied beside themselves under their new names.</source>
+        <translation>Abgelegte Dateien werden unter ihrem neuen Namen daneben kopiert.</translation>
+    </message>
+    <message id="PrefsTabDates">
+        <source>Dates</source>
+        <translation>Datum und Zeit</translation>
+    </message>
+    <message id="PrefsNamePairsTogether">
+        <source>Give pairs one na&amp;me (RAW and JPEG, Live Photos)</source>
+        <oldsource>Give pairs one name (RAW and JPEG, Live Photos)</oldsource>
+        <translation>Paaren einen gemeinsa&amp;men Namen geben (RAW und JPEG, Live Photos)</translation>
+    </message>
+    <message id="PrefsOnlyPhotosAndMovies">
+        <source>Rename onl&amp;y photos and movies</source>
+        <oldsource>Rename only photos and mo&amp;vies</oldsource>
+        <translation>Nur Fotos und Filme um&amp;benennen</translation>
+    </message>
+    <message id="PrefsDownloadByDay">
+        <source>Move them into folders by capture day inside it</source>
+        <translation>In Ordner nach Aufnahmetag darin verschieben</translation>
+    </message>
+    <message id="PrefsCopyInsteadOfMoving">
+        <source>Cop&amp;y instead of moving: the originals stay where they are</source>
+        <translation>&amp;Kopieren statt verschieben: die Originale bleiben, wo sie sind</translation>
+    </message>
+    <message id="PrefsTimeShiftPlaceholder">
+        <source>none; for example +1h, -0:00:05, +2d3h</source>
+        <translation>keine; zum Beispiel +1h, -0:00:05, +2d3h</translation>
+    </message>
+    <message id="PrefsTimeShiftLabel">
+        <source>Shift every date &amp;by:</source>
+        <oldsource>&amp;Shift every date by:</oldsource>
+        <translation>Jedes Datum &amp;verschieben um:</translation>
+    </message>
+    <message id="PrefsNameZoneLabel">
+        <source>Movie times in the &amp;zone:</source>
+        <translation>Filmzeiten in der &amp;Zeitzone:</translation>
+    </message>
+    <message id="PrefsModelShiftLabel">
+        <source>Shift by ca&amp;mera model:</source>
+        <translation>Verschiebung je &amp;Kameramodell:</translation>
+    </message>
+    <message id="PrefsModelShiftModel">
+        <source>Camera model</source>
+        <translation>Kameramodell</translation>
+    </message>
+    <message id="PrefsModelShiftShift">
+        <source>Shift</source>
+        <translation>Verschiebung</translation>
+    </message>
+    <message id="PrefsModelShiftNew">
+        <source>Ne&amp;w</source>
+        <oldsource>&amp;New</oldsource>
+        <translation>Hinzufü&amp;gen</translation>
+    </message>
+    <message id="PrefsModelShiftRemove">
+        <source>Re&amp;move</source>
+        <oldsource>Remo&amp;ve</oldsource>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message id="PrefsNameZoneLocal">
+        <source>This computer&apos;s zone</source>
+        <translation>Zeitzone dieses Computers</translation>
+    </message>
+    <message id="PrefsNameZoneCamera">
+        <source>The zone the file names, else this computer&apos;s</source>
+        <translation>Die Zeitzone aus der Datei, sonst die dieses Computers</translation>
+    </message>
+    <message id="PrefsNameZoneToolTip">
+        <source>Movies keep their time in UTC, and some photos say their zone: their names give the time in this zone. Photos that say no zone keep the camera&apos;s time.</source>
+        <translation>Filme speichern ihre Zeit in UTC, und manche Fotos nennen ihre Zeitzone: Ihre Namen zeigen die Zeit in dieser Zone. Fotos ohne Zeitzone behalten die Zeit der Kamera.</translation>
+    </message>
 </context>
 </TS>

@@ -1734,5 +1734,94 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>Checking for Updates…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="MainDropCopiesToFolder">
+        <source>Dropped files are copied to %1 under their new names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropCopiesToDatedFolder">
+        <source>Dropped files are copied into a new dated folder in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropCopiesByDay">
+        <source>Dropped files are copied into folders by capture day in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropMovesByDay">
+        <source>Dropped files are moved into folders by capture day in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="MainDropCopiesInPlace">
+        <source>Dropped files are copied beside themselves under their new names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTabDates">
+        <source>Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsNamePairsTogether">
+        <source>Give pairs one na&amp;me (RAW and JPEG, Live Photos)</source>
+        <oldsource>Give pairs one name (RAW and JPEG, Live Photos)</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsOnlyPhotosAndMovies">
+        <source>Rename onl&amp;y photos and movies</source>
+        <oldsource>Rename only photos and mo&amp;vies</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsDownloadByDay">
+        <source>Move them into folders by capture day inside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsCopyInsteadOfMoving">
+        <source>Cop&amp;y instead of moving: the originals stay where they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTimeShiftPlaceholder">
+        <source>none; for example +1h, -0:00:05, +2d3h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsTimeShiftLabel">
+        <source>Shift every date &amp;by:</source>
+        <oldsource>&amp;Shift every date by:</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsNameZoneLabel">
+        <source>Movie times in the &amp;zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsModelShiftLabel">
+        <source>Shift by ca&amp;mera model:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsModelShiftModel">
+        <source>Camera model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsModelShiftShift">
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsModelShiftNew">
+        <source>Ne&amp;w</source>
+        <oldsource>&amp;New</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsModelShiftRemove">
+        <source>Re&amp;move</source>
+        <oldsource>Remo&amp;ve</oldsource>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsNameZoneLocal">
+        <source>This computer&apos;s zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsNameZoneCamera">
+        <source>The zone the file names, else this computer&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="PrefsNameZoneToolTip">
+        <source>Movies keep their time in UTC, and some photos say their zone: their names give the time in this zone. Photos that say no zone keep the camera&apos;s time.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

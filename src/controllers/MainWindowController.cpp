@@ -52,22 +52,39 @@ void MainWindowController::showStyles()
 
 void MainWindowController::showDropAction()
 {
-    if (!m_view)
-        return;
+    if (m_view)
+        m_view->showDropAction(dropActionText());
+}
+
+QString MainWindowController::dropActionText() const
+{
     const QString folder = m_controller.downloadDestinationFolder();
+    const bool copy = m_controller.copyInsteadOfMoving();
     switch (static_cast<DownloadOption>(m_controller.downloadOptions())) {
     case DownloadOption::DownloadFolder:
+        if (copy)
+            //% "Dropped files are copied to %1 under their new names."
+            return qtTrId("MainDropCopiesToFolder").arg(folder);
         //% "Dropped files are moved to %1 under their new names."
-        m_view->showDropAction(qtTrId("MainDropMovesToFolder").arg(folder));
-        break;
+        return qtTrId("MainDropMovesToFolder").arg(folder);
     case DownloadOption::DatedFolder:
+        if (copy)
+            //% "Dropped files are copied into a new dated folder in %1."
+            return qtTrId("MainDropCopiesToDatedFolder").arg(folder);
         //% "Dropped files are moved into a new dated folder in %1."
-        m_view->showDropAction(qtTrId("MainDropMovesToDatedFolder").arg(folder));
-        break;
+        return qtTrId("MainDropMovesToDatedFolder").arg(folder);
+    case DownloadOption::ByDayFolders:
+        if (copy)
+            //% "Dropped files are copied into folders by capture day in %1."
+            return qtTrId("MainDropCopiesByDay").arg(folder);
+        //% "Dropped files are moved into folders by capture day in %1."
+        return qtTrId("MainDropMovesByDay").arg(folder);
     default:
+        if (copy)
+            //% "Dropped files are copied beside themselves under their new names."
+            return qtTrId("MainDropCopiesInPlace");
         //% "Dropped files are renamed where they are."
-        m_view->showDropAction(qtTrId("MainDropRenamesInPlace"));
-        break;
+        return qtTrId("MainDropRenamesInPlace");
     }
 }
 
@@ -95,6 +112,7 @@ void MainWindowController::settingChanged(SettingKey key)
     switch (key) {
     case SettingKey::DownloadOptions:
     case SettingKey::DownloadDestinationFolder:
+    case SettingKey::CopyInsteadOfMoving:
         showDropAction();
         break;
     case SettingKey::NamingStyle:

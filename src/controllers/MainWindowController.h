@@ -83,6 +83,7 @@ private:
     void settingChanged(SettingKey key);
     void showStyles();
     void showDropAction();
+    QString dropActionText() const;
     void showNames();
     void showUndo();
     Instant exampleDate() const;

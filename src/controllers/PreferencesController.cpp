@@ -126,6 +126,7 @@ void PreferencesController::refresh()
         m_view->showChecked(Control::ConfirmEachFileCheckBox, mc.confirmEachFile());
         m_view->showChecked(Control::AlertOS9CheckBox, mc.alertOS9NameLength());
     }
+    refreshCameraOptions();
     refreshRunNote();
 }
 

@@ -99,6 +99,22 @@ public:
     void quitAutoProcessingCheckBoxChange(bool on);
     void confirmEachFileCheckBoxChange(bool on);
     void alertOS9CheckBoxChange(bool on);
+    void namePairsTogetherCheckBoxChange(bool on);
+    void onlyPhotosAndMoviesCheckBoxChange(bool on);
+    void copyInsteadOfMovingCheckBoxChange(bool on);
+    // False, with the stored text left as it was, for a text the settings
+    // refuse (no shift, or no zone that exists).
+    bool timeShiftTextFieldChange(const QString& text);
+    bool nameZonePopUpChange(const QString& value);
+    // What the zone pop-up offers: "local", "camera", then every zone name.
+    static QStringList zoneChoices();
+    // --- the per-camera shift table ---
+    void modelShiftNewButtonClick();
+    // `selectedRow` below 0: nothing selected, nothing removed.
+    void modelShiftRemoveButtonClick(int selectedRow);
+    // False, with the cell put back, when the settings refuse the table.
+    bool modelShiftTableSetValue(int row, ModelShiftTable::Column column, const QString& text);
+    const QList<ModelShiftTable::Row>& modelShiftRows() const { return m_modelShiftRows; }
 
     // --- the pattern table's data source ---
     // No rows while the table is off (the delete rule uses no patterns).
@@ -138,6 +154,8 @@ private:
     void applyOpenFilesEnables();
     void applyOpenFilesApplication();
     void applyDeleteFileEnables();
+    void refreshCameraOptions();
+    bool storeModelShifts(const QList<ModelShiftTable::Row>& rows);
     bool patternTableIsOn() const;
     void openStylesEditor(Collection which);
     void changed();
@@ -154,6 +172,8 @@ private:
     // The item each style pop-up shows selected.
     int m_selectedFileStyleItem = 0;
     int m_selectedFolderStyleItem = 0;
+    // The table as shown, with rows still being typed.
+    QList<ModelShiftTable::Row> m_modelShiftRows;
 };
 
 } // namespace lumenscribe

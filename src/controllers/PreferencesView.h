@@ -3,6 +3,7 @@
 // the controls and hands the person's actions to the controller.
 #pragma once
 
+#include "controllers/ModelShiftTable.h"
 #include "controllers/StylePopUp.h"
 
 #include <QList>
@@ -49,6 +50,15 @@ public:
         QuitAutoProcessingCheckBox,
         ConfirmEachFileCheckBox,
         AlertOS9CheckBox,
+        NamePairsTogetherCheckBox,
+        OnlyPhotosAndMoviesCheckBox,
+        CopyInsteadOfMovingCheckBox,
+        TimeShiftTextField,
+        // An editable pop-up: "local", "camera" or a zone name.
+        NameZonePopUp,
+        ModelShiftTableView,
+        ModelShiftNewButton,
+        ModelShiftRemoveButton,
     };
 
     virtual ~PreferencesView() = default;
@@ -73,6 +83,10 @@ public:
     // Selects the row alone and starts editing it with its text selected.
     virtual void editDeletePattern(int row) = 0;
     virtual void showDeleteExplanation(bool shown) = 0;
+    // Reloads the per-camera shift table.
+    virtual void showModelShifts(const QList<ModelShiftTable::Row>& rows) = 0;
+    // Selects the row alone and starts editing its model.
+    virtual void editModelShift(int row) = 0;
     // A note that changes apply from the next run, or the empty text.
     virtual void showRunNote(const QString& text) = 0;
 

@@ -165,6 +165,8 @@ PreferencesWindow::PreferencesWindow(PreferencesController& controller, MainCont
     m_tabs->addTab(makeAfterRenamingTab(), qtTrId("PrefsTabAfterwards"));
     //% "Deleting"
     m_tabs->addTab(makeDeleteTab(), qtTrId("PrefsTabDeleting"));
+    //% "Dates"
+    m_tabs->addTab(makeDatesTab(), qtTrId("PrefsTabDates"));
     root->addWidget(m_tabs);
 
     m_runNote = new QLabel;
@@ -284,6 +286,14 @@ QWidget* PreferencesWindow::makeRenamingTab()
     auto* os9 = checkBox(qtTrId("PrefsAlertNameLength"), "alertOS9CheckBox");
     register_(Control::AlertOS9CheckBox, os9);
     layout->addWidget(os9);
+    //% "Give pairs one na&me (RAW and JPEG, Live Photos)"
+    auto* pairs = checkBox(qtTrId("PrefsNamePairsTogether"), "namePairsTogetherCheckBox");
+    register_(Control::NamePairsTogetherCheckBox, pairs);
+    layout->addWidget(pairs);
+    //% "Rename onl&y photos and movies"
+    auto* onlyMedia = checkBox(qtTrId("PrefsOnlyPhotosAndMovies"), "onlyPhotosAndMoviesCheckBox");
+    register_(Control::OnlyPhotosAndMoviesCheckBox, onlyMedia);
+    layout->addWidget(onlyMedia);
 
     //% "Set the creator &code:"
     auto* creator = checkBox(qtTrId("PrefsCreatorCheckBox"), "creatorIDCheckBox");
@@ -311,6 +321,9 @@ QWidget* PreferencesWindow::makeRenamingTab()
     connect(creation, &QCheckBox::clicked, this,
             [this](bool on) { m_controller.changeCreationDateCheckBoxChange(on); });
     connect(os9, &QCheckBox::clicked, this, [this](bool on) { m_controller.alertOS9CheckBoxChange(on); });
+    connect(pairs, &QCheckBox::clicked, this, [this](bool on) { m_controller.namePairsTogetherCheckBoxChange(on); });
+    connect(onlyMedia, &QCheckBox::clicked, this,
+            [this](bool on) { m_controller.onlyPhotosAndMoviesCheckBoxChange(on); });
     connect(creator, &QCheckBox::clicked, this, [this](bool on) { m_controller.creatorIDCheckBoxChange(on); });
     // A text that is no code puts back the code there is.
     connect(code, &QLineEdit::editingFinished, this, [this, code] {
@@ -333,6 +346,8 @@ QWidget* PreferencesWindow::makeDownloadTab()
     titles << qtTrId("PrefsDownloadToFolder");
     //% "Move them into a new dated folder inside it"
     titles << qtTrId("PrefsDownloadToDatedFolder");
+    //% "Move them into folders by capture day inside it"
+    titles << qtTrId("PrefsDownloadByDay");
     QButtonGroup* matrix = makeMatrix(titles, "downloadMatrix", matrixBox);
     matrixBox->layout()->setContentsMargins(0, 0, 0, 0);
     m_matrices.insert(int(Control::DownloadMatrix), matrix);
@@ -369,7 +384,12 @@ QWidget* PreferencesWindow::makeDownloadTab()
     //% "Folder prefi&x and suffix:"
     form->addRow(Controls::buddyLabel(qtTrId("PrefsDownloadPresuffixLabel"), presuffix), presuffix);
     layout->addLayout(form);
+    //% "Cop&y instead of moving: the originals stay where they are"
+    auto* copy = checkBox(qtTrId("PrefsCopyInsteadOfMoving"), "copyInsteadOfMovingCheckBox");
+    register_(Control::CopyInsteadOfMovingCheckBox, copy);
+    layout->addWidget(copy);
     layout->addStretch();
+    connect(copy, &QCheckBox::clicked, this, [this](bool on) { m_controller.copyInsteadOfMovingCheckBoxChange(on); });
 
     connect(matrix, &QButtonGroup::idClicked, this, [this](int row) { m_controller.downloadMatrixChange(row); });
     connect(choose, &QPushButton::clicked, this, [this] { m_controller.downloadChooseFolderButtonClick(); });
@@ -592,6 +612,10 @@ void PreferencesWindow::showSelection(Control control, int index)
 
 void PreferencesWindow::showText(Control textField, const QString& text)
 {
+    if (textField == Control::NameZonePopUp) {
+        showZone(text);
+        return;
+    }
     if (auto* field = qobject_cast<QLineEdit*>(m_controls.value(int(textField)))) {
         if (field->text() != text)
             field->setText(text);

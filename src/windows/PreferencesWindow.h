@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 class QTabWidget;
 class QWidget;
 
@@ -54,6 +55,8 @@ public:
     void showDeletePatterns(const QStringList& rows) override;
     void editDeletePattern(int row) override;
     void showDeleteExplanation(bool shown) override;
+    void showModelShifts(const QList<ModelShiftTable::Row>& rows) override;
+    void editModelShift(int row) override;
     void showRunNote(const QString& text) override;
     std::optional<QString> chooseFolder(const QString& start) override;
     std::optional<QString> chooseFile(const QString& start) override;
@@ -74,6 +77,11 @@ private:
     QWidget* makeDownloadTab();
     QWidget* makeAfterRenamingTab();
     QWidget* makeDeleteTab();
+    QWidget* makeDatesTab();
+    QWidget* makeModelShiftTable();
+    void fillZonePopUp();
+    void showZone(const QString& zone);
+    void zoneChosen();
     QButtonGroup* makeMatrix(const QStringList& titles, const char* name, QWidget* box);
     void register_(Control control, QWidget* widget);
     void fillApplicationPopUp();
@@ -91,6 +99,8 @@ private:
     QCheckBox* m_showNamesFirst = nullptr;
     QComboBox* m_applicationPopUp = nullptr;
     QListWidget* m_patterns = nullptr;
+    QComboBox* m_zonePopUp = nullptr;
+    QTableWidget* m_modelShifts = nullptr;
     QLabel* m_runNote = nullptr;
     std::unique_ptr<NamingStylesWindow> m_fileStyles;
     std::unique_ptr<NamingStylesWindow> m_folderStyles;

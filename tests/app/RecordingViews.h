@@ -68,6 +68,8 @@ public:
     std::map<Control, PopUp> popUps;
     QStringList patternRows;
     int editedRow = -1;
+    QList<ModelShiftTable::Row> modelShifts;
+    int editedModelShift = -1;
     bool explanation = false;
     QString runNote;
     // What the choosers answer, in order; a null text is a cancel.
@@ -96,6 +98,8 @@ public:
     void showDeletePatterns(const QStringList& rows) override { patternRows = rows; }
     void editDeletePattern(int row) override { editedRow = row; }
     void showDeleteExplanation(bool on) override { explanation = on; }
+    void showModelShifts(const QList<ModelShiftTable::Row>& rows) override { modelShifts = rows; }
+    void editModelShift(int row) override { editedModelShift = row; }
     void showRunNote(const QString& text) override { runNote = text; }
     std::optional<QString> chooseFolder(const QString& start) override { return answer(start); }
     std::optional<QString> chooseFile(const QString& start) override { return answer(start); }

@@ -55,6 +55,7 @@ private slots:
     void namesFirstPlansThenRenamesAsShown();
     void undoOfferCountsAndPutsBack();
     void lockHeldElsewhereStopsRunAndUndo();
+    void dropActionFollowsTheSettings();
 
 private:
     static void makeCard(const RunBench& bench)
@@ -169,6 +170,23 @@ void TestMainWindowController::lockHeldElsewhereStopsRunAndUndo()
 
     other.release();
     QCOMPARE(window.undoLastRun(offer).outcome, MainWindowController::UndoOutcome::Done);
+}
+
+// The line under the drop area says where a drop goes and whether the
+// originals stay, and follows each change of those settings.
+void TestMainWindowController::dropActionFollowsTheSettings()
+{
+    RunBench bench;
+    MainWindowController window(*bench.controller);
+    RecordingMainView view;
+    window.setView(&view);
+    bench.controller->setDownloadDestinationFolder(QStringLiteral("/photos"));
+    bench.controller->setDownloadOptions(int(DownloadOption::ByDayFolders));
+    QCOMPARE(view.dropAction, QStringLiteral("Dropped files are moved into folders by capture day in /photos."));
+    bench.controller->setCopyInsteadOfMoving(true);
+    QCOMPARE(view.dropAction, QStringLiteral("Dropped files are copied into folders by capture day in /photos."));
+    bench.controller->setDownloadOptions(int(DownloadOption::InPlace));
+    QCOMPARE(view.dropAction, QStringLiteral("Dropped files are copied beside themselves under their new names."));
 }
 
 QTEST_GUILESS_MAIN(TestMainWindowController)

@@ -38,6 +38,8 @@ private slots:
     void stylePopUps();
     void openingTwiceAndAdvancedOptions();
     void applicationToOpenFilesWith();
+    void cameraOptions();
+    void modelShiftTable();
 
 private:
     MainController& mc() { return *m_controller; }
@@ -418,6 +420,62 @@ void TestPreferencesController::applicationToOpenFilesWith()
     QCOMPARE(mc().openFilesApplication(), QString());
     QCOMPARE(m_view->texts[Control::OpenFilesTextField], QStringLiteral("none"));
     QCOMPARE(m_view->chooserStarts.first(), PreferencesController::applicationsFolder());
+}
+
+// The options for what comes off a camera write their settings and come
+// back in a fresh view.
+void TestPreferencesController::cameraOptions()
+{
+    PreferencesController& p = *m_prefs;
+    p.namePairsTogetherCheckBoxChange(false);
+    p.onlyPhotosAndMoviesCheckBoxChange(true);
+    p.copyInsteadOfMovingCheckBoxChange(true);
+    QVERIFY(p.timeShiftTextFieldChange(QStringLiteral(" +1h ")));
+    QVERIFY(p.nameZonePopUpChange(QStringLiteral("Asia/Tokyo")));
+    QVERIFY(!mc().namePairsTogether());
+    QVERIFY(mc().onlyPhotosAndMovies());
+    QVERIFY(mc().copyInsteadOfMoving());
+    QCOMPARE(mc().timeShift(), QStringLiteral("+1h"));
+    QCOMPARE(mc().nameZone(), QStringLiteral("Asia/Tokyo"));
+
+    RecordingPreferencesView fresh;
+    p.setView(&fresh);
+    p.refresh();
+    QVERIFY(!fresh.checked[Control::NamePairsTogetherCheckBox]);
+    QVERIFY(fresh.checked[Control::OnlyPhotosAndMoviesCheckBox]);
+    QVERIFY(fresh.checked[Control::CopyInsteadOfMovingCheckBox]);
+    QCOMPARE(fresh.texts[Control::TimeShiftTextField], QStringLiteral("+1h"));
+    QCOMPARE(fresh.texts[Control::NameZonePopUp], QStringLiteral("Asia/Tokyo"));
+    p.setView(m_view.get());
+
+    const QStringList zones = PreferencesController::zoneChoices();
+    QCOMPARE(zones.mid(0, 2), (QStringList{"local", "camera"}));
+    QVERIFY(zones.contains(QStringLiteral("Europe/Berlin")));
+}
+
+// A new row is shown at once but stored only once it names a camera; the
+// table is stored whole, and a model holding "=" survives the round trip.
+void TestPreferencesController::modelShiftTable()
+{
+    using Column = ModelShiftTable::Column;
+    PreferencesController& p = *m_prefs;
+    p.modelShiftNewButtonClick();
+    QCOMPARE(m_view->modelShifts.size(), 1);
+    QCOMPARE(m_view->editedModelShift, 0);
+    QVERIFY(mc().timeShiftByModel().isEmpty());
+    QVERIFY(p.modelShiftTableSetValue(0, Column::Model, QStringLiteral(" Canon EOS R6 ")));
+    QCOMPARE(mc().timeShiftByModel(), QStringList{"Canon EOS R6=+1h"});
+    p.modelShiftNewButtonClick();
+    QVERIFY(p.modelShiftTableSetValue(1, Column::Model, QStringLiteral("A=B")));
+    QVERIFY(p.modelShiftTableSetValue(1, Column::Shift, QStringLiteral("-0:00:05")));
+    QCOMPARE(mc().timeShiftByModel(), (QStringList{"Canon EOS R6=+1h", "A=B=-0:00:05"}));
+    QVERIFY(!p.modelShiftTableSetValue(2, Column::Model, QStringLiteral("no such row")));
+
+    p.modelShiftRemoveButtonClick(0);
+    p.modelShiftRemoveButtonClick(-1);
+    QCOMPARE(mc().timeShiftByModel(), QStringList{"A=B=-0:00:05"});
+    p.refresh();
+    QCOMPARE(m_view->modelShifts, (QList<ModelShiftTable::Row>{{QStringLiteral("A=B"), QStringLiteral("-0:00:05")}}));
 }
 
 QTEST_GUILESS_MAIN(TestPreferencesController)

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +73,7 @@ private slots:
     void installedApplicationsAreOffered();
     void editorsOpenAsSheets();
     void menuCommandOpensThePanel();
+    void cameraOptionsAndDatesTab();
 
 private:
     template <typename T> T* find(const char* name) const
@@ -364,6 +366,51 @@ void TestPreferencesWindow::menuCommandOpensThePanel()
     emit desktop.status().runEnded();
     QVERIFY(popUp->itemText(popUp->count() - 1).contains(QLatin1String("41")));
     desktop.quit();
+}
+
+// The options for camera cards and the Dates tab write their settings and
+// show them again after a save and load.
+void TestPreferencesWindow::cameraOptionsAndDatesTab()
+{
+    find<QCheckBox>("namePairsTogetherCheckBox")->click();
+    find<QCheckBox>("onlyPhotosAndMoviesCheckBox")->click();
+    find<QCheckBox>("copyInsteadOfMovingCheckBox")->click();
+    find<QRadioButton>("downloadMatrixRow3")->click();
+    auto* shift = find<QLineEdit>("timeShiftTextField");
+    typeInto(shift, QStringLiteral("-0:00:05"));
+    QTest::keyClick(shift, Qt::Key_Return);
+    auto* zone = find<QComboBox>("nameZonePopUp");
+    activate(zone, zone->findData(QStringLiteral("camera")));
+    QCOMPARE(m_main->nameZone(), QStringLiteral("camera"));
+    zone->lineEdit()->setText(QStringLiteral("Asia/Tokyo"));
+    emit zone->lineEdit()->editingFinished();
+    find<QPushButton>("modelShiftNewButton")->click();
+    auto* table = find<QTableWidget>("modelShiftTableView");
+    QCOMPARE(table->rowCount(), 1);
+    table->item(0, 0)->setText(QStringLiteral("Canon EOS R6"));
+
+    QVERIFY(!m_main->namePairsTogether());
+    QVERIFY(m_main->onlyPhotosAndMovies());
+    QVERIFY(m_main->copyInsteadOfMoving());
+    QCOMPARE(m_main->downloadOptions(), 3);
+    QCOMPARE(m_main->timeShift(), QStringLiteral("-0:00:05"));
+    QCOMPARE(m_main->nameZone(), QStringLiteral("Asia/Tokyo"));
+    QCOMPARE(m_main->timeShiftByModel(), QStringList{"Canon EOS R6=+1h"});
+
+    QString error;
+    QVERIFY2(m_main->savePreferences(&error), qPrintable(error));
+    m_window.reset();
+    m_prefs.reset();
+    m_main = std::make_unique<MainController>(PreferencesStore(m_dir->filePath(QStringLiteral("s.json"))));
+    m_main->loadPreferences();
+    makeWindow();
+    QVERIFY(!find<QCheckBox>("namePairsTogetherCheckBox")->isChecked());
+    QVERIFY(find<QCheckBox>("onlyPhotosAndMoviesCheckBox")->isChecked());
+    QVERIFY(find<QCheckBox>("copyInsteadOfMovingCheckBox")->isChecked());
+    QVERIFY(find<QRadioButton>("downloadMatrixRow3")->isChecked());
+    QCOMPARE(find<QLineEdit>("timeShiftTextField")->text(), QStringLiteral("-0:00:05"));
+    QCOMPARE(find<QComboBox>("nameZonePopUp")->currentText(), QStringLiteral("Asia/Tokyo"));
+    QCOMPARE(find<QTableWidget>("modelShiftTableView")->item(0, 1)->text(), QStringLiteral("+1h"));
 }
 
 QTEST_MAIN(TestPreferencesWindow)
