@@ -668,6 +668,7 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
     r.noCaptureDate = work.dateSource == u"creation-date";
     r.timeUnknown = work.timeUnknown;
     r.action = action;
+    r.copied = m_copying && action == FileReport::Action::Renamed;
     r.message = message;
     r.companions = work.companions;
     m_observer->fileDone(r);
