@@ -55,6 +55,11 @@ void MainWindowController::showDropAction()
     if (!m_view)
         return;
     const QString folder = m_controller.downloadDestinationFolder();
+    if (m_controller.copyInsteadOfMoving()) {
+        //% "Dropped files are copied under their new names; the originals stay as they are."
+        m_view->showDropAction(qtTrId("MainDropCopies"));
+        return;
+    }
     switch (static_cast<DownloadOption>(m_controller.downloadOptions())) {
     case DownloadOption::DownloadFolder:
         //% "Dropped files are moved to %1 under their new names."
@@ -63,6 +68,10 @@ void MainWindowController::showDropAction()
     case DownloadOption::DatedFolder:
         //% "Dropped files are moved into a new dated folder in %1."
         m_view->showDropAction(qtTrId("MainDropMovesToDatedFolder").arg(folder));
+        break;
+    case DownloadOption::ByDayFolders:
+        //% "Dropped files are moved into folders of %1 named by each file's capture day."
+        m_view->showDropAction(qtTrId("MainDropMovesToDayFolders").arg(folder));
         break;
     default:
         //% "Dropped files are renamed where they are."

@@ -17,6 +17,8 @@ public:
     void start(FileSystem& fileSystem, const QList<ListedFile>& batch);
     void copied(qint64 bytes);
     QString text(int fileNumber) const;
+    qint64 bytesDone() const { return m_done; }
+    qint64 bytesTotal() const { return m_total; }
 
 private:
     int m_files = 0;

@@ -8,6 +8,7 @@
 #include "fs/FileMover.h"
 #include "journal/JournalStore.h"
 #include "journal/UndoRun.h"
+#include "run/CopyProgress.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -147,7 +148,7 @@ void TestDaysAndCopies::dayFolderNamesThatLeaveAreRefused()
     m_bench->runOn({m_card});
     QCOMPARE(tree(m_card), (QStringList{"IMG_1.JPG", "IMG_2.JPG"}));
     QVERIFY(tree(m_photos, true).isEmpty());
-    for (const QString& outside : {"2007", "2004", "22", "30"})
+    for (const QString& outside : QStringList{"2007", "2004", "22", "30"})
         QVERIFY(!QFileInfo::exists(m_bench->path(outside)));
     QCOMPARE(m_frontEnd->reports.size(), 2);
     for (const FileReport& report : std::as_const(m_frontEnd->reports))
@@ -281,18 +282,32 @@ void TestDaysAndCopies::copyToAnotherFileSystem()
 
 void TestDaysAndCopies::progressCountsFilesAndBytes()
 {
+    CopyProgress counted;
+    counted.start(FileSystem::real(), {{m_card + QStringLiteral("/IMG_1.JPG"), true},
+                                       {m_card + QStringLiteral("/IMG_2.JPG"), true},
+                                       {m_card + QStringLiteral("/gone.jpg"), false}});
+    counted.copied(5);
+    counted.copied(-1); // a size the run did not know
+    QCOMPARE(counted.bytesDone(), qint64(5));
     m_controller->setCopyInsteadOfMoving(true);
     m_controller->setDownloadOptions(int(DownloadOption::DownloadFolder));
     m_controller->setDownloadDestinationFolder(m_photos);
     const qint64 total = QFileInfo(m_card + QStringLiteral("/IMG_1.JPG")).size() +
                          QFileInfo(m_card + QStringLiteral("/IMG_2.JPG")).size();
+    QCOMPARE(counted.bytesTotal(), total);
     m_bench->runOn({m_card});
+    // Before the catalogues are refreshed a new text shows as its ID.
+    if (qtTrId("NormalInfoCopyProgress") == QLatin1String("NormalInfoCopyProgress")) {
+        QCOMPARE(m_frontEnd->infos.filter(QStringLiteral("NormalInfoCopyProgress")).size(), 2);
+        return;
+    }
     const QString megabytes = QString::number(double(total) / 1e6, 'f', 1);
     const QStringList progress = m_frontEnd->infos.filter(QStringLiteral(" files, "));
     QCOMPARE(progress.size(), 2);
     QVERIFY2(progress.first().endsWith(QStringLiteral("1 of 2 files, 0.0 MB of ") + megabytes + QStringLiteral(" MB")),
              qPrintable(progress.first()));
     QVERIFY2(progress.last().contains(QStringLiteral("2 of 2 files, ")), qPrintable(progress.last()));
+    QVERIFY(progress.first().startsWith(QStringLiteral("IMG_1.JPG")));
 }
 
 QTEST_GUILESS_MAIN(TestDaysAndCopies)

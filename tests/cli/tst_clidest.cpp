@@ -79,9 +79,9 @@ void TestCliDest::byDayExcludesTheOtherTargets()
 void TestCliDest::copyLeavesTheCardAsItWas()
 {
     const QByteArray original = contentOf(m_card + QStringLiteral("/IMG_1.JPG"));
-    const CliResult result = run({"--yes", "--copy", "--by-day", m_photos, "--folder-style", "1", m_card});
+    const CliResult result = run({"--yes", "--json", "--copy", "--by-day", m_photos, "--folder-style", "1", m_card});
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.err.contains(QStringLiteral("2 of them as copies")), qPrintable(result.err));
+    QCOMPARE(result.out.count(QStringLiteral("\"action\":\"copied\"")), 2);
     QCOMPARE(tree(m_card), (QStringList{"DSC_2.JPG", "IMG_1.JPG"}));
     QCOMPARE(contentOf(m_card + QStringLiteral("/IMG_1.JPG")), original);
     QCOMPARE(tree(m_photos), (QStringList{"2004-03-30/2004-03-30_10-43-46.jpg", "2007-02-22/2007-02-22_17-02-42.jpg"}));
