@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "controllers/MainController.h"
 #include "fs/FileMover.h"
+#include "journal/JournalEntry.h"
 #include "journal/JournalStore.h"
 #include "journal/UndoRun.h"
 #include "run/CopyProgress.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace lumenscribe;
@@ -71,6 +73,7 @@ private slots:
     void copyingDeletesNothing();
     void undoTrashesOnlyTheCopiesTheRunMade();
     void copyToAnotherFileSystem();
+    void interruptedCopyNeverCostsTheOriginal();
     void progressCountsFilesAndBytes();
 
 private:
@@ -278,6 +281,48 @@ void TestDaysAndCopies::copyToAnotherFileSystem()
     QCOMPARE(copy.bytes, one.bytes);
     QCOMPARE(copy.modified, one.modified); // the copy keeps the file's time
     QCOMPARE(tree(other.path()).filter(QStringLiteral(".lumenscribe-")), QStringList());
+}
+
+// A run killed between its copy and the note of it: the next run drops only
+// the temporary file, and neither it nor undo takes the original for the
+// second half of a move, though the two look the same.
+void TestDaysAndCopies::interruptedCopyNeverCostsTheOriginal()
+{
+    QTemporaryDir other(QStringLiteral("/dev/shm/lumenscribe-copy-XXXXXX"));
+    QVERIFY(other.isValid());
+    const QString source = m_card + QStringLiteral("/IMG_1.JPG");
+    const QString copy = other.path() + QStringLiteral("/copy.jpg");
+    QVERIFY(QFile::copy(source, copy));
+    struct stat info
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(source).constData(), &info), 0);
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(copy).constData(), times, 0), 0);
+    const QString leftover = FileMover::temporaryPathFor(copy);
+    writeFile(leftover, "half");
+    const Snapshot before = snapshotOf(source);
+    QDir().mkpath(m_bench->journals());
+    const QString journal = m_bench->journals() + QStringLiteral("/20200101-000000-0001.journal");
+    JournalEntry begin;
+    begin.paths = m_card;
+    begin.time = 1577836800;
+    JournalEntry step;
+    step.kind = JournalEntry::Kind::Copy;
+    step.from = source;
+    step.to = copy;
+    writeFile(journal, begin.toLine() + step.toLine());
+    QDir().mkpath(m_bench->path(QStringLiteral("empty")));
+    m_bench->runOn({m_bench->path(QStringLiteral("empty"))});
+    QVERIFY(sameAs(source, before));
+    QVERIFY(QFileInfo::exists(copy));
+    QVERIFY(!QFileInfo::exists(leftover));
+    UndoRun undo(FileSystem::real());
+    const UndoRun::Result result = undo.undo(journal, false);
+    QVERIFY(result.restored.isEmpty());
+    QCOMPARE(result.notRestored.size(), 1);
+    QVERIFY(sameAs(source, before));
+    QVERIFY(QFileInfo::exists(copy));
 }
 
 void TestDaysAndCopies::progressCountsFilesAndBytes()
