@@ -351,10 +351,6 @@ Optionen:
         <source>no folder style number &apos;%1&apos; (see lumenscribe styles)</source>
         <translation>kein Ordnerstil mit der Nummer „%1“ (siehe lumenscribe styles)</translation>
     </message>
-    <message id="CliRunTargetsExclusive">
-        <source>--in-place, --move-to and --dated-folder exclude each other</source>
-        <translation>--in-place, --move-to und --dated-folder schließen einander aus</translation>
-    </message>
     <message id="CliHelpRename">
         <source>Rename photos and movies (the default: lumenscribe PATH...).</source>
         <translation>Fotos und Filme umbenennen (die Vorgabe: lumenscribe PATH...).</translation>
@@ -1839,6 +1835,34 @@ Optionen:
     <message id="PrefsNameZoneToolTip">
         <source>Movies keep their time in UTC, and some photos say their zone: their names give the time in this zone. Photos that say no zone keep the camera&apos;s time.</source>
         <translation>Filme speichern ihre Zeit in UTC, und manche Fotos nennen ihre Zeitzone: Ihre Namen zeigen die Zeit in dieser Zone. Fotos ohne Zeitzone behalten die Zeit der Kamera.</translation>
+    </message>
+    <message id="CliRunTargetsExclusiveByDay">
+        <source>--in-place, --move-to, --dated-folder and --by-day exclude each other</source>
+        <translation>--in-place, --move-to, --dated-folder und --by-day schließen einander aus</translation>
+    </message>
+    <message id="CliRunOptionByDay">
+        <source>Move the files into folders of DIR named by each file&apos;s capture day.</source>
+        <translation>Die Dateien in Ordner von DIR verschieben, die nach dem Aufnahmetag jeder Datei benannt sind.</translation>
+    </message>
+    <message id="CliRunOptionCopy">
+        <source>Copy the files to their new names; the originals stay as they are.</source>
+        <translation>Die Dateien unter ihren neuen Namen kopieren; die Originale bleiben unverändert.</translation>
+    </message>
+    <message id="CliRunSummaryCopies">
+        <source>%1 of them as copies, the originals kept</source>
+        <translation>%1 davon als Kopien, die Originale behalten</translation>
+    </message>
+    <message id="NormalInfoCopyProgress">
+        <source>%1 of %2 files, %3 MB of %4 MB</source>
+        <translation>%1 von %2 Dateien, %3 MB von %4 MB</translation>
+    </message>
+    <message id="AlertPanelDayFolderRefused">
+        <source>The folder style makes the folder name &quot;%1&quot;, which cannot be used: an empty part, &quot;.&quot; or &quot;..&quot;, or a part the name check refuses.</source>
+        <translation>Der Ordnerstil ergibt den Ordnernamen „%1“, der nicht verwendet werden kann: ein leerer Teil, „.“ oder „..“ oder ein Teil, den die Namensprüfung ablehnt.</translation>
+    </message>
+    <message id="AlertPanelDayFolderCreateError">
+        <source>The folder %1 could not be created (%2).</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden (%2).</translation>
     </message>
 </context>
 </TS>

@@ -337,10 +337,6 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>no folder style number &apos;%1&apos; (see lumenscribe styles)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="CliRunTargetsExclusive">
-        <source>--in-place, --move-to and --dated-folder exclude each other</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message id="CliHelpRename">
         <source>Rename photos and movies (the default: lumenscribe PATH...).</source>
         <translation type="unfinished"></translation>
@@ -1821,6 +1817,34 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
     </message>
     <message id="PrefsNameZoneToolTip">
         <source>Movies keep their time in UTC, and some photos say their zone: their names give the time in this zone. Photos that say no zone keep the camera&apos;s time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunTargetsExclusiveByDay">
+        <source>--in-place, --move-to, --dated-folder and --by-day exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionByDay">
+        <source>Move the files into folders of DIR named by each file&apos;s capture day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionCopy">
+        <source>Copy the files to their new names; the originals stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunSummaryCopies">
+        <source>%1 of them as copies, the originals kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="NormalInfoCopyProgress">
+        <source>%1 of %2 files, %3 MB of %4 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelDayFolderRefused">
+        <source>The folder style makes the folder name &quot;%1&quot;, which cannot be used: an empty part, &quot;.&quot; or &quot;..&quot;, or a part the name check refuses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="AlertPanelDayFolderCreateError">
+        <source>The folder %1 could not be created (%2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

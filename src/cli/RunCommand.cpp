@@ -80,7 +80,7 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
-         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_config, m_json})
+         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_byDay, m_copy, m_prefix, m_suffix, m_config, m_json})
         parser.addOption(option);
 }
 
@@ -180,6 +180,8 @@ bool RunCommand::applyOverrides(const QCommandLineParser& parser, MainController
     if (!applyStyle(parser, controller, error) || !applyTarget(parser, controller, error))
         return false;
     applyPrefixSuffix(parser, controller);
+    if (parser.isSet(m_copy))
+        controller.setCopyInsteadOfMoving(true);
     return true;
 }
 
@@ -213,15 +215,18 @@ bool RunCommand::applyStyle(const QCommandLineParser& parser, MainController& co
 
 bool RunCommand::applyTarget(const QCommandLineParser& parser, MainController& controller, QString* error)
 {
-    const int chosen = int(parser.isSet(m_inPlace)) + int(parser.isSet(m_moveTo)) + int(parser.isSet(m_datedFolder));
+    const int chosen = int(parser.isSet(m_inPlace)) + int(parser.isSet(m_moveTo)) + int(parser.isSet(m_datedFolder)) +
+                       int(parser.isSet(m_byDay));
     if (chosen > 1) {
-        //% "--in-place, --move-to and --dated-folder exclude each other"
-        *error = qtTrId("CliRunTargetsExclusive");
+        //% "--in-place, --move-to, --dated-folder and --by-day exclude each other"
+        *error = qtTrId("CliRunTargetsExclusiveByDay");
         return false;
     }
     if (parser.isSet(m_inPlace))
         controller.setDownloadOptions(0);
-    const QString folder = parser.isSet(m_moveTo) ? parser.value(m_moveTo) : parser.value(m_datedFolder);
+    const QString folder = parser.isSet(m_moveTo)        ? parser.value(m_moveTo)
+                           : parser.isSet(m_datedFolder) ? parser.value(m_datedFolder)
+                                                         : parser.value(m_byDay);
     if (!folder.isEmpty()) {
         if (!QFileInfo(folder).isDir()) {
             //% "'%1' is not a folder"
@@ -229,7 +234,7 @@ bool RunCommand::applyTarget(const QCommandLineParser& parser, MainController& c
             return false;
         }
         controller.setDownloadDestinationFolder(QFileInfo(folder).absoluteFilePath());
-        controller.setDownloadOptions(parser.isSet(m_moveTo) ? 1 : 2);
+        controller.setDownloadOptions(parser.isSet(m_moveTo) ? 1 : parser.isSet(m_datedFolder) ? 2 : 3);
     }
     return true;
 }

@@ -51,6 +51,12 @@ private:
     QCommandLineOption m_datedFolder{QStringLiteral("dated-folder"),
                                      //% "Move the files into a new dated folder in DIR."
                                      qtTrId("CliRunOptionDatedFolder"), QStringLiteral("DIR")};
+    QCommandLineOption m_byDay{QStringLiteral("by-day"),
+                               //% "Move the files into folders of DIR named by each file's capture day."
+                               qtTrId("CliRunOptionByDay"), QStringLiteral("DIR")};
+    QCommandLineOption m_copy{QStringLiteral("copy"),
+                              //% "Copy the files to their new names; the originals stay as they are."
+                              qtTrId("CliRunOptionCopy")};
     QCommandLineOption m_prefix{QStringLiteral("prefix"),
                                 //% "Prefix for the new names."
                                 qtTrId("CliRunOptionPrefix"), QStringLiteral("P")};

@@ -58,6 +58,7 @@ QString RunReporter::actionName(FileReport::Action action, bool dryRun)
 void RunReporter::fileDone(const FileReport& report)
 {
     ++m_counts[static_cast<size_t>(report.action)];
+    m_copies += report.copied ? 1 : 0;
     for (const FileReport::Companion& companion : report.companions)
         m_failedCompanions += companion.action == FileReport::Action::Failed ? 1 : 0;
     // Counted where the line says so: a file named, or to be, by its file time.
@@ -95,6 +96,9 @@ QString RunReporter::summary() const
     if (const int open = count(FileReport::Action::NeedsConfirmation))
         //% "%1 need confirmation"
         text += separator + qtTrId("CliRunSummaryNeedConfirmation").arg(open);
+    if (m_copies)
+        //% "%1 of them as copies, the originals kept"
+        text += separator + qtTrId("CliRunSummaryCopies").arg(m_copies);
     if (m_withoutCaptureDate)
         //% "%1 without capture date"
         text += separator + qtTrId("CliRunSummaryWithoutCaptureDate").arg(m_withoutCaptureDate);
@@ -183,7 +187,9 @@ QString RunReporter::jsonLine(const FileReport& report) const
     object.insert(QStringLiteral("date_source"), textOrNull(report.dateSource));
     object.insert(QStringLiteral("no_capture_date"), report.noCaptureDate);
     object.insert(QStringLiteral("time_unknown"), report.timeUnknown);
-    object.insert(QStringLiteral("action"), actionName(report.action, m_dryRun));
+    object.insert(QStringLiteral("action"), report.copied
+                                                ? (m_dryRun ? QStringLiteral("would-copy") : QStringLiteral("copied"))
+                                                : actionName(report.action, m_dryRun));
     object.insert(QStringLiteral("message"),
                   report.noCaptureDate && report.message.isEmpty() ? kNoCaptureDate : report.message);
     QJsonArray companions;

@@ -43,6 +43,7 @@ private:
     bool m_aborted = false;
     std::array<int, 6> m_counts{};
     int m_failedCompanions = 0;
+    int m_copies = 0;
     int m_withoutCaptureDate = 0;
 };
 

@@ -54,8 +54,20 @@ QString FileMover::temporaryPathFor(const QString& target)
 MoveOutcome FileMover::moveFile(const QString& source, const QString& target, OptionalInstant creationDate,
                                 const MoveOptions& options)
 {
+    return withAttributes(move(source, target), target, creationDate, options);
+}
+
+MoveOutcome FileMover::copyFile(const QString& source, const QString& target, OptionalInstant creationDate,
+                                const MoveOptions& options)
+{
+    return withAttributes(copy(source, target), target, creationDate, options);
+}
+
+MoveOutcome FileMover::withAttributes(std::error_code error, const QString& target, OptionalInstant creationDate,
+                                      const MoveOptions& options)
+{
     MoveOutcome outcome;
-    outcome.moveError = move(source, target);
+    outcome.moveError = error;
     if (outcome.moveError)
         return outcome;
     // Each attribute on its own: one may fail while the other succeeds.
@@ -144,6 +156,35 @@ std::error_code FileMover::copyAcross(const QString& source, const QString& targ
     // A link or a folder would arrive as something else; leave it be.
     if (!from.isRegularFile())
         return std::make_error_code(std::errc::cross_device_link);
+    if (const std::error_code error = placeCopy(source, target, from))
+        return error;
+    return commitAcross(source, target, from);
+}
+
+// A copy is a move to another disk without the source's removal: the same
+// temporary name, the same sync, the same rename that replaces nothing.
+std::error_code FileMover::copy(const QString& source, const QString& target)
+{
+    FileStatus from;
+    if (const std::error_code error = m_fileSystem.status(source, from, FileSystem::Links::Follow))
+        return error;
+    if (!from.isRegularFile())
+        return std::make_error_code(std::errc::invalid_argument);
+    // A plan writes no bytes: a second name stands for the copy.
+    if (m_fileSystem.plansOnly())
+        return m_fileSystem.link(source, target);
+    if (const std::error_code error = placeCopy(source, target, from))
+        return error;
+    // A name that may not last is not reported as a copy made.
+    if (const std::error_code error = syncFolder(folderOf(target))) {
+        m_fileSystem.unlink(target);
+        return error;
+    }
+    return {};
+}
+
+std::error_code FileMover::placeCopy(const QString& source, const QString& target, const FileStatus& from)
+{
     int input = -1;
     if (const std::error_code error = m_fileSystem.open(source, O_RDONLY, 0, input))
         return error;
@@ -156,12 +197,9 @@ std::error_code FileMover::copyAcross(const QString& source, const QString& targ
     m_fileSystem.close(input);
     if (!error)
         error = placeWithoutReplacing(temporary, target);
-    if (error) {
-        if (created)
-            m_fileSystem.unlink(temporary);
-        return error;
-    }
-    return commitAcross(source, target, from);
+    if (error && created)
+        m_fileSystem.unlink(temporary);
+    return error;
 }
 
 // A file under this name is the leftover of a copy to the same target cut
@@ -297,13 +335,18 @@ std::error_code FileMover::unchangedSince(const QString& source, const FileStatu
     return same ? std::error_code() : std::make_error_code(std::errc::device_or_resource_busy);
 }
 
+void FileMover::dropLeftover(const QString& target)
+{
+    const QString leftover = temporaryPathFor(target);
+    FileStatus status;
+    if (!m_fileSystem.status(leftover, status) && status.isRegularFile())
+        m_fileSystem.unlink(leftover);
+}
+
 bool FileMover::resolveInterrupted(const QString& source, const QString& target, Resolve resolve)
 {
-    for (const QString& leftover : {temporaryPathFor(target), temporaryPathFor(source)}) {
-        FileStatus status;
-        if (!m_fileSystem.status(leftover, status) && status.isRegularFile())
-            m_fileSystem.unlink(leftover);
-    }
+    dropLeftover(target);
+    dropLeftover(source);
     FileStatus from, to;
     if (m_fileSystem.status(source, from) || m_fileSystem.status(target, to))
         return false;

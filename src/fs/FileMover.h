@@ -44,9 +44,18 @@ public:
     MoveOutcome moveFile(const QString& source, const QString& target, OptionalInstant creationDate,
                          const MoveOptions& options);
 
+    // Copies source to target and leaves the source as it is, never
+    // replacing anything, then sets the attributes on the copy.
+    MoveOutcome copyFile(const QString& source, const QString& target, OptionalInstant creationDate,
+                         const MoveOptions& options);
+
     // The move alone: no error, or the errno of the failed step with the source
     // left where it was and nothing new at target.
     std::error_code move(const QString& source, const QString& target);
+    // The copy alone: made under a temporary name, synced, then given its
+    // name, so that the target holds a whole copy or nothing new. A link is
+    // copied as the file it leads to.
+    std::error_code copy(const QString& source, const QString& target);
     // The classic creator code, in the FinderInfo that other systems read.
     std::error_code setCreatorCode(const QString& path, quint32 creator);
     // Linux cannot set a birth time; the modification time stands in for it.
@@ -64,12 +73,17 @@ public:
     // but the source still stands, on another device, with the same size,
     // time and bytes, drops one of the two. True when it dropped one.
     bool resolveInterrupted(const QString& source, const QString& target, Resolve resolve);
+    // Drops the temporary copy a copy to target cut short may have left.
+    void dropLeftover(const QString& target);
 
 private:
     std::error_code placeWithoutReplacing(const QString& from, const QString& to);
     std::error_code linkThenUnlink(const QString& from, const QString& to);
     std::error_code replacePlaceholder(const QString& from, const QString& to);
     std::error_code copyAcross(const QString& source, const QString& target, const FileStatus& from);
+    std::error_code placeCopy(const QString& source, const QString& target, const FileStatus& from);
+    MoveOutcome withAttributes(std::error_code error, const QString& target, OptionalInstant creationDate,
+                               const MoveOptions& options);
     std::error_code createTemporary(const QString& path, int& fd);
     std::error_code copyAttributes(const QString& source, const QString& target);
     std::error_code copyContents(int input, int output);

@@ -116,6 +116,10 @@ public:
     // when the platform has no trash for that volume.
     virtual std::error_code moveToTrash(const QString& path, QString& trashedPath) = 0;
 
+    // A file system that only writes its changes down (a dry run): bytes
+    // cannot be copied through it.
+    virtual bool plansOnly() const { return false; }
+
     // True when anything, even a dangling link, lies at the path.
     bool exists(const QString& path);
 

@@ -17,6 +17,7 @@ public:
     explicit PlannedFileSystem(FileSystem& real) : m_real(real) {}
 
     bool nameTaken(const QString& path) override;
+    bool plansOnly() const override { return true; }
     OptionalInstant creationDate(const QString& path) override;
 
     std::error_code status(const QString& path, FileStatus& status, Links links) override;

@@ -126,8 +126,15 @@ void Journal::resolveInterrupted(FileSystem& fileSystem, const JournalStore& sto
     const QList<JournalEntry> entries = JournalStore::read(newest);
     for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
         if (it->kind == JournalEntry::Kind::End || it->kind == JournalEntry::Kind::Undone ||
-            it->kind == JournalEntry::Kind::Restored || it->kind == JournalEntry::Kind::Moved)
+            it->kind == JournalEntry::Kind::Restored || it->kind == JournalEntry::Kind::Moved ||
+            it->kind == JournalEntry::Kind::Copied || it->kind == JournalEntry::Kind::Uncopied)
             return;
+        // A copy cut short leaves at most its temporary file; its source is
+        // never to go, whatever lies at the target.
+        if (it->kind == JournalEntry::Kind::Copy) {
+            FileMover(fileSystem).dropLeftover(it->to);
+            return;
+        }
         if (it->kind == JournalEntry::Kind::Move) {
             FileMover(fileSystem).resolveInterrupted(it->from, it->to, FileMover::Resolve::Finish);
             return;

@@ -19,11 +19,13 @@ struct KindName
 };
 
 constexpr KindName kKinds[] = {
-    {JournalEntry::Kind::Begin, "begin"},     {JournalEntry::Kind::MakeFolder, "mkdir"},
-    {JournalEntry::Kind::Move, "move"},       {JournalEntry::Kind::Trash, "trash"},
-    {JournalEntry::Kind::Trashed, "trashed"}, {JournalEntry::Kind::Removed, "removed"},
-    {JournalEntry::Kind::End, "end"},         {JournalEntry::Kind::Undone, "undone"},
-    {JournalEntry::Kind::Moved, "moved"},     {JournalEntry::Kind::Restored, "restored"},
+    {JournalEntry::Kind::Begin, "begin"},       {JournalEntry::Kind::MakeFolder, "mkdir"},
+    {JournalEntry::Kind::Move, "move"},         {JournalEntry::Kind::Trash, "trash"},
+    {JournalEntry::Kind::Trashed, "trashed"},   {JournalEntry::Kind::Removed, "removed"},
+    {JournalEntry::Kind::End, "end"},           {JournalEntry::Kind::Undone, "undone"},
+    {JournalEntry::Kind::Moved, "moved"},       {JournalEntry::Kind::Restored, "restored"},
+    {JournalEntry::Kind::Copy, "copy"},         {JournalEntry::Kind::Copied, "copied"},
+    {JournalEntry::Kind::Uncopied, "uncopied"},
 };
 
 // "DEVICE:INODE:SIZE:SECONDS.NANOSECONDS", a text: JSON numbers are read as

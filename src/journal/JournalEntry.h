@@ -26,6 +26,9 @@ struct JournalEntry
         Undone,     // the run was taken back, every step of it
         Moved,      // the move from `from` to `to` happened: the file at `to`
         Restored,   // undo took the step from `from` to `to` back
+        Copy,       // about to copy `from` to `to` (a file of `size` bytes); `from` stays
+        Copied,     // the copy from `from` to `to` was made: the file at `to`
+        Uncopied,   // undo moved the copy `from` to the trash at `to`
     };
 
     // Which file a step was about: device, inode, size and modification

@@ -149,6 +149,7 @@ JournalStore::RunSummary JournalStore::summarize(const QString& path)
             summary.folder = commonFolder(entry.paths);
             break;
         case JournalEntry::Kind::Move:
+        case JournalEntry::Kind::Copy:
         case JournalEntry::Kind::Trash:
             ++summary.files;
             break;
@@ -159,6 +160,7 @@ JournalStore::RunSummary JournalStore::summarize(const QString& path)
             summary.undone = true;
             break;
         case JournalEntry::Kind::Restored:
+        case JournalEntry::Kind::Uncopied:
             ++summary.restored;
             break;
         default:

@@ -66,6 +66,14 @@ UndoRun::Result UndoRun::undo(const QString& journalPath, bool dryRun)
         case JournalEntry::Kind::Restored:
             m_restoredBefore.insert(stepKey(entry.from, entry.to));
             break;
+        case JournalEntry::Kind::Copied:
+            if (entry.identity)
+                m_copied.insert(stepKey(entry.from, entry.to), *entry.identity);
+            break;
+        case JournalEntry::Kind::Uncopied:
+            m_uncopied.insert(entry.from);
+            m_restoredBefore.insert(stepKey(entry.from, entry.to));
+            break;
         case JournalEntry::Kind::End:
             m_runEnd = entry.time;
             break;
@@ -124,6 +132,10 @@ void UndoRun::takeBack(const QList<JournalEntry>& entries, Result& result)
             break;
         case JournalEntry::Kind::MakeFolder:
             undoFolder(it->to, result);
+            break;
+        case JournalEntry::Kind::Copy:
+            if (!m_uncopied.contains(it->to))
+                undoCopy(*it, result);
             break;
         default:
             break;
@@ -281,8 +293,45 @@ void UndoRun::undoFolder(const QString& folder, Result& result)
             return;
         }
     }
-    if (!m_dryRun)
+    if (m_dryRun)
+        m_plannedGone.insert(folder); // so that the folder holding it is seen empty too
+    else
         m_fileSystem.rmdir(folder);
+}
+
+// Only the copy the run made goes, to the trash, and only while it is the
+// very file the run wrote down after copying: a copy changed since, or one
+// whose making the run could not write down, stays. The original it was
+// copied from is never touched.
+void UndoRun::undoCopy(const JournalEntry& copy, Result& result)
+{
+    const QString& to = copy.to;
+    if (!m_dryRun)
+        FileMover(m_fileSystem).dropLeftover(to);
+    if (!exists(to))
+        return; // never made, or removed since
+    const auto made = m_copied.constFind(stepKey(copy.from, to));
+    FileStatus status;
+    if (made == m_copied.cend() || m_fileSystem.status(to, status) || JournalEntry::Identity::of(status) != *made) {
+        result.notRestored.append(QStringLiteral("%1: not the copy the run made, left where it is").arg(to));
+        return;
+    }
+    QString trashed;
+    if (m_dryRun) {
+        m_plannedGone.insert(to);
+    } else if (const std::error_code error = m_fileSystem.moveToTrash(to, trashed)) {
+        result.notRestored.append(QStringLiteral("%1: could not be moved to the trash (%2)")
+                                      .arg(to, QString::fromLocal8Bit(error.message().c_str())));
+        return;
+    }
+    result.restored.append(QStringLiteral("%1 -> %2").arg(to, m_dryRun ? QStringLiteral("trash") : trashed));
+    if (m_dryRun)
+        return;
+    JournalEntry uncopied;
+    uncopied.kind = JournalEntry::Kind::Uncopied;
+    uncopied.from = to;
+    uncopied.to = trashed;
+    Journal::append(m_fileSystem, m_journalPath, uncopied);
 }
 
 } // namespace lumenscribe

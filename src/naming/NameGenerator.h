@@ -114,6 +114,11 @@ public:
     // --- name making ---
     QString makeNewFileNameForFile(const QString& file, const QString& path, Instant date);
     QString makeNewFolderNameAtPath(const QString& path, Instant date);
+    // The relative path of a folder of folders ("2024/2024-05-06"): a "/"
+    // the format itself holds stays, everything else is made safe as in any
+    // name. No search for a free name: a folder already there is used.
+    // Empty for a date that names no moment.
+    QString makeNestedFolderName(Instant date);
     QString makeExampleFileNameForDate(Instant date, const QString& exampleFileName);
     QString makeExampleFolderNameForDate(Instant date);
     QString popUpStringForDate(OptionalInstant date);
@@ -156,6 +161,7 @@ private:
     bool m_containsCounter = false;
     bool m_containsSecondsField = false;
     bool m_lastNameWasFree = false;
+    bool m_keepsFormatSlashes = false; // only while a nested folder name is made
     NameProbe* m_nameProbe = nullptr;
     int m_counter = 0;
     int m_seqCounter = 1;

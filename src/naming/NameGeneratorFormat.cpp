@@ -114,7 +114,7 @@ QString NameGenerator::processFormatString(bool example)
     while (i < length) {
         const char16_t c = format.at(i).unicode();
         if (c != u'%') {
-            out.append(specialChars(c));
+            out.append(c == u'/' && m_keepsFormatSlashes ? c : specialChars(c));
             ++i;
             continue;
         }

@@ -98,6 +98,19 @@ QString NameGenerator::makeNewFolderNameAtPath(const QString& path, Instant date
     return makeNewFileNameForFile(QString(), path, date);
 }
 
+QString NameGenerator::makeNestedFolderName(Instant date)
+{
+    m_fileName.clear();
+    m_counter = 0;
+    m_lastNameWasFree = false;
+    if (!takeDate(date))
+        return {};
+    m_keepsFormatSlashes = true;
+    const QString name = processFormatString(false);
+    m_keepsFormatSlashes = false;
+    return name;
+}
+
 QString NameGenerator::makeExampleFileNameForDate(Instant date, const QString& exampleFileName)
 {
     m_fileName = exampleFileName;

@@ -87,6 +87,7 @@ void RenameRun::startRun()
     if (!m_dryRun)
         Journal::resolveInterrupted(m_fileSystem, m_journalStore);
     m_downloadOption = m_snapshot.settings.downloadOption();
+    m_copying = m_snapshot.settings.copyInsteadOfMoving;
     m_snapshot.fileStyle.setNameProbe(&m_fileSystem);
     m_snapshot.folderStyle.setNameProbe(&m_fileSystem);
     const int identical = m_snapshot.settings.identicalFileNamesOption;
@@ -100,6 +101,58 @@ void RenameRun::startRun()
         m_targetFolder = m_snapshot.settings.downloadDestinationFolder;
     else if (m_downloadOption == DownloadOption::DatedFolder)
         decideDatedFolder();
+    else if (m_downloadOption == DownloadOption::ByDayFolders)
+        startDayFolders();
+}
+
+// No folder window for each day: the prefix and suffix the settings fix
+// for folder names, and none where they say to ask.
+void RenameRun::startDayFolders()
+{
+    const Settings::Values& settings = m_snapshot.settings;
+    m_targetFolder = settings.downloadDestinationFolder;
+    m_dayFolders.emplace(m_fileSystem, m_targetFolder, m_snapshot.nameCheckFlags());
+    const PrefixSuffixType type = settings.downloadPrefixSuffix();
+    const bool both = type == PrefixSuffixType::Both;
+    m_snapshot.folderStyle.setPrefix(both || type == PrefixSuffixType::Prefix ? settings.prefixString : QString());
+    m_snapshot.folderStyle.setSuffix(both || type == PrefixSuffixType::Suffix ? settings.suffixString : QString());
+}
+
+bool RenameRun::chooseDayFolder(FileWork& work)
+{
+    m_targetFolder = m_dayFolders->root();
+    if (!work.date)
+        return true; // asked about, and then named in the download folder itself
+    const QString name = m_snapshot.folderStyle.makeNestedFolderName(m_host.correctDate(*work.date));
+    const QString folder = m_dayFolders->folderFor(name);
+    if (folder.isEmpty()) {
+        //% "The folder style makes the folder name \"%1\", which cannot be used: "
+        //% "an empty part, \".\" or \"..\", or a part the name check refuses."
+        const QString alert = qtTrId("AlertPanelDayFolderRefused").arg(name);
+        fileAlert(alert);
+        report(work, FileReport::Action::Failed, alert);
+        return false;
+    }
+    m_targetFolder = folder;
+    return true;
+}
+
+bool RenameRun::makeDayFolder(const FileWork& work, QStringList& made, QString* alert)
+{
+    const QString folder = PathNames::folderOf(work.target);
+    const auto writeDown = [this](const QString& path) {
+        JournalEntry entry;
+        entry.kind = JournalEntry::Kind::MakeFolder;
+        entry.to = path;
+        return journalStep(entry);
+    };
+    const std::error_code error = m_dayFolders->make(folder, writeDown, made);
+    if (!error)
+        return true;
+    //% "The folder %1 could not be created (%2)."
+    *alert = qtTrId("AlertPanelDayFolderCreateError").arg(folder, QString::fromLocal8Bit(error.message().c_str()));
+    fileAlert(*alert);
+    return false;
 }
 
 bool RenameRun::decideDatedFolder()
@@ -164,6 +217,8 @@ QList<ListedFile> RenameRun::buildBatch()
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
     m_proxy.setNIWMaxValue(static_cast<double>(batch.size()));
+    if (m_copying)
+        m_copyProgress.start(m_fileSystem, batch);
     return batch;
 }
 
@@ -211,7 +266,8 @@ std::error_code RenameRun::lookAt(const ListedFile& file, FileStatus& status, Fi
 void RenameRun::processFile(const ListedFile& file, int index)
 {
     const QString& path = file.path;
-    m_proxy.setNIWInfo(PathNames::lastComponent(path));
+    const QString name = PathNames::lastComponent(path);
+    m_proxy.setNIWInfo(m_copying ? name + QStringLiteral("  ") + m_copyProgress.text(index + 1) : name);
     m_proxy.setNIWDoubleValue(index + 1);
     if (m_movedAlong.contains(path) || (m_dryRun && !m_fileSystem.exists(path)))
         return; // moved already, as a companion of an earlier file
@@ -249,6 +305,8 @@ void RenameRun::processFile(const ListedFile& file, int index)
         m_targetFolder = PathNames::folderOf(path);
     findDate(work, style, opened.isOpen() ? &opened : nullptr);
     opened.close();
+    if (m_dayFolders && !chooseDayFolder(work))
+        return;
     makeTarget(work, style);
     if (work.unchanged) {
         report(work, FileReport::Action::Unchanged);
@@ -293,8 +351,9 @@ bool RenameRun::applyDeleteRules(const QString& path, const FileStatus* status, 
 {
     const Settings::Values& settings = m_snapshot.settings;
     // Only regular files are deleted: never a device, a pipe, a socket or a
-    // link, whatever its name or its size of 0 says.
-    if (settings.deleteRule() == DeleteRule::None || !regular)
+    // link, whatever its name or its size of 0 says. Copying off a card
+    // leaves everything on it as it was.
+    if (settings.deleteRule() == DeleteRule::None || !regular || m_copying)
         return false;
     const std::optional<qint64> size = status ? std::optional(status->size) : std::nullopt;
     if (!DeleteRules::shouldDelete(settings.deleteRule(), PathNames::lastComponent(path), settings.deleteFilesPatterns,
@@ -471,11 +530,18 @@ void RenameRun::moveWithCompanions(FileWork& work)
     if (m_snapshot.settings.changeCreationDate && work.date)
         creationDate = m_host.correctDate(*work.date);
     QString alert;
+    QStringList madeFolders;
+    if (m_dayFolders && !makeDayFolder(work, madeFolders, &alert)) {
+        report(work, FileReport::Action::Failed, alert);
+        return;
+    }
     const bool moved = move(work.path, work.target, creationDate, &alert, work.statusIsOwn ? &work.status : nullptr);
     // Companions stay with their file: a movie whose move failed keeps the
     // thumbnail that holds its date, so that a second try finds it.
     if (moved)
         moveCompanions(work, creationDate);
+    else if (m_dayFolders && !m_dryRun)
+        m_dayFolders->removeEmpty(madeFolders);
     report(work, moved ? FileReport::Action::Renamed : FileReport::Action::Failed, alert);
 }
 
@@ -505,7 +571,7 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
                      const FileStatus* known)
 {
     JournalEntry entry;
-    entry.kind = JournalEntry::Kind::Move;
+    entry.kind = m_copying ? JournalEntry::Kind::Copy : JournalEntry::Kind::Move;
     entry.from = source;
     entry.to = target;
     // Which file this is, so that undo takes back this file and no other.
@@ -519,16 +585,20 @@ bool RenameRun::move(const QString& source, const QString& target, OptionalInsta
     if (!journalStep(entry))
         return false;
     FileMover mover(m_fileSystem);
-    const MoveOutcome outcome = mover.moveFile(
-        source, target, creationDate, {m_snapshot.settings.fileCreatorIDChange, m_snapshot.settings.fileCreatorID});
+    const MoveOptions options{m_snapshot.settings.fileCreatorIDChange, m_snapshot.settings.fileCreatorID};
+    const MoveOutcome outcome = m_copying ? mover.copyFile(source, target, creationDate, options)
+                                          : mover.moveFile(source, target, creationDate, options);
     const bool moved = outcome.moved();
     if (moved)
         m_processed.append(target);
+    if (moved && m_copying)
+        m_copyProgress.copied(entry.size);
     // A copy to another disk, or a new date, changes what the file looks
     // like; a rename within its folder keeps device, inode and times.
-    const bool keptItsIdentity = !creationDate && PathNames::folderOf(source) == PathNames::folderOf(target);
+    const bool keptItsIdentity =
+        !m_copying && !creationDate && PathNames::folderOf(source) == PathNames::folderOf(target);
     if (moved && !keptItsIdentity && !m_fileSystem.status(target, status)) {
-        entry.kind = JournalEntry::Kind::Moved;
+        entry.kind = m_copying ? JournalEntry::Kind::Copied : JournalEntry::Kind::Moved;
         entry.identity = JournalEntry::Identity::of(status);
         journalStep(entry);
     }
@@ -598,6 +668,7 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
     r.noCaptureDate = work.dateSource == u"creation-date";
     r.timeUnknown = work.timeUnknown;
     r.action = action;
+    r.copied = m_copying && action == FileReport::Action::Renamed;
     r.message = message;
     r.companions = work.companions;
     m_observer->fileDone(r);

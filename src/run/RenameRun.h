@@ -11,6 +11,8 @@
 #include "platform/Instant.h"
 #include "platform/NameProbe.h"
 #include "run/CompanionIndex.h"
+#include "run/CopyProgress.h"
+#include "run/DayFolders.h"
 #include "run/FolderExpander.h"
 #include "run/RunObserver.h"
 #include "run/RunSnapshot.h"
@@ -56,6 +58,11 @@ private:
 
     void startRun();
     bool decideDatedFolder();
+    void startDayFolders();
+    // The day folder of the file's own date becomes the target folder;
+    // false, with the file reported, when the folder style gives no usable name.
+    bool chooseDayFolder(FileWork& work);
+    bool makeDayFolder(const FileWork& work, QStringList& made, QString* alert);
     QList<ListedFile> buildBatch();
     void anchorFolder(const QString& folder);
     void processBatch(const QList<ListedFile>& batch);
@@ -117,6 +124,10 @@ private:
     DownloadOption m_downloadOption = DownloadOption::InPlace;
     QString m_targetFolder;
     QString m_createdFolder;
+    std::optional<DayFolders> m_dayFolders;
+    // Copies the files to their targets and leaves the originals as they are.
+    bool m_copying = false;
+    CopyProgress m_copyProgress;
     QStringList m_processed;
     // Per folder, the names that could be companions or sidecars.
     QHash<QString, QSet<QString>> m_folderNames;

@@ -42,6 +42,8 @@ struct FileReport
     // The capture date names a day but no time of day.
     bool timeUnknown = false;
     Action action = Action::Skipped;
+    // Renamed as a copy: the original stays where it was, as it was.
+    bool copied = false;
     QString message;
     QList<Companion> companions;
 };

@@ -243,7 +243,7 @@ void TestCliRun::pathThatIsNotUtf8()
 
 void TestCliRun::configSetAndList()
 {
-    QCOMPARE(run({"config", "set", "downloadOptions", "3"}).exitCode, 2);
+    QCOMPARE(run({"config", "set", "downloadOptions", "4"}).exitCode, 2); // 3 is the folders by day
     QCOMPARE(run({"config", "set", "colour", "red"}).exitCode, 2);
     QCOMPARE(run({"config", "set", "confirmEachFile", "maybe"}).exitCode, 2);
     QCOMPARE(run({"config", "set", "downloadDestionationFolder", "2024"}).exitCode, 0);
