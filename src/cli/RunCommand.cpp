@@ -13,6 +13,7 @@
 #include "controllers/MainController.h"
 #include "fs/FileSystem.h"
 #include "journal/RunLock.h"
+#include "platform/NameZone.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,7 +81,7 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option :
-         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_config, m_json})
+         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_zone, m_config, m_json})
         parser.addOption(option);
 }
 
@@ -180,6 +181,14 @@ bool RunCommand::applyOverrides(const QCommandLineParser& parser, MainController
     if (!applyStyle(parser, controller, error) || !applyTarget(parser, controller, error))
         return false;
     applyPrefixSuffix(parser, controller);
+    if (parser.isSet(m_zone)) {
+        if (!NameZone::accepts(parser.value(m_zone))) {
+            //% "unknown zone '%1': use local, camera or a zone name such as Europe/Berlin"
+            *error = qtTrId("CliRunUnknownZone").arg(parser.value(m_zone));
+            return false;
+        }
+        controller.setNameZone(parser.value(m_zone));
+    }
     return true;
 }
 
