@@ -365,7 +365,8 @@ void TiffWalker::recordText(const QString& key, const Entry& entry)
 QByteArray TiffWalker::shortText(const Entry& entry) const
 {
     if (entry.count <= 4)
-        return QByteArray(reinterpret_cast<const char*>(entry.field.data()), qsizetype(std::min<uint32_t>(entry.count, 4)));
+        return QByteArray(reinterpret_cast<const char*>(entry.field.data()),
+                          qsizetype(std::min<uint32_t>(entry.count, 4)));
     return m_buffer.bytesUpTo(m_base + entry.value, std::min<quint64>(entry.count, ShortTextBytes));
 }
 
@@ -392,7 +393,7 @@ bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
         value->setDate(reading->instant);
         // The zone written in the text wins over the tag beside it.
         value->setUtcOffsetMinutes(reading->utcOffsetMinutes ? reading->utcOffsetMinutes
-                                                              : DateText::readZone(m_offsets.at(slot)));
+                                                             : DateText::readZone(m_offsets.at(slot)));
         value->setTimeUnknown(reading->timeUnknown);
         value->setSubSeconds(reading->timeUnknown ? QString() : DateText::leadingDigits(m_subSeconds.at(slot)));
     }

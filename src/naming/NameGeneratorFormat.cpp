@@ -225,7 +225,8 @@ void NameGenerator::appendHour(NameText& out, char16_t selector) const
 void NameGenerator::appendSubSeconds(NameText& out, char16_t selector) const
 {
     const QStringView digits = m_writingExample ? QStringView(kExampleSubSeconds) : QStringView(m_subSeconds);
-    const qsizetype wanted = selector >= u'1' && selector <= u'9' ? selector - u'0' : std::max<qsizetype>(digits.size(), 2);
+    const qsizetype wanted =
+        selector >= u'1' && selector <= u'9' ? selector - u'0' : std::max<qsizetype>(digits.size(), 2);
     const qsizetype kept = std::min(digits.size(), wanted);
     add(out, digits.first(kept));
     for (qsizetype i = kept; i < wanted; ++i)
