@@ -128,7 +128,8 @@ CaptureDateFinder::Result CaptureDateFinder::fromSidecar(const QString& path, co
     // Named as a companion is: by what follows the photo's stem.
     const qsizetype stemLength = companionPath(path, QString()).size() - 1;
     const QString source = sidecar.mid(stemLength + 1);
-    return {date->date(), source, property, sidecar, date->utcOffsetMinutes(), date->timeUnknown(), date->subSeconds()};
+    return {date->date(),       source, property, sidecar, date->utcOffsetMinutes(), date->timeUnknown(),
+            date->subSeconds(), false};
 }
 
 } // namespace lumenscribe
