@@ -395,7 +395,8 @@ bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
         value->setUtcOffsetMinutes(reading->utcOffsetMinutes ? reading->utcOffsetMinutes
                                                              : DateText::readZone(m_offsets.at(slot)));
         value->setTimeUnknown(reading->timeUnknown);
-        value->setSubSeconds(reading->timeUnknown ? QString() : DateText::leadingDigits(m_subSeconds.at(slot)));
+        const QString tagged = DateText::leadingDigits(m_subSeconds.at(slot));
+        value->setSubSeconds(reading->timeUnknown ? QString() : tagged.isEmpty() ? reading->subSeconds : tagged);
     }
     return true;
 }
