@@ -1864,5 +1864,17 @@ Optionen:
         <source>The folder %1 could not be created (%2).</source>
         <translation>Der Ordner %1 konnte nicht angelegt werden (%2).</translation>
     </message>
+    <message id="CliRunUnknownZone">
+        <source>unknown zone &apos;%1&apos;: use local, camera or a zone name such as Europe/Berlin</source>
+        <translation>unbekannte Zone '%1': local, camera oder einen Zonennamen wie Europe/Berlin angeben</translation>
+    </message>
+    <message id="CliRunOptionZone">
+        <source>Name by the clock of ZONE: local (the default), camera, or a zone such as Europe/Berlin.</source>
+        <translation>Nach der Uhr von ZONE benennen: local (Vorgabe), camera oder eine Zone wie Europe/Berlin.</translation>
+    </message>
+    <message id="StylesCodeSubSecond">
+        <source>Fraction of the second (%3f: three digits)</source>
+        <translation>Bruchteil der Sekunde (%3f: drei Ziffern)</translation>
+    </message>
 </context>
 </TS>

@@ -1847,5 +1847,17 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>The folder %1 could not be created (%2).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="CliRunUnknownZone">
+        <source>unknown zone &apos;%1&apos;: use local, camera or a zone name such as Europe/Berlin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionZone">
+        <source>Name by the clock of ZONE: local (the default), camera, or a zone such as Europe/Berlin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="StylesCodeSubSecond">
+        <source>Fraction of the second (%3f: three digits)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

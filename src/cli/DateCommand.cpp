@@ -95,7 +95,8 @@ int DateCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         if (parser.isSet(jsonOption)) {
             out << "{\"path\":" << json(path) << ",\"date\":" << json(date)
                 << ",\"source\":" << json(result.source.isEmpty() ? QString() : result.source)
-                << ",\"key\":" << json(result.key.isEmpty() ? QString() : result.key) << "}\n";
+                << ",\"key\":" << json(result.key.isEmpty() ? QString() : result.key)
+                << ",\"subseconds\":" << json(result.subSeconds.isEmpty() ? QString() : result.subSeconds) << "}\n";
         } else {
             NativeText::write(out, path);
             out << '\t' << (date.isNull() ? QStringLiteral("-") : date) << '\t'

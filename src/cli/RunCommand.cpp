@@ -13,6 +13,7 @@
 #include "controllers/MainController.h"
 #include "fs/FileSystem.h"
 #include "journal/RunLock.h"
+#include "platform/NameZone.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,8 +80,8 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     //% "Wait for a run or undo already going on to finish."
     parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
-    for (const QCommandLineOption& option :
-         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_byDay, m_copy, m_prefix, m_suffix, m_config, m_json})
+    for (const QCommandLineOption& option : {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_byDay, m_copy,
+                                             m_prefix, m_suffix, m_zone, m_config, m_json})
         parser.addOption(option);
 }
 
@@ -182,6 +183,14 @@ bool RunCommand::applyOverrides(const QCommandLineParser& parser, MainController
     applyPrefixSuffix(parser, controller);
     if (parser.isSet(m_copy))
         controller.setCopyInsteadOfMoving(true);
+    if (parser.isSet(m_zone)) {
+        if (!NameZone::accepts(parser.value(m_zone))) {
+            //% "unknown zone '%1': use local, camera or a zone name such as Europe/Berlin"
+            *error = qtTrId("CliRunUnknownZone").arg(parser.value(m_zone));
+            return false;
+        }
+        controller.setNameZone(parser.value(m_zone));
+    }
     return true;
 }
 

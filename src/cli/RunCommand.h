@@ -66,6 +66,10 @@ private:
     QCommandLineOption m_config{QStringLiteral("config"),
                                 //% "Use this settings file."
                                 qtTrId("CliOptionConfig"), QStringLiteral("FILE")};
+    QCommandLineOption m_zone{
+        QStringLiteral("zone"),
+        //% "Name by the clock of ZONE: local (the default), camera, or a zone such as Europe/Berlin."
+        qtTrId("CliRunOptionZone"), QStringLiteral("ZONE")};
     QCommandLineOption m_json{QStringLiteral("json"),
                               //% "One JSON object per file on stdout."
                               qtTrId("CliRunOptionJson")};

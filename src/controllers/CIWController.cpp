@@ -213,6 +213,7 @@ void CIWController::makeNewFileName(bool focus)
     Instant date = m_fileDate;
     if (m_enableCorrectionControlsAreAttached)
         date += m_correctionInterval.load();
+    m_style.setSubSeconds(m_subSeconds);
     m_newFileName = m_style.makeNewFileNameForFile(m_oldFileName, m_newPath, date);
     checkNewFileName();
     if (!m_view)

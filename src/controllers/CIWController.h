@@ -73,6 +73,8 @@ public:
     // --- shown through the bridge ---
     void open();
     void processFile(const QString& file, const QString& path, Instant date);
+    // The fraction of the second of the file to come (see NameGenerator::setSubSeconds).
+    void setSubSeconds(const QString& digits) { m_subSeconds = digits; }
     void close();
     bool opened() const { return m_opened; }
 
@@ -138,6 +140,7 @@ private:
     QString m_newFileName;
     QString m_newPath;
     Instant m_fileDate;
+    QString m_subSeconds;
     OptionalInstant m_correctionDate;
     std::atomic<int> m_correctionInterval{0};
     bool m_usePreview = false;

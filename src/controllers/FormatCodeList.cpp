@@ -22,6 +22,8 @@ QList<FormatCodeList::Code> FormatCodeList::codes(bool folderStyle)
     all.append({QStringLiteral("%m"), qtTrId("StylesCodeMinute")});
     //% "Second"
     all.append({QStringLiteral("%s"), qtTrId("StylesCodeSecond")});
+    //% "Fraction of the second (%3f: three digits)"
+    all.append({QStringLiteral("%f"), qtTrId("StylesCodeSubSecond")});
     //% "AM or PM (12-hour clock)"
     all.append({QStringLiteral("%A"), qtTrId("StylesCodeAmPm")});
     //% "Counter for names already taken"

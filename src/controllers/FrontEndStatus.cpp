@@ -37,6 +37,11 @@ void FrontEndStatus::ciwWithFile(const QString& file, const QString& path, Insta
     askFile(file);
 }
 
+void FrontEndStatus::ciwSubSeconds(const QString& digits)
+{
+    m_controller.ciwController().setSubSeconds(digits);
+}
+
 void FrontEndStatus::closeCIW()
 {
     m_controller.ciwController().close();

@@ -21,6 +21,7 @@ public:
     void closeFIW() override;
     void openCIW() override;
     void ciwWithFile(const QString& file, const QString& path, Instant date) override;
+    void ciwSubSeconds(const QString& digits) override;
     void closeCIW() override;
     QString fiwMakeFolderName() override;
     void refreshCounters() override;

@@ -89,6 +89,11 @@ void StatusBridge::ciwWithFile(const QString& file, const QString& path, Instant
     post([this, file, path, date] { m_target.ciwWithFile(file, path, date); });
 }
 
+void StatusBridge::ciwSubSeconds(const QString& digits)
+{
+    post([this, digits] { m_target.ciwSubSeconds(digits); });
+}
+
 void StatusBridge::closeCIW()
 {
     post([this] { m_target.closeCIW(); });

@@ -36,6 +36,7 @@ public:
     void closeFIW() override;
     void openFIW() override;
     void ciwWithFile(const QString& file, const QString& path, Instant date) override;
+    void ciwSubSeconds(const QString& digits) override;
     void closeCIW() override;
     void openCIW() override;
     QString fiwMakeFolderName() override;

@@ -19,7 +19,14 @@ CaptureDateFinder::Result resultOf(const ExifAccess& reader, const QString& sour
     const ExifDate* date = reader.evaluateCreationDate();
     if (!date)
         return {};
-    return {date->date(), source, reader.creationDateKey(), companion, date->utcOffsetMinutes(), date->timeUnknown()};
+    return {date->date(),
+            source,
+            reader.creationDateKey(),
+            companion,
+            date->utcOffsetMinutes(),
+            date->timeUnknown(),
+            date->subSeconds(),
+            date->storedAsInstant()};
 }
 
 } // namespace
@@ -121,7 +128,8 @@ CaptureDateFinder::Result CaptureDateFinder::fromSidecar(const QString& path, co
     // Named as a companion is: by what follows the photo's stem.
     const qsizetype stemLength = companionPath(path, QString()).size() - 1;
     const QString source = sidecar.mid(stemLength + 1);
-    return {date->date(), source, property, sidecar, date->utcOffsetMinutes(), date->timeUnknown()};
+    return {date->date(),       source, property, sidecar, date->utcOffsetMinutes(), date->timeUnknown(),
+            date->subSeconds(), false};
 }
 
 } // namespace lumenscribe

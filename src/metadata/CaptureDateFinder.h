@@ -26,6 +26,10 @@ public:
         QString companion;                   // the companion's path, empty for the file itself
         std::optional<int> utcOffsetMinutes; // the zone written with the date
         bool timeUnknown = false;            // the source named a day only: 00:00 of it
+        QString subSeconds;                  // the digits of the fraction of the second, empty for none
+        // The file stored a moment in UTC (a movie header, "TimeDate="), not
+        // a camera's wall-clock time; `date` is that moment.
+        bool storedAsInstant = false;
     };
 
     // mayExist, when given, answers cheaply whether a companion could be

@@ -68,14 +68,32 @@ QByteArray spreadCompactDay(QByteArrayView text)
     return spread;
 }
 
-// The zone after the seconds (and any fraction of them): "Z", "+HH:MM",
-// "+HHMM" or "+HH".
+// The zone after the seconds (and any fraction of them).
 std::optional<int> zoneAfterTime(QByteArrayView text)
 {
     qsizetype pos = 19;
     if (pos < text.size() && (text[pos] == '.' || text[pos] == ','))
         for (++pos; pos < text.size() && isDigit(text[pos]);)
             ++pos;
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+    return DateText::readZone(text.sliced(std::min(pos, text.size())));
+}
+
+// The fraction written after the seconds: ".123" or ",123".
+QString fractionAfterTime(QByteArrayView text)
+{
+    constexpr qsizetype pos = 19;
+    if (pos + 1 >= text.size() || (text[pos] != '.' && text[pos] != ','))
+        return {};
+    return DateText::leadingDigits(text.sliced(pos + 1));
+}
+
+} // namespace
+
+std::optional<int> DateText::readZone(QByteArrayView text)
+{
+    qsizetype pos = 0;
     while (pos < text.size() && text[pos] == ' ')
         ++pos;
     if (pos >= text.size())
@@ -95,7 +113,16 @@ std::optional<int> zoneAfterTime(QByteArrayView text)
     return sign * (hours * 60 + minutes);
 }
 
-} // namespace
+QString DateText::leadingDigits(QByteArrayView text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+    QString digits;
+    for (; pos < text.size() && isDigit(text[pos]) && digits.size() < MaxSubSecondDigits; ++pos)
+        digits.append(QChar::fromLatin1(text[pos]));
+    return digits;
+}
 
 long DateText::readNumber(QByteArrayView text, qsizetype pos)
 {
@@ -161,8 +188,10 @@ std::optional<DateText::Reading> DateText::read(QByteArrayView text)
     if (!instant)
         return std::nullopt;
     reading.instant = *instant;
-    if (!reading.timeUnknown && digitsAt(text, 17, 2))
+    if (!reading.timeUnknown && digitsAt(text, 17, 2)) {
         reading.utcOffsetMinutes = zoneAfterTime(text);
+        reading.subSeconds = fractionAfterTime(text);
+    }
     return reading;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 #include <ctime>
 #include <optional>
 
@@ -18,6 +19,7 @@ public:
         double instant = 0;                  // the wall-clock time as local time
         std::optional<int> utcOffsetMinutes; // a zone written after the time
         bool timeUnknown = false;            // a day without a time: 00:00 of it
+        QString subSeconds;                  // the digits of a fraction after the seconds
     };
 
     // "YYYY:MM:DD HH:MM:SS" (any separators, a "T" too) with sub-seconds or a
@@ -36,6 +38,13 @@ public:
     static std::optional<double> localInstant(QByteArrayView text);
     // mktime with the system deciding daylight saving.
     static std::optional<double> localInstant(struct tm broken);
+    // A zone written alone, as EXIF's OffsetTime tags hold it: "Z",
+    // "+HH:MM", "+HHMM" or "+HH", in minutes east of UTC.
+    static std::optional<int> readZone(QByteArrayView text);
+    // The digits that lead a sub-second text (spaces before them skipped;
+    // cameras pad the tag with spaces), at most MaxSubSecondDigits of them.
+    static QString leadingDigits(QByteArrayView text);
+    static constexpr qsizetype MaxSubSecondDigits = 9;
     // atol over the bytes from pos on, saturating instead of overflowing.
     static long readNumber(QByteArrayView text, qsizetype pos);
 };

@@ -95,8 +95,10 @@ void ExifScanner::storeTimeDate(ExifDictionary& dictionary, const ByteReader& bu
     const long seconds = DateText::readNumber(text, 0);
     if (seconds < FirstSecond || seconds > LastSecond)
         return;
-    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
+    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime"))) {
         date->setDate(double(seconds));
+        date->setStoredAsInstant(true); // seconds since 1970 in UTC
+    }
 }
 
 } // namespace lumenscribe

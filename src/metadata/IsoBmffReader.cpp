@@ -146,8 +146,10 @@ bool IsoBmffReader::readHeaderDate(ExifDictionary& dictionary, const ByteReader&
         created = header->u32At(4, Be);
     if (!created || *created == 0 || *created > (uint64_t(1) << 40))
         return false; // 0 is how writers say they did not know
-    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime")))
+    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTime"))) {
         date->setDate(double(*created) - SecondsFrom1904To1970);
+        date->setStoredAsInstant(true); // seconds since 1904 in UTC
+    }
     return true;
 }
 

@@ -90,9 +90,14 @@ bool QuickTimeKeys::storeCreationDate(ExifDictionary& dictionary, QByteArrayView
     const auto instant = DateText::localInstant(text.first(19));
     if (!instant)
         return false;
-    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTimeOriginal")))
-        date->setDate(*instant);
     const QString zone = zoneText(text.sliced(19));
+    if (auto* date = dictionary.create<ExifDate>(QStringLiteral("DateTimeOriginal"))) {
+        // The wall-clock time of the place, with the zone it was taken in.
+        date->setDate(*instant);
+        date->setUtcOffsetMinutes(DateText::readZone(zone.toLatin1()));
+        if (text.size() > 20 && text[19] == '.')
+            date->setSubSeconds(DateText::leadingDigits(text.sliced(20)));
+    }
     if (!zone.isEmpty()) {
         if (auto* offset = dictionary.create<ExifString>(QStringLiteral("OffsetTimeOriginal")))
             offset->setString(zone);

@@ -120,7 +120,7 @@ std::optional<DateText::Reading> RiffReader::readDateText(const DateBytes& text)
             return day;
     }
     if (const auto instant = FreeFormDate::parse(written))
-        return DateText::Reading{*instant, std::nullopt, false};
+        return DateText::Reading{*instant, std::nullopt, false, {}};
     return std::nullopt;
 }
 

@@ -25,6 +25,8 @@ constexpr std::size_t MaxDirectories = 16;
 constexpr quint64 DateTextBytes = 64;
 // "YYYY:MM:DD HH:MM:SS"
 constexpr quint64 FullDateText = 19;
+// Enough for a zone ("+HH:MM") or a fraction of the second, with padding.
+constexpr quint64 ShortTextBytes = 16;
 
 enum class Rule
 {
@@ -35,6 +37,9 @@ enum class Rule
     Text,
     FourByteText,
     Date,
+    // The zone and the fraction of the second that go with a date
+    DateOffset,
+    DateSubSecond,
     Rational,
     ExifPointer
 };
@@ -73,9 +78,9 @@ constexpr TagRule Tags[] = {
     {0x9000, u"ExifVersion", Rule::FourByteText},
     {0x9003, u"DateTimeOriginal", Rule::Date},
     {0x9004, u"DateTimeDigitized", Rule::Date},
-    {0x9010, u"OffsetTime", Rule::Text},
-    {0x9011, u"OffsetTimeOriginal", Rule::Text},
-    {0x9012, u"OffsetTimeDigitized", Rule::Text},
+    {0x9010, u"OffsetTime", Rule::DateOffset},
+    {0x9011, u"OffsetTimeOriginal", Rule::DateOffset},
+    {0x9012, u"OffsetTimeDigitized", Rule::DateOffset},
     {0x9102, u"CompressedBitsPerPixel", Rule::Rational},
     {0x9201, u"ShutterSpeedValue", Rule::Rational},
     {0x9204, u"ExposureBiasValue", Rule::Rational},
@@ -85,9 +90,9 @@ constexpr TagRule Tags[] = {
     {0x9208, u"LightSource", Rule::Option},
     {0x9209, nullptr, Rule::Flash},
     {0x920A, u"FocalLength", Rule::Rational},
-    {0x9290, u"SubsecTime", Rule::Text},
-    {0x9291, u"SubsecTimeOriginal", Rule::Text},
-    {0x9292, u"SubsecTimeDigitized", Rule::Text},
+    {0x9290, u"SubsecTime", Rule::DateSubSecond},
+    {0x9291, u"SubsecTimeOriginal", Rule::DateSubSecond},
+    {0x9292, u"SubsecTimeDigitized", Rule::DateSubSecond},
     {0xA000, u"FlashPixVersion", Rule::FourByteText},
     {0xA001, u"ColorSpace", Rule::Option},
     {0xA002, u"PixelXDimension", Rule::Integer},
@@ -112,16 +117,47 @@ constexpr bool sortedByTag()
 }
 static_assert(sortedByTag(), "findRule searches the table by halves");
 
+constexpr bool servesDate(Rule rule)
+{
+    return rule == Rule::Date || rule == Rule::ExifPointer || rule == Rule::DateOffset || rule == Rule::DateSubSecond;
+}
+
 // The tags a date-only reader files or follows, taken from the table.
-constexpr std::array<uint16_t, 4> DateTags = [] {
-    std::array<uint16_t, 4> tags{};
+constexpr std::array<uint16_t, 10> DateTags = [] {
+    std::array<uint16_t, 10> tags{};
     std::size_t count = 0;
     for (const TagRule& rule : Tags) {
-        if (rule.rule == Rule::Date || rule.rule == Rule::ExifPointer)
+        if (servesDate(rule.rule))
             tags.at(count++) = rule.tag;
     }
     return tags;
 }();
+
+// Each of the three dates has its own zone and sub-second tag:
+// DateTime 0x0132 with 0x9010 and 0x9290, DateTimeOriginal 0x9003 with
+// 0x9011 and 0x9291, DateTimeDigitized 0x9004 with 0x9012 and 0x9292.
+std::size_t companionSlot(uint16_t tag)
+{
+    switch (tag) {
+    case 0x9011:
+    case 0x9291:
+        return 0;
+    case 0x9012:
+    case 0x9292:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+std::size_t dateSlot(QStringView key)
+{
+    if (key == u"DateTimeOriginal")
+        return 0;
+    if (key == u"DateTimeDigitized")
+        return 1;
+    return 2;
+}
 
 // The keys as strings made once, shared by every file's dictionary.
 const QString& keyOf(const TagRule& rule)
@@ -186,8 +222,17 @@ void TiffWalker::searchIFD(ByteOrder order, quint64 base, quint64 position)
     m_base = base;
     m_visited.clear();
     m_dates.clear();
+    m_offsets = {};
+    m_subSeconds = {};
     walk(position, 0);
-    fileWinningDate();
+    if (m_dictionary.datesOnly()) {
+        fileWinningDate();
+        return;
+    }
+    // In the order met: a later text of a key replaces an earlier one.
+    for (const auto& [key, text] : m_dates)
+        fileDate(key, text);
+    m_dates.clear();
 }
 
 void TiffWalker::walk(quint64 position, int depth)
@@ -246,7 +291,7 @@ void TiffWalker::record(const Entry& entry, int depth)
     const TagRule* rule = findRule(entry.tag);
     if (!rule)
         return;
-    if (m_dictionary.datesOnly() && rule->rule != Rule::Date && rule->rule != Rule::ExifPointer)
+    if (m_dictionary.datesOnly() && !servesDate(rule->rule))
         return;
     const QString& key = keyOf(*rule);
     switch (rule->rule) {
@@ -283,6 +328,16 @@ void TiffWalker::record(const Entry& entry, int depth)
     case Rule::Date:
         recordDate(key, entry);
         return;
+    case Rule::DateOffset:
+        m_offsets.at(companionSlot(entry.tag)) = shortText(entry);
+        if (!m_dictionary.datesOnly())
+            recordText(key, entry);
+        return;
+    case Rule::DateSubSecond:
+        m_subSeconds.at(companionSlot(entry.tag)) = shortText(entry);
+        if (!m_dictionary.datesOnly())
+            recordText(key, entry);
+        return;
     case Rule::Rational:
         recordRational(key, entry);
         return;
@@ -305,6 +360,16 @@ void TiffWalker::recordText(const QString& key, const Entry& entry)
         value->setString(TextBytes::decode(bytes));
 }
 
+// A few bytes of a short text tag, read cheaply: in the value field itself
+// when they fit there, else through the reader at their offset.
+QByteArray TiffWalker::shortText(const Entry& entry) const
+{
+    if (entry.count <= 4)
+        return QByteArray(reinterpret_cast<const char*>(entry.field.data()),
+                          qsizetype(std::min<uint32_t>(entry.count, 4)));
+    return m_buffer.bytesUpTo(m_base + entry.value, std::min<quint64>(entry.count, ShortTextBytes));
+}
+
 void TiffWalker::recordDate(const QString& key, const Entry& entry)
 {
     const quint64 at = m_base + entry.value;
@@ -313,11 +378,9 @@ void TiffWalker::recordDate(const QString& key, const Entry& entry)
     const quint64 declared = std::min<quint64>(entry.count, FullDateText);
     if (at >= m_buffer.size() || !m_buffer.contains(at, declared))
         return;
-    QByteArray text = m_buffer.bytesUpTo(at, DateTextBytes);
-    if (m_dictionary.datesOnly())
-        m_dates.emplace_back(key, std::move(text));
-    else
-        fileDate(key, text);
+    // Filed once the walk is done: the zone and sub-second tags that go with
+    // the date stand after it.
+    m_dates.emplace_back(key, m_buffer.bytesUpTo(at, DateTextBytes));
 }
 
 bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
@@ -326,9 +389,14 @@ bool TiffWalker::fileDate(const QString& key, QByteArrayView text)
     if (!reading)
         return false; // an unset clock counts as no date at all
     if (auto* value = m_dictionary.create<ExifDate>(key)) {
+        const std::size_t slot = dateSlot(key);
         value->setDate(reading->instant);
-        value->setUtcOffsetMinutes(reading->utcOffsetMinutes);
+        // The zone written in the text wins over the tag beside it.
+        value->setUtcOffsetMinutes(reading->utcOffsetMinutes ? reading->utcOffsetMinutes
+                                                             : DateText::readZone(m_offsets.at(slot)));
         value->setTimeUnknown(reading->timeUnknown);
+        const QString tagged = DateText::leadingDigits(m_subSeconds.at(slot));
+        value->setSubSeconds(reading->timeUnknown ? QString() : tagged.isEmpty() ? reading->subSeconds : tagged);
     }
     return true;
 }

@@ -54,6 +54,7 @@ private:
     uint32_t integer(const Entry& entry) const;
     uint32_t lowIntegers(const Entry& entry) const;
     void recordText(const QString& key, const Entry& entry);
+    QByteArray shortText(const Entry& entry) const;
     void recordDate(const QString& key, const Entry& entry);
     bool fileDate(const QString& key, QByteArrayView text);
     void fileWinningDate();
@@ -64,8 +65,12 @@ private:
     ByteOrder m_order = ByteOrder::Little;
     quint64 m_base = 0;
     std::set<quint64> m_visited;
-    // The date texts of a dates-only walk, in the order they were met.
+    // The date texts of the walk, in the order they were met.
     std::vector<std::pair<QString, QByteArray>> m_dates;
+    // The zone and sub-second texts of DateTimeOriginal, DateTimeDigitized
+    // and DateTime, in that order.
+    std::array<QByteArray, 3> m_offsets;
+    std::array<QByteArray, 3> m_subSeconds;
 };
 
 } // namespace lumenscribe

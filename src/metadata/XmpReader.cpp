@@ -88,6 +88,7 @@ QString XmpReader::readDate(ExifDictionary& dictionary, QByteArrayView packet)
         date->setDate(reading->instant);
         date->setUtcOffsetMinutes(reading->utcOffsetMinutes);
         date->setTimeUnknown(reading->timeUnknown);
+        date->setSubSeconds(reading->subSeconds);
         return name;
     }
     return {};

@@ -190,6 +190,7 @@ void NameGenerator::takeSettingsFromGenerator(const NameGenerator& other)
     }
     setPrefix(other.m_prefixString);
     setSuffix(other.m_suffixString);
+    setSubSeconds(other.m_subSeconds);
 }
 
 QVariantMap NameGenerator::userDefaultsDictionary() const

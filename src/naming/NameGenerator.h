@@ -82,6 +82,12 @@ public:
     void setPrefix(const QString& value) { m_prefixString = value; }
     const QString& suffix() const { return m_suffixString; }
     void setSuffix(const QString& value) { m_suffixString = value; }
+    // The digits of the fraction of the second of the date being named, as
+    // the file holds them ("12" for 0.12 s); empty for none. %f writes them.
+    const QString& subSeconds() const { return m_subSeconds; }
+    void setSubSeconds(const QString& digits) { m_subSeconds = digits; }
+    // What %f writes in examples and pop-up titles.
+    static constexpr char16_t kExampleSubSeconds[] = u"123";
 
     // --- working state of the last call ---
     const QString& fileName() const { return m_fileName; }
@@ -132,6 +138,7 @@ private:
     bool nameTaken(const QString& path) const;
     void appendCode(NameText& out, char16_t code, char16_t selector);
     void appendHour(NameText& out, char16_t selector) const;
+    void appendSubSeconds(NameText& out, char16_t selector) const;
     void appendCounter(NameText& out);
     void appendFileTypeSuffix(NameText& out) const;
     QString oldNameWithoutExtension() const;
@@ -173,6 +180,8 @@ private:
     int m_second = 47;
     QString m_prefixString;
     QString m_suffixString;
+    QString m_subSeconds;
+    bool m_writingExample = false;
 };
 
 } // namespace lumenscribe

@@ -107,6 +107,7 @@ QString NameGenerator::processFormatString(bool example)
 {
     m_containsCounter = false;
     m_containsSecondsField = false;
+    m_writingExample = example;
     NameText out;
     const QString& format = m_formatString;
     const qsizetype length = format.size();
@@ -159,6 +160,9 @@ void NameGenerator::appendCode(NameText& out, char16_t code, char16_t selector)
     case u's':
         m_containsSecondsField = true;
         appendDigitFormat(out, selector, m_second, kFieldWidth);
+        break;
+    case u'f':
+        appendSubSeconds(out, selector);
         break;
     case u'A':
         if (m_timeFormat == 1)
@@ -213,6 +217,20 @@ void NameGenerator::appendHour(NameText& out, char16_t selector) const
             hour = 12;
     }
     appendDigitFormat(out, selector, hour, kFieldWidth);
+}
+
+// "%f" writes the digits as the file holds them, at least two ("5" is
+// half a second: "50"); "%1f" to "%9f" exactly that many, cut or filled
+// with zeros on the right, so that names sort in the order of the frames.
+void NameGenerator::appendSubSeconds(NameText& out, char16_t selector) const
+{
+    const QStringView digits = m_writingExample ? QStringView(kExampleSubSeconds) : QStringView(m_subSeconds);
+    const qsizetype wanted =
+        selector >= u'1' && selector <= u'9' ? selector - u'0' : std::max<qsizetype>(digits.size(), 2);
+    const qsizetype kept = std::min(digits.size(), wanted);
+    add(out, digits.first(kept));
+    for (qsizetype i = kept; i < wanted; ++i)
+        out.append(u'0');
 }
 
 void NameGenerator::appendCounter(NameText& out)

@@ -45,6 +45,8 @@ RenameRun::RenameRun(RunSnapshot snapshot, RunHost& host, RunState& state, Statu
       m_fileSystem(fileSystem), m_dryRun(m_snapshot.dryRun), m_journalStore(m_snapshot.journalFolder),
       m_journal(fileSystem, m_journalStore)
 {
+    // Settings refuse any other text; a snapshot made by hand names locally.
+    m_nameZone = NameZone::fromText(m_snapshot.settings.nameZone).value_or(NameZone());
 }
 
 // Answers the free-name question as the file system does, except for the
@@ -432,16 +434,22 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
             : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
                             : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
         if (found.date) {
-            work.date = found.date;
+            // A day alone has no hour that a zone could move.
+            work.date = found.timeUnknown
+                            ? *found.date
+                            : m_nameZone.apply(*found.date, found.storedAsInstant, found.utcOffsetMinutes);
             work.dateSource = found.source;
             work.companion = found.companion;
             work.timeUnknown = found.timeUnknown;
+            work.subSeconds = found.subSeconds;
         }
     }
     if (!work.date && dateSource != DateSource::MetadataOnly) {
-        work.date = NameGenerator::fileCreationDateForFile(work.path, m_fileSystem);
-        if (work.date)
+        // The file system's date is a moment, as a movie header's is.
+        if (const OptionalInstant created = NameGenerator::fileCreationDateForFile(work.path, m_fileSystem)) {
+            work.date = m_nameZone.apply(*created, true, std::nullopt);
             work.dateSource = QStringLiteral("creation-date");
+        }
     }
     // One step for every file that is still there and not deleted, whatever
     // becomes of it, so that numbers match the files the user sees.
@@ -451,6 +459,7 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
 
 void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
 {
+    style.setSubSeconds(work.subSeconds);
     if (!work.date) {
         work.needsConfirmation = true;
         return;
@@ -507,6 +516,7 @@ bool RenameRun::askFile(FileWork& work, Instant shown)
     ModalAnswer& answer = m_host.fileAnswer();
     const quint64 ticket = answer.ask();
     m_proxy.openCIW();
+    m_proxy.ciwSubSeconds(work.subSeconds);
     m_proxy.ciwWithFile(work.path, m_targetFolder, shown);
     const ModalAnswer::Reply reply = answer.wait(ticket);
     const auto code = static_cast<FileAnswer>(reply.code);

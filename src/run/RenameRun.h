@@ -10,6 +10,7 @@
 #include "journal/JournalStore.h"
 #include "platform/Instant.h"
 #include "platform/NameProbe.h"
+#include "platform/NameZone.h"
 #include "run/CompanionIndex.h"
 #include "run/CopyProgress.h"
 #include "run/DayFolders.h"
@@ -48,6 +49,7 @@ private:
         OptionalInstant date;
         QString dateSource;
         bool timeUnknown = false; // the date names a day only
+        QString subSeconds;       // the fraction of the second's digits, for %f
         QString companion;
         QString target;
         bool needsConfirmation = false;
@@ -115,6 +117,7 @@ private:
     bool askFile(FileWork& work, Instant shown);
 
     RunSnapshot m_snapshot;
+    NameZone m_nameZone;
     RunHost& m_host;
     RunState& m_state;
     StatusProxy& m_proxy;

@@ -21,6 +21,9 @@ public:
     virtual void closeFIW() = 0;
     virtual void openFIW() = 0;
     virtual void ciwWithFile(const QString& file, const QString& path, Instant date) = 0;
+    // The fraction of the second of the next file's date, sent before
+    // ciwWithFile: the window names the file as the run would.
+    virtual void ciwSubSeconds(const QString& digits) { Q_UNUSED(digits) }
     virtual void closeCIW() = 0;
     virtual void openCIW() = 0;
 

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "platform/ApplicationLauncher.h"
+#include "platform/NameZone.h"
 #include "platform/SettingValues.h"
 
 #include <QDir>
@@ -84,7 +85,7 @@ constexpr Settings::Entry kEntries[] = {
     {K::ShowNamesFirst, u"showNamesFirst", &V::showNamesFirst, C::Any, 0, 0, &flag<false>},
     {K::TimeShift, u"timeShift", &V::timeShift, C::Any, 0, 0, &noText},
     {K::TimeShiftByModel, u"timeShiftByModel", &V::timeShiftByModel, C::Any, 0, 0, &noTexts},
-    {K::NameZone, u"nameZone", &V::nameZone, C::Any, 0, 0, &localZone},
+    {K::NameZone, u"nameZone", &V::nameZone, C::NameZone, 0, 0, &localZone},
     {K::CopyInsteadOfMoving, u"copyInsteadOfMoving", &V::copyInsteadOfMoving, C::Any, 0, 0, &flag<false>},
     {K::NamePairsTogether, u"namePairsTogether", &V::namePairsTogether, C::Any, 0, 0, &flag<true>},
     {K::OnlyPhotosAndMovies, u"onlyPhotosAndMovies", &V::onlyPhotosAndMovies, C::Any, 0, 0, &flag<false>},
@@ -173,6 +174,8 @@ template <typename T> Settings::SetResult Settings::assign(SettingKey key, T val
         // Asked outside the lock: it looks at the file system.
         if (e.check == Check::KnownApplication && (value.isEmpty() || !ApplicationLauncher::isKnown(value)))
             value = QString();
+        if (e.check == Check::NameZone && !NameZone::accepts(value))
+            return SetResult::Refused;
     }
     {
         const std::lock_guard lock(m_mutex);

@@ -134,6 +134,9 @@ public:
         // Kept only when it names an application that can be started; any
         // other text becomes the empty one (none).
         KnownApplication,
+        // "local", "camera" or a time zone name the system knows; any other
+        // text is refused.
+        NameZone,
     };
     enum class SetResult
     {

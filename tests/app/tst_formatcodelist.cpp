@@ -37,6 +37,9 @@ void TestFormatCodeList::expandsEachCodeAlone()
     QCOMPARE(FormatCodeList::expand(style, QStringLiteral("%A"), date, file), QStringLiteral("PM"));
     QCOMPARE(FormatCodeList::expand(style, QStringLiteral("%o"), date, file), QStringLiteral("DSC_1234"));
     QCOMPARE(FormatCodeList::expand(style, QStringLiteral("%%"), date, file), QStringLiteral("%"));
+    // The fraction of the second has an example of its own.
+    QCOMPARE(FormatCodeList::expand(style, QStringLiteral("%f"), date, file), QStringLiteral("123"));
+    QCOMPARE(FormatCodeList::expand(style, QStringLiteral("%2f"), date, file), QStringLiteral("12"));
     // Every listed code writes what a style with that format would.
     for (const FormatCodeList::Code& code : FormatCodeList::codes(false)) {
         NameGenerator alone(code.code, false);

@@ -101,6 +101,7 @@ void TestCliDate::jsonEscapesTheByte()
     const QJsonObject found = QJsonDocument::fromJson(run.out.trimmed()).object();
     QCOMPARE(found.value("source").toString(), QStringLiteral("file"));
     QCOMPARE(found.value("key").toString(), QStringLiteral("DateTimeOriginal"));
+    QCOMPARE(found.value("subseconds").toString(), QStringLiteral("724")); // SubSecTimeOriginal
 }
 
 void TestCliDate::tagsSortedAndAsJson()

@@ -20,6 +20,8 @@ private slots:
     void substrings_data();
     void substrings();
     void specialCharsRule();
+    void fractionOfTheSecond_data();
+    void fractionOfTheSecond();
 };
 
 void TestFormatLanguage::expansion_data()
@@ -213,4 +215,59 @@ void TestFormatLanguage::specialCharsRule()
 }
 
 QTEST_APPLESS_MAIN(TestFormatLanguage)
+// %f writes the digits as stored, never fewer than two; %1f..%9f exactly
+// that many. Digits are cut, never rounded: rounding .999 up would name a
+// frame by the next second.
+void TestFormatLanguage::fractionOfTheSecond_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("as stored") << "%f"
+                               << "12"
+                               << "12";
+    QTest::newRow("one digit is tenths") << "%f"
+                                         << "5"
+                                         << "50";
+    QTest::newRow("none") << "%f"
+                          << ""
+                          << "00";
+    QTest::newRow("long kept") << "%f"
+                               << "123456"
+                               << "123456";
+    QTest::newRow("padded") << "%3f"
+                            << "12"
+                            << "120";
+    QTest::newRow("cut, not rounded") << "%2f"
+                                      << "999"
+                                      << "99";
+    QTest::newRow("one") << "%1f"
+                         << "78"
+                         << "7";
+    QTest::newRow("nine") << "%9f"
+                          << "5"
+                          << "500000000";
+    QTest::newRow("none, three") << "%3f"
+                                 << ""
+                                 << "000";
+    QTest::newRow("burst style") << "%Y-%M-%D_%h-%m-%s-%3f%F"
+                                 << "45"
+                                 << "2024-05-06_10-00-28-450.jpg";
+}
+
+void TestFormatLanguage::fractionOfTheSecond()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, digits);
+    NameGenerator style(format, false);
+    style.setSubSeconds(digits);
+    QTEST(style.makeNewFileNameForFile(QStringLiteral("IMG_1.JPG"), QStringLiteral("/nonexistent-folder"),
+                                       localInstant(2024, 5, 6, 10, 0, 28)),
+          "expected");
+    // Examples show a fixed fraction, not that of the last file named.
+    NameGenerator example(QStringLiteral("%f"), false);
+    example.setSubSeconds(digits);
+    QCOMPARE(example.makeExampleFileNameForDate(localInstant(2024, 5, 6, 10, 0, 28), QString()), QStringLiteral("123"));
+}
+
 #include "tst_formatlanguage.moc"

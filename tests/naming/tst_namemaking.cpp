@@ -35,6 +35,7 @@ private slots:
     void freeNameIsTakenAsIs();
     void secondsModeShiftsTheTime();
     void secondsModeRollsOverMidnightAndYear();
+    void secondsModeKeepsTheFraction();
     void counterModeWithoutCounterGivesTheTakenName();
     void counterModeCountsUp();
     void secondsAndCounterShiftTheTime();
@@ -74,6 +75,22 @@ void TestNameMaking::secondsModeShiftsTheTime()
     const Instant date = localInstant(2002, 7, 29, 2, 45, 47);
     QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("a.jpg"), m_dir->path(), date),
              QStringLiteral("2002-07-29_02-45-49.jpg"));
+}
+
+void TestNameMaking::secondsModeKeepsTheFraction()
+{
+    // Two frames with the same stored fraction: the later one moves on by
+    // a second and keeps its fraction.
+    NameGenerator style(QStringLiteral("%Y-%M-%D_%h-%m-%s-%3f%F"), true);
+    style.setSubSeconds(QStringLiteral("12"));
+    touch(m_dir->filePath(QStringLiteral("2024-05-06_10-00-28-120.jpg")));
+    const Instant date = localInstant(2024, 5, 6, 10, 0, 28);
+    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("a.jpg"), m_dir->path(), date),
+             QStringLiteral("2024-05-06_10-00-29-120.jpg"));
+    // Another fraction in the same second is free as it is.
+    style.setSubSeconds(QStringLiteral("45"));
+    QCOMPARE(style.makeNewFileNameForFile(QStringLiteral("b.jpg"), m_dir->path(), date),
+             QStringLiteral("2024-05-06_10-00-28-450.jpg"));
 }
 
 void TestNameMaking::secondsModeRollsOverMidnightAndYear()
