@@ -10,6 +10,7 @@
 #include "journal/JournalStore.h"
 #include "platform/Instant.h"
 #include "platform/NameProbe.h"
+#include "platform/ShiftTable.h"
 #include "run/CompanionIndex.h"
 #include "run/FolderExpander.h"
 #include "run/RunObserver.h"
@@ -46,6 +47,7 @@ private:
         OptionalInstant date;
         QString dateSource;
         bool timeUnknown = false; // the date names a day only
+        qint64 shift = 0;         // seconds added to the capture date
         QString companion;
         QString target;
         bool needsConfirmation = false;
@@ -126,6 +128,7 @@ private:
     // own turn finds nothing to do.
     QSet<QString> m_movedAlong;
     CompanionIndex m_companions;
+    ShiftTable m_shifts;
     JournalStore m_journalStore;
     Journal m_journal;
 };

@@ -134,6 +134,10 @@ public:
         // Kept only when it names an application that can be started; any
         // other text becomes the empty one (none).
         KnownApplication,
+        // A time shift as TimeShift reads it ("+1h", "-0:00:05"; empty for none).
+        TimeShift,
+        // "MODEL=SHIFT" entries, each model once.
+        ModelShifts,
     };
     enum class SetResult
     {
