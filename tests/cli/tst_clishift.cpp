@@ -22,6 +22,7 @@ private slots:
     void modelShiftTouchesOnlyThatCamera();
     void badShiftsAreUsageErrors();
     void storedShiftsAreCheckedAndUsed();
+    void dateShowsTheShiftedDate();
 
 private:
     CliResult run(const QStringList& arguments) { return runCli(arguments, m_config); }
@@ -169,6 +170,23 @@ void TestCliShift::storedShiftsAreCheckedAndUsed()
     const CliResult loaded = run({"config"});
     QVERIFY2(loaded.out.contains(QStringLiteral("timeShift = \n")), qPrintable(loaded.out));
     QVERIFY(loaded.out.contains(QStringLiteral("timeShiftByModel = []\n")));
+}
+
+void TestCliShift::dateShowsTheShiftedDate()
+{
+    const CliResult shown = run({"date", "--shift", "+1h", "--shift-model", "NIKON D70=-5s", m_card});
+    QCOMPARE(shown.exitCode, 0);
+    QVERIFY2(shown.out.contains(QStringLiteral("/DSC_2.JPG\t2004-03-30 11:43:41\tfile\t+59m55s\n")),
+             qPrintable(shown.out));
+    QVERIFY(shown.out.contains(QStringLiteral("/IMG_1.JPG\t2007-02-22 18:02:42\tfile\t+1h\n")));
+    const CliResult json = run({"date", "--json", "--shift", "-30m", m_card + QStringLiteral("/IMG_1.JPG")});
+    QVERIFY2(json.out.contains(QStringLiteral("\"date\":\"2007-02-22 16:32:42\"")), qPrintable(json.out));
+    QVERIFY(json.out.contains(QStringLiteral("\"shift\":\"-30m\"")));
+    // Without the options the output is as it always was.
+    QVERIFY(run({"date", m_card + QStringLiteral("/IMG_1.JPG")}).out.endsWith(QStringLiteral("\tfile\n")));
+    const CliResult bad = run({"date", "--shift", "soon", m_card});
+    QCOMPARE(bad.exitCode, 2);
+    QVERIFY(bad.err.contains(QStringLiteral("'soon' is not a time shift")));
 }
 
 QTEST_GUILESS_MAIN(TestCliShift)
