@@ -1,6 +1,7 @@
 // Shifts for a camera clock that was wrong: the texts a person types, the
 // settings that refuse any other, the camera model a shift per camera goes
 // by, and the journal line that keeps the run's shifts.
+#include "RunBench.h"
 #include "TestFiles.h"
 #include "journal/JournalEntry.h"
 #include "metadata/CaptureDateFinder.h"
@@ -29,6 +30,7 @@ private slots:
     void settingsRefuseBadShifts();
     void modelIsReadOnlyWhenAsked();
     void journalKeepsTheRunsShifts();
+    void confirmWindowShowsTheShiftedDate();
 };
 
 void TestTimeShift::readsShifts_data()
@@ -236,6 +238,37 @@ void TestTimeShift::journalKeepsTheRunsShifts()
     begin.shift.clear();
     begin.shiftByModel.clear();
     QVERIFY(!begin.toLine().contains("shift"));
+}
+
+void TestTimeShift::confirmWindowShowsTheShiftedDate()
+{
+    RunBench bench;
+    const QString data = QStringLiteral(LUMENSCRIBE_TESTDATA "/");
+    writeFile(bench.card() + QStringLiteral("/IMG_1.JPG"), contentOf(data + QStringLiteral("Canon1DmkIII.jpg")));
+    writeFile(bench.card() + QStringLiteral("/DSC_2.JPG"), contentOf(data + QStringLiteral("exiv2-nikon-d70.jpg")));
+    // No capture date: named by its file time, which no shift touches.
+    writeFile(bench.card() + QStringLiteral("/plain.jpg"), QByteArray(64, 'x'));
+    const auto canon = CaptureDateFinder::find(bench.card() + QStringLiteral("/IMG_1.JPG")).date;
+    const auto nikon = CaptureDateFinder::find(bench.card() + QStringLiteral("/DSC_2.JPG")).date;
+    bench.controller->setTimeShift(QStringLiteral("-1d"));
+    bench.controller->setTimeShiftByModel({QStringLiteral("NIKON D70=+1:30")});
+    bench.controller->setConfirmEachFile(true);
+    bench.frontEnd->ciwAnswers = {4, 4, 4};
+    bench.runOn({bench.card()});
+    const QList<FileReport>& reports = bench.frontEnd->reports;
+    QCOMPARE(reports.size(), 3);
+    QCOMPARE(bench.frontEnd->shownDates.size(), 3);
+    QCOMPARE(reports.at(0).source, bench.card() + QStringLiteral("/DSC_2.JPG"));
+    QCOMPARE(reports.at(0).shiftSeconds, qint64(-86400 + 5400));
+    QCOMPARE(bench.frontEnd->shownDates.at(0), *nikon - 86400 + 5400);
+    QCOMPARE(reports.at(1).shiftSeconds, qint64(-86400));
+    QCOMPARE(bench.frontEnd->shownDates.at(1), *canon - 86400);
+    QCOMPARE(reports.at(1).date, OptionalInstant(*canon - 86400));
+    QCOMPARE(reports.at(2).shiftSeconds, qint64(0));
+    QVERIFY(reports.at(2).noCaptureDate);
+    QCOMPARE(tree(bench.card()).size(), 3);
+    QVERIFY(QFile::exists(bench.card() + QStringLiteral("/2007-02-21_17-02-42.jpg")));
+    QVERIFY(QFile::exists(bench.card() + QStringLiteral("/2004-03-29_12-13-46.jpg")));
 }
 
 QTEST_GUILESS_MAIN(TestTimeShift)
