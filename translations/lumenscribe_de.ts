@@ -1866,7 +1866,7 @@ Optionen:
     </message>
     <message id="CliRunUnknownZone">
         <source>unknown zone &apos;%1&apos;: use local, camera or a zone name such as Europe/Berlin</source>
-        <translation>unbekannte Zone '%1': local, camera oder einen Zonennamen wie Europe/Berlin angeben</translation>
+        <translation>unbekannte Zone &apos;%1&apos;: local, camera oder einen Zonennamen wie Europe/Berlin angeben</translation>
     </message>
     <message id="CliRunOptionZone">
         <source>Name by the clock of ZONE: local (the default), camera, or a zone such as Europe/Berlin.</source>
@@ -1875,6 +1875,46 @@ Optionen:
     <message id="StylesCodeSubSecond">
         <source>Fraction of the second (%3f: three digits)</source>
         <translation>Bruchteil der Sekunde (%3f: drei Ziffern)</translation>
+    </message>
+    <message id="CliDateOptionShift">
+        <source>Shift the capture dates by SHIFT, as a run with --shift would.</source>
+        <translation>Die Aufnahmedaten um SHIFT verschieben, wie es ein Lauf mit --shift täte.</translation>
+    </message>
+    <message id="CliDateOptionShiftModel">
+        <source>Shift one camera&apos;s capture dates as well, as a run with --shift-model would.</source>
+        <translation>Zusätzlich die Aufnahmedaten einer Kamera verschieben, wie es ein Lauf mit --shift-model täte.</translation>
+    </message>
+    <message id="CliRunTimeShift">
+        <source>time shift %1</source>
+        <translation>Zeitverschiebung %1</translation>
+    </message>
+    <message id="CliRunOptionShift">
+        <source>Shift every capture date by SHIFT, for a camera clock that was wrong (+1h, -30m, +2d3h, -0:00:05).</source>
+        <translation>Jedes Aufnahmedatum um SHIFT verschieben, für eine falsch gestellte Kamerauhr (+1h, -30m, +2d3h, -0:00:05).</translation>
+    </message>
+    <message id="CliRunOptionShiftModel">
+        <source>Shift the capture dates of one camera&apos;s files as well: &quot;MODEL=SHIFT&quot; (repeatable; in place of a stored shift for that model).</source>
+        <translation>Die Aufnahmedaten der Dateien einer Kamera zusätzlich verschieben: &quot;MODEL=SHIFT&quot; (mehrfach möglich; ersetzt eine gespeicherte Verschiebung für dieses Modell).</translation>
+    </message>
+    <message id="CliRunShifted">
+        <source>shifted %1</source>
+        <translation>verschoben %1</translation>
+    </message>
+    <message id="CliShiftTooLarge">
+        <source>&apos;%1&apos; shifts by more than 100 years</source>
+        <translation>'%1' verschiebt um mehr als 100 Jahre</translation>
+    </message>
+    <message id="CliShiftMalformed">
+        <source>&apos;%1&apos; is not a time shift: write it as +1h, -30m, +2d3h, +90s, +1:30 or -0:00:05</source>
+        <translation>'%1' ist keine Zeitverschiebung: schreiben Sie sie als +1h, -30m, +2d3h, +90s, +1:30 oder -0:00:05</translation>
+    </message>
+    <message id="CliShiftNotModelEntry">
+        <source>&apos;%1&apos; is not MODEL=SHIFT, such as &quot;Canon EOS R6=-5s&quot;</source>
+        <translation>'%1' hat nicht die Form MODELL=VERSCHIEBUNG, etwa &quot;Canon EOS R6=-5s&quot;</translation>
+    </message>
+    <message id="CliShiftModelRepeated">
+        <source>the camera model of &apos;%1&apos; has a shift already</source>
+        <translation>das Kameramodell von '%1' hat bereits eine Verschiebung</translation>
     </message>
 </context>
 </TS>

@@ -1859,5 +1859,45 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>Fraction of the second (%3f: three digits)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="CliDateOptionShift">
+        <source>Shift the capture dates by SHIFT, as a run with --shift would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliDateOptionShiftModel">
+        <source>Shift one camera&apos;s capture dates as well, as a run with --shift-model would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunTimeShift">
+        <source>time shift %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionShift">
+        <source>Shift every capture date by SHIFT, for a camera clock that was wrong (+1h, -30m, +2d3h, -0:00:05).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionShiftModel">
+        <source>Shift the capture dates of one camera&apos;s files as well: &quot;MODEL=SHIFT&quot; (repeatable; in place of a stored shift for that model).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunShifted">
+        <source>shifted %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliShiftTooLarge">
+        <source>&apos;%1&apos; shifts by more than 100 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliShiftMalformed">
+        <source>&apos;%1&apos; is not a time shift: write it as +1h, -30m, +2d3h, +90s, +1:30 or -0:00:05</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliShiftNotModelEntry">
+        <source>&apos;%1&apos; is not MODEL=SHIFT, such as &quot;Canon EOS R6=-5s&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliShiftModelRepeated">
+        <source>the camera model of &apos;%1&apos; has a shift already</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "cli/ConfigCommand.h"
 
 #include "cli/SettingsLoader.h"
+#include "cli/ShiftText.h"
 #include "cli/StyleOptions.h"
 #include "controllers/MainController.h"
 #include "settings/Settings.h"
@@ -153,9 +154,14 @@ int ConfigCommand::set(MainController& controller, const QString& key, const QSt
     const QVariantMap change{{key, value}};
     controller.applySettings(change);
     controller.loadWindowPreferences(change);
-    if (!accepted(controller.preferencesDictionary().value(key), value))
+    if (!accepted(controller.preferencesDictionary().value(key), value)) {
+        if (key == u"timeShift")
+            return usageError(err, ShiftText::problem(text));
+        if (key == u"timeShiftByModel")
+            return usageError(err, ShiftText::tableProblem(value.toStringList()));
         //% "%1 does not accept '%2'"
         return usageError(err, qtTrId("CliConfigNotAccepted").arg(key, text));
+    }
     QString error;
     if (!controller.savePreferences(&error)) {
         //% "the settings could not be saved: %1"

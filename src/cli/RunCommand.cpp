@@ -4,6 +4,7 @@
 #include "cli/RunLockWait.h"
 #include "cli/RunReporter.h"
 #include "cli/SettingsLoader.h"
+#include "cli/ShiftText.h"
 #include "cli/SuffixWarning.h"
 #include "cli/TerminalFileConfirm.h"
 #include "cli/TerminalFolderConfirm.h"
@@ -14,6 +15,7 @@
 #include "fs/FileSystem.h"
 #include "journal/RunLock.h"
 #include "platform/NameZone.h"
+#include "platform/ShiftTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,7 +83,7 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
     for (const QCommandLineOption& option : {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_byDay, m_copy,
-                                             m_prefix, m_suffix, m_zone, m_config, m_json})
+                                             m_prefix, m_suffix, m_zone, m_config, m_shift, m_shiftModel, m_json})
         parser.addOption(option);
 }
 
@@ -135,6 +137,12 @@ int RunCommand::run(const QStringList& arguments, QTextStream& out, QTextStream&
     controller.setDryRun(dryRun);
     controller.setRenameAllAtStart(yes);
 
+    if (const QString shifts = ShiftTable(controller.timeShift(), controller.timeShiftByModel()).description();
+        !shifts.isEmpty()) {
+        //% "time shift %1"
+        const QString line = qtTrId("CliRunTimeShift").arg(shifts);
+        parser.isSet(m_json) ? output.message(line) : output.result(line);
+    }
     if (const QString warning = SuffixWarning::forFormat(controller.fileNameGenerator()->formatString());
         !warning.isEmpty())
         output.message(warning);
@@ -190,6 +198,29 @@ bool RunCommand::applyOverrides(const QCommandLineParser& parser, MainController
             return false;
         }
         controller.setNameZone(parser.value(m_zone));
+    }
+    return applyShift(parser, controller, error);
+}
+
+bool RunCommand::applyShift(const QCommandLineParser& parser, MainController& controller, QString* error)
+{
+    if (parser.isSet(m_shift)) {
+        const QString text = parser.value(m_shift);
+        if (!TimeShift::isValid(text)) {
+            *error = ShiftText::problem(text);
+            return false;
+        }
+        controller.setTimeShift(text);
+    }
+    if (parser.isSet(m_shiftModel)) {
+        const QStringList added = parser.values(m_shiftModel);
+        for (const QString& entry : added) {
+            if (!TimeShift::parseModelEntry(entry)) {
+                *error = ShiftText::modelProblem(entry);
+                return false;
+            }
+        }
+        controller.setTimeShiftByModel(ShiftTable::merged(controller.timeShiftByModel(), added));
     }
     return true;
 }

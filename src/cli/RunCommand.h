@@ -27,6 +27,7 @@ private:
     bool applyStyle(const QCommandLineParser& parser, MainController& controller, QString* error);
     bool applyTarget(const QCommandLineParser& parser, MainController& controller, QString* error);
     void applyPrefixSuffix(const QCommandLineParser& parser, MainController& controller);
+    bool applyShift(const QCommandLineParser& parser, MainController& controller, QString* error);
     static bool needsConfirmationOfEveryFile(const MainController& controller);
 
     StyleOptions m_styleOptions;
@@ -70,6 +71,14 @@ private:
         QStringLiteral("zone"),
         //% "Name by the clock of ZONE: local (the default), camera, or a zone such as Europe/Berlin."
         qtTrId("CliRunOptionZone"), QStringLiteral("ZONE")};
+    QCommandLineOption m_shift{QStringLiteral("shift"),
+                               //% "Shift every capture date by SHIFT, for a camera clock that was wrong "
+                               //% "(+1h, -30m, +2d3h, -0:00:05)."
+                               qtTrId("CliRunOptionShift"), QStringLiteral("SHIFT")};
+    QCommandLineOption m_shiftModel{QStringLiteral("shift-model"),
+                                    //% "Shift the capture dates of one camera's files as well: \"MODEL=SHIFT\" "
+                                    //% "(repeatable; in place of a stored shift for that model)."
+                                    qtTrId("CliRunOptionShiftModel"), QStringLiteral("MODEL=SHIFT")};
     QCommandLineOption m_json{QStringLiteral("json"),
                               //% "One JSON object per file on stdout."
                               qtTrId("CliRunOptionJson")};

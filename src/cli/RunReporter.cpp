@@ -3,6 +3,7 @@
 #include "cli/LocalDateText.h"
 #include "cli/TerminalOutput.h"
 #include "platform/PathNames.h"
+#include "platform/TimeShift.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,6 +116,9 @@ QString RunReporter::plainLine(const FileReport& report) const
         QString text = report.date ? LocalDateText::format(*report.date) : qtTrId("CliRunNoDate");
         if (!report.dateSource.isEmpty())
             text += QStringLiteral(", ") + report.dateSource;
+        if (report.shiftSeconds != 0)
+            //% "shifted %1"
+            text += QStringLiteral(", ") + qtTrId("CliRunShifted").arg(TimeShift::text(report.shiftSeconds));
         if (report.noCaptureDate)
             //% "no capture date: named by its file time"
             text += QStringLiteral("; ") + qtTrId("CliRunNoCaptureDate");
@@ -187,6 +191,8 @@ QString RunReporter::jsonLine(const FileReport& report) const
     object.insert(QStringLiteral("date_source"), textOrNull(report.dateSource));
     object.insert(QStringLiteral("no_capture_date"), report.noCaptureDate);
     object.insert(QStringLiteral("time_unknown"), report.timeUnknown);
+    object.insert(QStringLiteral("shift"),
+                  report.shiftSeconds != 0 ? QJsonValue(TimeShift::text(report.shiftSeconds)) : QJsonValue());
     object.insert(QStringLiteral("action"), report.copied
                                                 ? (m_dryRun ? QStringLiteral("would-copy") : QStringLiteral("copied"))
                                                 : actionName(report.action, m_dryRun));

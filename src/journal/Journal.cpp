@@ -57,6 +57,12 @@ void Journal::setDroppedPaths(const QStringList& paths)
         m_droppedPaths = paths;
 }
 
+void Journal::setTimeShift(const QString& runWide, const QStringList& byModel)
+{
+    m_shift = runWide.trimmed();
+    m_shiftByModel = byModel;
+}
+
 bool Journal::open()
 {
     m_store.prune();
@@ -75,6 +81,8 @@ bool Journal::open()
     begin.kind = JournalEntry::Kind::Begin;
     begin.time = QDateTime::currentSecsSinceEpoch();
     begin.paths = m_droppedPaths.join(u'\n');
+    begin.shift = m_shift;
+    begin.shiftByModel = m_shiftByModel.join(u'\n');
     return writeLine(begin.toLine());
 }
 

@@ -24,6 +24,9 @@ public:
 
     // The paths the run was given; written with the first step.
     void setDroppedPaths(const QStringList& paths);
+    // The run's time shifts, as the settings hold them; written with the
+    // first step.
+    void setTimeShift(const QString& runWide, const QStringList& byModel);
     // False when the entry could not be written: the step must not be taken.
     bool record(const JournalEntry& entry);
     void finish();
@@ -46,6 +49,8 @@ private:
     FileSystem& m_fileSystem;
     const JournalStore& m_store;
     QStringList m_droppedPaths;
+    QString m_shift;
+    QStringList m_shiftByModel;
     QString m_path;
     QString m_error;
     int m_fd = -1;

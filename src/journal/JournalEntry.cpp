@@ -178,6 +178,14 @@ QByteArray JournalEntry::toLine() const
         key("paths");
         appendString(line, paths.toUtf8());
     }
+    if (!shift.isEmpty()) {
+        key("shift");
+        appendString(line, shift.toUtf8());
+    }
+    if (!shiftByModel.isEmpty()) {
+        key("shiftByModel");
+        appendString(line, shiftByModel.toUtf8());
+    }
     if (size >= 0) {
         key("size");
         line += std::to_string(size);
@@ -217,6 +225,8 @@ std::optional<JournalEntry> JournalEntry::fromLine(const QByteArray& line)
     entry.size = object.value(QStringLiteral("size")).toInteger(-1);
     entry.time = object.value(QStringLiteral("time")).toInteger(0);
     entry.paths = object.value(QStringLiteral("paths")).toString();
+    entry.shift = object.value(QStringLiteral("shift")).toString();
+    entry.shiftByModel = object.value(QStringLiteral("shiftByModel")).toString();
     if (object.contains(QStringLiteral("ident")))
         entry.identity = identityFrom(object.value(QStringLiteral("ident")).toString());
     return entry;

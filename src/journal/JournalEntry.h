@@ -50,6 +50,10 @@ struct JournalEntry
     qint64 size = -1;
     qint64 time = 0; // seconds since 1970, for Begin, End and Undone
     QString paths;   // Begin: the dropped paths, one per line
+    // Begin: the run's time shift ("+1h") and its shifts per camera model
+    // ("MODEL=SHIFT", one per line); empty for none, as in older journals.
+    QString shift;
+    QString shiftByModel;
     std::optional<Identity> identity;
 
     QByteArray toLine() const;

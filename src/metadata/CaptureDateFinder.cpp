@@ -3,6 +3,7 @@
 #include "metadata/ExifAccess.h"
 #include "metadata/ExifDate.h"
 #include "metadata/ExifDictionary.h"
+#include "metadata/ExifString.h"
 #include "metadata/FileSource.h"
 #include "metadata/XmpReader.h"
 #include "platform/NativePath.h"
@@ -14,19 +15,25 @@ namespace lumenscribe {
 
 namespace {
 
+using Result = CaptureDateFinder::Result;
+
 CaptureDateFinder::Result resultOf(const ExifAccess& reader, const QString& source, const QString& companion = {})
 {
     const ExifDate* date = reader.evaluateCreationDate();
     if (!date)
         return {};
-    return {date->date(),
-            source,
-            reader.creationDateKey(),
-            companion,
-            date->utcOffsetMinutes(),
-            date->timeUnknown(),
-            date->subSeconds(),
-            date->storedAsInstant()};
+    Result result{date->date(),
+                  source,
+                  reader.creationDateKey(),
+                  companion,
+                  date->utcOffsetMinutes(),
+                  date->timeUnknown(),
+                  date->subSeconds(),
+                  date->storedAsInstant(),
+                  {}};
+    if (const auto* model = reader.exifDict().get<ExifString>(QStringLiteral("Model")))
+        result.model = model->string().trimmed();
+    return result;
 }
 
 } // namespace
@@ -39,33 +46,36 @@ QString CaptureDateFinder::companionPath(const QString& path, const QString& ext
     return stem + u'.' + extension;
 }
 
-CaptureDateFinder::Result
-CaptureDateFinder::find(const QString& path, const std::function<bool(const QString&)>& mayExist, NativePath::Look look)
+CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
+                                                  const std::function<bool(const QString&)>& mayExist,
+                                                  NativePath::Look look, bool withModel)
 {
-    return search(path, mayExist, look, nullptr);
+    return search(path, mayExist, look, nullptr, withModel);
 }
 
 CaptureDateFinder::Result CaptureDateFinder::find(const QString& path,
                                                   const std::function<bool(const QString&)>& mayExist,
-                                                  const FileSource& file)
+                                                  const FileSource& file, bool withModel)
 {
-    return search(path, mayExist, NativePath::Look::AlreadyDone, &file);
+    return search(path, mayExist, NativePath::Look::AlreadyDone, &file, withModel);
 }
 
-CaptureDateFinder::Result CaptureDateFinder::fromFile(const FileSource& file)
+CaptureDateFinder::Result CaptureDateFinder::fromFile(const FileSource& file, bool withModel)
 {
     ExifAccess reader;
     reader.setDatesOnly(true);
+    reader.setWithModel(withModel);
     reader.readExifInformationFromSource(file);
     return resultOf(reader, QStringLiteral("file"));
 }
 
 CaptureDateFinder::Result CaptureDateFinder::search(const QString& path,
                                                     const std::function<bool(const QString&)>& mayExist,
-                                                    NativePath::Look look, const FileSource* file)
+                                                    NativePath::Look look, const FileSource* file, bool withModel)
 {
     ExifAccess reader;
     reader.setDatesOnly(true);
+    reader.setWithModel(withModel);
     for (const QString& extension : {QStringLiteral("thm"), QStringLiteral("THM")}) {
         const QString candidate = companionPath(path, extension);
         if (candidate == path || (mayExist && !mayExist(candidate)) || NativePath::fileType(candidate) != S_IFREG)
@@ -77,7 +87,7 @@ CaptureDateFinder::Result CaptureDateFinder::search(const QString& path,
     }
     Result result;
     if (file) {
-        result = fromFile(*file);
+        result = fromFile(*file, withModel);
     } else {
         reader.readExifInformationFromFile(path, look);
         result = resultOf(reader, QStringLiteral("file"));
@@ -129,7 +139,7 @@ CaptureDateFinder::Result CaptureDateFinder::fromSidecar(const QString& path, co
     const qsizetype stemLength = companionPath(path, QString()).size() - 1;
     const QString source = sidecar.mid(stemLength + 1);
     return {date->date(),       source, property, sidecar, date->utcOffsetMinutes(), date->timeUnknown(),
-            date->subSeconds(), false};
+            date->subSeconds(), false,  {}};
 }
 
 } // namespace lumenscribe

@@ -30,19 +30,23 @@ public:
         // The file stored a moment in UTC (a movie header, "TimeDate="), not
         // a camera's wall-clock time; `date` is that moment.
         bool storedAsInstant = false;
+        // The camera model of the file the date came from, trimmed; read
+        // only when asked for (`withModel`), and never from an XMP sidecar.
+        QString model;
     };
 
     // mayExist, when given, answers cheaply whether a companion could be
     // there at all (from a folder listing), sparing a failed probe per file.
     // `look` is for the file itself (see NativePath::openForReading).
+    // `withModel` reads the camera model too.
     static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist = {},
-                       NativePath::Look look = NativePath::Look::First);
+                       NativePath::Look look = NativePath::Look::First, bool withModel = false);
     // The same, with the file itself already open as `file`.
-    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist,
-                       const FileSource& file);
+    static Result find(const QString& path, const std::function<bool(const QString&)>& mayExist, const FileSource& file,
+                       bool withModel = false);
     // The file's own date, the file open as `file`: for a caller that knows
     // that no companion lies beside it.
-    static Result fromFile(const FileSource& file);
+    static Result fromFile(const FileSource& file, bool withModel = false);
     // The path with its extension replaced by `extension`.
     static QString companionPath(const QString& path, const QString& extension);
 
@@ -54,7 +58,7 @@ public:
 
 private:
     static Result search(const QString& path, const std::function<bool(const QString&)>& mayExist,
-                         NativePath::Look look, const FileSource* file);
+                         NativePath::Look look, const FileSource* file, bool withModel);
 };
 
 } // namespace lumenscribe

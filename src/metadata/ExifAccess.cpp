@@ -82,6 +82,7 @@ void ExifAccess::readModernOrScan(const ByteReader& buffer, const ByteReader& wh
     if (!evaluateCreationDate() && JpegMarkerReader::matches(buffer)) {
         ExifDictionary walked;
         walked.setDatesOnly(exifDictionary.datesOnly());
+        walked.setWithModel(exifDictionary.withModel());
         if (JpegMarkerReader::read(walked, buffer))
             exifDictionary = std::move(walked);
     }

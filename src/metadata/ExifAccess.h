@@ -31,6 +31,7 @@ public:
     }
     // See ExifDictionary::setDatesOnly: for readers that want the date alone.
     void setDatesOnly(bool datesOnly) { exifDictionary.setDatesOnly(datesOnly); }
+    void setWithModel(bool withModel) { exifDictionary.setWithModel(withModel); }
     const ExifDictionary& exifDict() const { return exifDictionary; }
     ExifDictionary& exifDict() { return exifDictionary; }
 

@@ -141,7 +141,7 @@ bool ExifDictionary::isDateKey(QStringView key)
 
 ExifValue* ExifDictionary::createDictionaryEntry(const QString& key)
 {
-    if (m_datesOnly && !isDateKey(key))
+    if (m_datesOnly && !isDateKey(key) && !(m_withModel && key == u"Model"))
         return nullptr;
     // Dates first: they are the one entry every file gets.
     std::unique_ptr<ExifValue> entry = isDateKey(key) ? std::make_unique<ExifDate>() : optionEntry(key);

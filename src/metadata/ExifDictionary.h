@@ -38,10 +38,15 @@ public:
     void setDatesOnly(bool datesOnly) { m_datesOnly = datesOnly; }
     bool datesOnly() const { return m_datesOnly; }
     static bool isDateKey(QStringView key);
+    // With dates only, the camera's "Model" is filed as well: a run with a
+    // time shift per camera needs it, and only such a run pays for it.
+    void setWithModel(bool withModel) { m_withModel = withModel; }
+    bool withModel() const { return m_withModel; }
 
 private:
     Map m_entries;
     bool m_datesOnly = false;
+    bool m_withModel = false;
 };
 
 } // namespace lumenscribe

@@ -129,7 +129,15 @@ bool IsoBmffReader::readAppleDate(ExifDictionary& dictionary, const ByteReader& 
         return false;
     const auto text =
         QuickTimeKeys::value(file, meta->payload, meta->payload + meta->size, "com.apple.quicktime.creationdate");
-    return text && QuickTimeKeys::storeCreationDate(dictionary, *text);
+    if (!text || !QuickTimeKeys::storeCreationDate(dictionary, *text))
+        return false;
+    if (dictionary.withModel()) {
+        const auto model =
+            QuickTimeKeys::value(file, meta->payload, meta->payload + meta->size, "com.apple.quicktime.model");
+        if (model)
+            QuickTimeKeys::storeModel(dictionary, *model);
+    }
+    return true;
 }
 
 bool IsoBmffReader::readHeaderDate(ExifDictionary& dictionary, const ByteReader& file, const Box& moov)

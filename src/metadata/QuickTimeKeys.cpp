@@ -5,6 +5,7 @@
 #include "metadata/ExifDictionary.h"
 #include "metadata/ExifString.h"
 #include "metadata/IsoBmffReader.h"
+#include "metadata/TextBytes.h"
 
 #include <QtEndian>
 
@@ -103,6 +104,13 @@ bool QuickTimeKeys::storeCreationDate(ExifDictionary& dictionary, QByteArrayView
             offset->setString(zone);
     }
     return true;
+}
+
+void QuickTimeKeys::storeModel(ExifDictionary& dictionary, QByteArrayView text)
+{
+    const qsizetype end = text.indexOf('\0');
+    if (auto* model = dictionary.create<ExifString>(QStringLiteral("Model")))
+        model->setString(TextBytes::decode(end < 0 ? text : text.first(end)).trimmed());
 }
 
 } // namespace lumenscribe

@@ -22,6 +22,8 @@ public:
     // "2019-07-24T11:25:40+0300": the wall-clock part as "DateTimeOriginal",
     // the zone as "OffsetTimeOriginal" (+03:00). False when it holds no date.
     static bool storeCreationDate(ExifDictionary& dictionary, QByteArrayView text);
+    // "iPhone 12 mini" as "Model", as EXIF files it.
+    static void storeModel(ExifDictionary& dictionary, QByteArrayView text);
 
 private:
     static std::optional<uint32_t> keyIndex(const ByteReader& keys, QByteArrayView name);

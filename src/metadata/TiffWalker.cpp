@@ -122,6 +122,9 @@ constexpr bool servesDate(Rule rule)
     return rule == Rule::Date || rule == Rule::ExifPointer || rule == Rule::DateOffset || rule == Rule::DateSubSecond;
 }
 
+// The camera model, in IFD0.
+constexpr uint16_t ModelTag = 0x0110;
+
 // The tags a date-only reader files or follows, taken from the table.
 constexpr std::array<uint16_t, 10> DateTags = [] {
     std::array<uint16_t, 10> tags{};
@@ -286,12 +289,13 @@ uint32_t TiffWalker::lowIntegers(const Entry& entry) const
 void TiffWalker::record(const Entry& entry, int depth)
 {
     // A reader that wants the date alone passes over every other tag at once.
-    if (m_dictionary.datesOnly() && !isDateTag(entry.tag))
+    const bool wanted = isDateTag(entry.tag) || (entry.tag == ModelTag && m_dictionary.withModel());
+    if (m_dictionary.datesOnly() && !wanted)
         return;
     const TagRule* rule = findRule(entry.tag);
     if (!rule)
         return;
-    if (m_dictionary.datesOnly() && !servesDate(rule->rule))
+    if (m_dictionary.datesOnly() && !servesDate(rule->rule) && entry.tag != ModelTag)
         return;
     const QString& key = keyOf(*rule);
     switch (rule->rule) {

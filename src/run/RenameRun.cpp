@@ -90,6 +90,8 @@ void RenameRun::startRun()
         Journal::resolveInterrupted(m_fileSystem, m_journalStore);
     m_downloadOption = m_snapshot.settings.downloadOption();
     m_copying = m_snapshot.settings.copyInsteadOfMoving;
+    m_shifts = ShiftTable(m_snapshot.settings.timeShift, m_snapshot.settings.timeShiftByModel);
+    m_journal.setTimeShift(m_shifts.runWideText(), m_shifts.modelEntries());
     m_snapshot.fileStyle.setNameProbe(&m_fileSystem);
     m_snapshot.folderStyle.setNameProbe(&m_fileSystem);
     const int identical = m_snapshot.settings.identicalFileNamesOption;
@@ -429,15 +431,20 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
         const auto mayExistHere = [this](const QString& candidate) { return mayExist(candidate); };
         const QSet<QString>* beside = companionNamesBeside(work.path);
         const bool alone = beside && beside->isEmpty(); // no thumbnail can be there
+        const bool model = m_shifts.needsModel();
         const CaptureDateFinder::Result found =
-            opened && alone ? CaptureDateFinder::fromFile(*opened)
-            : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened)
-                            : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone);
+            opened && alone ? CaptureDateFinder::fromFile(*opened, model)
+            : opened        ? CaptureDateFinder::find(work.path, mayExistHere, *opened, model)
+                            : CaptureDateFinder::find(work.path, mayExistHere, NativePath::Look::AlreadyDone, model);
         if (found.date) {
             // A day alone has no hour that a zone could move.
-            work.date = found.timeUnknown
-                            ? *found.date
-                            : m_nameZone.apply(*found.date, found.storedAsInstant, found.utcOffsetMinutes);
+            const Instant named = found.timeUnknown
+                                      ? *found.date
+                                      : m_nameZone.apply(*found.date, found.storedAsInstant, found.utcOffsetMinutes);
+            // The camera's clock is corrected; the file time below is not
+            // the camera's and stays as it is.
+            work.shift = m_shifts.secondsFor(found.model);
+            work.date = named + Instant(work.shift);
             work.dateSource = found.source;
             work.companion = found.companion;
             work.timeUnknown = found.timeUnknown;
@@ -677,6 +684,7 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
     r.dateSource = work.dateSource;
     r.noCaptureDate = work.dateSource == u"creation-date";
     r.timeUnknown = work.timeUnknown;
+    r.shiftSeconds = work.shift;
     r.action = action;
     r.copied = m_copying && action == FileReport::Action::Renamed;
     r.message = message;

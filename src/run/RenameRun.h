@@ -11,6 +11,7 @@
 #include "platform/Instant.h"
 #include "platform/NameProbe.h"
 #include "platform/NameZone.h"
+#include "platform/ShiftTable.h"
 #include "run/CompanionIndex.h"
 #include "run/CopyProgress.h"
 #include "run/DayFolders.h"
@@ -50,6 +51,7 @@ private:
         QString dateSource;
         bool timeUnknown = false; // the date names a day only
         QString subSeconds;       // the fraction of the second's digits, for %f
+        qint64 shift = 0;         // seconds added to the capture date
         QString companion;
         QString target;
         bool needsConfirmation = false;
@@ -140,6 +142,7 @@ private:
     // own turn finds nothing to do.
     QSet<QString> m_movedAlong;
     CompanionIndex m_companions;
+    ShiftTable m_shifts;
     JournalStore m_journalStore;
     Journal m_journal;
 };

@@ -41,6 +41,9 @@ struct FileReport
     bool noCaptureDate = false;
     // The capture date names a day but no time of day.
     bool timeUnknown = false;
+    // The time shift added to the capture date (already in `date`), in
+    // seconds: the run's, plus that of the file's camera model.
+    qint64 shiftSeconds = 0;
     Action action = Action::Skipped;
     // Renamed as a copy: the original stays where it was, as it was.
     bool copied = false;

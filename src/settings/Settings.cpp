@@ -3,6 +3,7 @@
 #include "platform/ApplicationLauncher.h"
 #include "platform/NameZone.h"
 #include "platform/SettingValues.h"
+#include "platform/TimeShift.h"
 
 #include <QDir>
 #include <type_traits>
@@ -83,8 +84,8 @@ constexpr Settings::Entry kEntries[] = {
     {K::ConfirmEachFile, u"confirmEachFile", &V::confirmEachFile, C::Any, 0, 0, &flag<true>},
     {K::AlertOS9NameLength, u"alertOS9NameLength", &V::alertOS9NameLength, C::Any, 0, 0, &flag<false>},
     {K::ShowNamesFirst, u"showNamesFirst", &V::showNamesFirst, C::Any, 0, 0, &flag<false>},
-    {K::TimeShift, u"timeShift", &V::timeShift, C::Any, 0, 0, &noText},
-    {K::TimeShiftByModel, u"timeShiftByModel", &V::timeShiftByModel, C::Any, 0, 0, &noTexts},
+    {K::TimeShift, u"timeShift", &V::timeShift, C::TimeShift, 0, 0, &noText},
+    {K::TimeShiftByModel, u"timeShiftByModel", &V::timeShiftByModel, C::ModelShifts, 0, 0, &noTexts},
     {K::NameZone, u"nameZone", &V::nameZone, C::NameZone, 0, 0, &localZone},
     {K::CopyInsteadOfMoving, u"copyInsteadOfMoving", &V::copyInsteadOfMoving, C::Any, 0, 0, &flag<false>},
     {K::NamePairsTogether, u"namePairsTogether", &V::namePairsTogether, C::Any, 0, 0, &flag<true>},
@@ -175,6 +176,12 @@ template <typename T> Settings::SetResult Settings::assign(SettingKey key, T val
         if (e.check == Check::KnownApplication && (value.isEmpty() || !ApplicationLauncher::isKnown(value)))
             value = QString();
         if (e.check == Check::NameZone && !NameZone::accepts(value))
+            return SetResult::Refused;
+        if (e.check == Check::TimeShift && !TimeShift::isValid(value))
+            return SetResult::Refused;
+    }
+    if constexpr (std::is_same_v<T, QStringList>) {
+        if (e.check == Check::ModelShifts && !TimeShift::isValidModelTable(value))
             return SetResult::Refused;
     }
     {

@@ -137,6 +137,10 @@ public:
         // "local", "camera" or a time zone name the system knows; any other
         // text is refused.
         NameZone,
+        // A time shift as TimeShift reads it ("+1h", "-0:00:05"; empty for none).
+        TimeShift,
+        // "MODEL=SHIFT" entries, each model once.
+        ModelShifts,
     };
     enum class SetResult
     {
