@@ -432,6 +432,9 @@ void TestPreferencesController::cameraOptions()
     p.copyInsteadOfMovingCheckBoxChange(true);
     QVERIFY(p.timeShiftTextFieldChange(QStringLiteral(" +1h ")));
     QVERIFY(p.nameZonePopUpChange(QStringLiteral("Asia/Tokyo")));
+    // What the settings refuse leaves the stored values.
+    QVERIFY(!p.timeShiftTextFieldChange(QStringLiteral("soon")));
+    QVERIFY(!p.nameZonePopUpChange(QStringLiteral("Mars/Olympus")));
     QVERIFY(!mc().namePairsTogether());
     QVERIFY(mc().onlyPhotosAndMovies());
     QVERIFY(mc().copyInsteadOfMoving());
@@ -470,6 +473,12 @@ void TestPreferencesController::modelShiftTable()
     QVERIFY(p.modelShiftTableSetValue(1, Column::Shift, QStringLiteral("-0:00:05")));
     QCOMPARE(mc().timeShiftByModel(), (QStringList{"Canon EOS R6=+1h", "A=B=-0:00:05"}));
     QVERIFY(!p.modelShiftTableSetValue(2, Column::Model, QStringLiteral("no such row")));
+    // A shift that is none, or a model named twice, puts the cell back.
+    QVERIFY(!p.modelShiftTableSetValue(1, Column::Shift, QStringLiteral("later")));
+    p.modelShiftNewButtonClick();
+    QVERIFY(!p.modelShiftTableSetValue(2, Column::Model, QStringLiteral("canon eos r6")));
+    QCOMPARE(m_view->modelShifts.at(2).model, QString());
+    p.modelShiftRemoveButtonClick(2);
 
     p.modelShiftRemoveButtonClick(0);
     p.modelShiftRemoveButtonClick(-1);
