@@ -79,8 +79,8 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     //% "Wait for a run or undo already going on to finish."
     parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
-    for (const QCommandLineOption& option :
-         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix, m_config, m_json})
+    for (const QCommandLineOption& option : {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_prefix, m_suffix,
+                                             m_noPairs, m_onlyMedia, m_config, m_json})
         parser.addOption(option);
 }
 
@@ -180,6 +180,10 @@ bool RunCommand::applyOverrides(const QCommandLineParser& parser, MainController
     if (!applyStyle(parser, controller, error) || !applyTarget(parser, controller, error))
         return false;
     applyPrefixSuffix(parser, controller);
+    if (parser.isSet(m_noPairs))
+        controller.setNamePairsTogether(false);
+    if (parser.isSet(m_onlyMedia))
+        controller.setOnlyPhotosAndMovies(true);
     return true;
 }
 

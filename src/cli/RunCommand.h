@@ -60,6 +60,12 @@ private:
     QCommandLineOption m_config{QStringLiteral("config"),
                                 //% "Use this settings file."
                                 qtTrId("CliOptionConfig"), QStringLiteral("FILE")};
+    QCommandLineOption m_noPairs{QStringLiteral("no-pairs"),
+                                 //% "Name files that share a base name (RAW+JPEG, Live Photos) each on its own."
+                                 qtTrId("CliRunOptionNoPairs")};
+    QCommandLineOption m_onlyMedia{QStringLiteral("only-media"),
+                                   //% "Skip files that are neither photos nor movies by their content."
+                                   qtTrId("CliRunOptionOnlyMedia")};
     QCommandLineOption m_json{QStringLiteral("json"),
                               //% "One JSON object per file on stdout."
                               qtTrId("CliRunOptionJson")};
