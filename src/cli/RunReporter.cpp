@@ -165,8 +165,7 @@ QString RunReporter::memberLines(const FileReport& report) const
     for (const FileReport::Companion& member : report.members) {
         lines += QStringLiteral("\n  ");
         if (member.action == FileReport::Action::Unchanged)
-            //% "with %1, unchanged"
-            lines += qtTrId("CliRunMemberUnchanged").arg(member.source);
+            lines += qtTrId("CliRunUnchanged").arg(member.source);
         else if (member.action == FileReport::Action::Failed && m_dryRun)
             lines += qtTrId("CliRunCompanionWouldFail").arg(member.source, member.message);
         else if (member.action == FileReport::Action::Failed)
