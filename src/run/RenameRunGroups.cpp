@@ -19,6 +19,8 @@ namespace lumenscribe {
 // cannot give the members one name.
 bool RenameRun::nameAsGroup(const FileWork& work, NameGenerator& style)
 {
+    if (asksEachFile())
+        return false;
     QList<FileWork> files{work};
     for (const ListedFile& partner : m_pairs.takePartners(work.path)) {
         FileWork other;
@@ -32,7 +34,7 @@ bool RenameRun::nameAsGroup(const FileWork& work, NameGenerator& style)
         candidates.append({file.path, captured ? file.date : std::nullopt});
     }
     const QList<int> members = PairIndex::group(candidates);
-    if (members.isEmpty() || asksEachFile())
+    if (members.isEmpty())
         return false;
     FileWork group = files.at(members.first());
     QStringList paths;

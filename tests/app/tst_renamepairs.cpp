@@ -51,6 +51,7 @@ private slots:
     void settingOffOrNoSuffixCodeNamesEachOnItsOwn();
     void secondRunChangesNothing();
     void memberThatCannotMoveDoesNotStopTheOthers();
+    void fileARuleDeletesIsNoMember();
     void undoBringsBackEveryMember();
 
 private:
@@ -219,6 +220,20 @@ void TestRenamePairs::memberThatCannotMoveDoesNotStopTheOthers()
     QCOMPARE(report.action, FileReport::Action::Renamed);
     QCOMPARE(report.members.first().action, FileReport::Action::Failed);
     QVERIFY(!report.members.first().message.isEmpty());
+}
+
+void TestRenamePairs::fileARuleDeletesIsNoMember()
+{
+    makeRawAndJpeg();
+    writeFile(m_card + QStringLiteral("/2024-05-06_10-00-00.cr2"), "an older raw");
+    m_controller->setDeleteFilesOptions(int(DeleteRule::MatchingPatterns));
+    m_controller->setDeleteFilesPatterns({QStringLiteral("*.JPG")});
+    runOn({m_card + QStringLiteral("/IMG_0001.CR2"), m_card + QStringLiteral("/IMG_0001.JPG")});
+    // The raw is named on its own; the JPEG goes to the trash as the rule says.
+    QCOMPARE(tree(m_card), (QStringList{"2024-05-06_10-00-00.cr2", "2024-05-06_10-00-01.cr2"}));
+    QCOMPARE(m_frontEnd->reports.size(), 2);
+    QVERIFY(m_frontEnd->reports.first().members.isEmpty());
+    QCOMPARE(m_frontEnd->reports.last().action, FileReport::Action::Deleted);
 }
 
 void TestRenamePairs::undoBringsBackEveryMember()
