@@ -1902,19 +1902,27 @@ Optionen:
     </message>
     <message id="CliShiftTooLarge">
         <source>&apos;%1&apos; shifts by more than 100 years</source>
-        <translation>'%1' verschiebt um mehr als 100 Jahre</translation>
+        <translation>&apos;%1&apos; verschiebt um mehr als 100 Jahre</translation>
     </message>
     <message id="CliShiftMalformed">
         <source>&apos;%1&apos; is not a time shift: write it as +1h, -30m, +2d3h, +90s, +1:30 or -0:00:05</source>
-        <translation>'%1' ist keine Zeitverschiebung: schreiben Sie sie als +1h, -30m, +2d3h, +90s, +1:30 oder -0:00:05</translation>
+        <translation>&apos;%1&apos; ist keine Zeitverschiebung: schreiben Sie sie als +1h, -30m, +2d3h, +90s, +1:30 oder -0:00:05</translation>
     </message>
     <message id="CliShiftNotModelEntry">
         <source>&apos;%1&apos; is not MODEL=SHIFT, such as &quot;Canon EOS R6=-5s&quot;</source>
-        <translation>'%1' hat nicht die Form MODELL=VERSCHIEBUNG, etwa &quot;Canon EOS R6=-5s&quot;</translation>
+        <translation>&apos;%1&apos; hat nicht die Form MODELL=VERSCHIEBUNG, etwa &quot;Canon EOS R6=-5s&quot;</translation>
     </message>
     <message id="CliShiftModelRepeated">
         <source>the camera model of &apos;%1&apos; has a shift already</source>
-        <translation>das Kameramodell von '%1' hat bereits eine Verschiebung</translation>
+        <translation>das Kameramodell von &apos;%1&apos; hat bereits eine Verschiebung</translation>
+    </message>
+    <message id="CliRunOptionNoPairs">
+        <source>Name files that share a base name (RAW+JPEG, Live Photos) each on its own.</source>
+        <translation>Dateien mit gleichem Grundnamen (RAW+JPEG, Live Photos) jede für sich benennen.</translation>
+    </message>
+    <message id="CliRunOptionOnlyMedia">
+        <source>Skip files that are neither photos nor movies by their content.</source>
+        <translation>Dateien überspringen, die ihrem Inhalt nach weder Fotos noch Filme sind.</translation>
     </message>
 </context>
 </TS>

@@ -1899,5 +1899,13 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>the camera model of &apos;%1&apos; has a shift already</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="CliRunOptionNoPairs">
+        <source>Name files that share a base name (RAW+JPEG, Live Photos) each on its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="CliRunOptionOnlyMedia">
+        <source>Skip files that are neither photos nor movies by their content.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

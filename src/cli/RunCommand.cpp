@@ -82,8 +82,9 @@ void RunCommand::addOptions(QCommandLineParser& parser)
     //% "Wait for a run or undo already going on to finish."
     parser.addOption(QCommandLineOption(QStringLiteral("wait"), qtTrId("CliOptionWait")));
     m_styleOptions.addTo(parser);
-    for (const QCommandLineOption& option : {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_byDay, m_copy,
-                                             m_prefix, m_suffix, m_zone, m_config, m_shift, m_shiftModel, m_json})
+    for (const QCommandLineOption& option :
+         {m_folderStyle, m_inPlace, m_moveTo, m_datedFolder, m_byDay, m_copy, m_prefix, m_suffix, m_zone, m_noPairs,
+          m_onlyMedia, m_config, m_shift, m_shiftModel, m_json})
         parser.addOption(option);
 }
 
@@ -222,6 +223,10 @@ bool RunCommand::applyShift(const QCommandLineParser& parser, MainController& co
         }
         controller.setTimeShiftByModel(ShiftTable::merged(controller.timeShiftByModel(), added));
     }
+    if (parser.isSet(m_noPairs))
+        controller.setNamePairsTogether(false);
+    if (parser.isSet(m_onlyMedia))
+        controller.setOnlyPhotosAndMovies(true);
     return true;
 }
 

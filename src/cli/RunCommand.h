@@ -79,6 +79,12 @@ private:
                                     //% "Shift the capture dates of one camera's files as well: \"MODEL=SHIFT\" "
                                     //% "(repeatable; in place of a stored shift for that model)."
                                     qtTrId("CliRunOptionShiftModel"), QStringLiteral("MODEL=SHIFT")};
+    QCommandLineOption m_noPairs{QStringLiteral("no-pairs"),
+                                 //% "Name files that share a base name (RAW+JPEG, Live Photos) each on its own."
+                                 qtTrId("CliRunOptionNoPairs")};
+    QCommandLineOption m_onlyMedia{QStringLiteral("only-media"),
+                                   //% "Skip files that are neither photos nor movies by their content."
+                                   qtTrId("CliRunOptionOnlyMedia")};
     QCommandLineOption m_json{QStringLiteral("json"),
                               //% "One JSON object per file on stdout."
                               qtTrId("CliRunOptionJson")};

@@ -62,11 +62,14 @@ void RunReporter::fileDone(const FileReport& report)
     m_copies += report.copied ? 1 : 0;
     for (const FileReport::Companion& companion : report.companions)
         m_failedCompanions += companion.action == FileReport::Action::Failed ? 1 : 0;
+    // A group's members are files of their own in the summary.
+    for (const FileReport::Companion& member : report.members)
+        ++m_counts[static_cast<size_t>(member.action)];
     // Counted where the line says so: a file named, or to be, by its file time.
     if (report.noCaptureDate &&
         (report.action == FileReport::Action::Renamed || report.action == FileReport::Action::NeedsConfirmation))
         ++m_withoutCaptureDate;
-    m_output.result(m_json ? jsonLine(report) : plainLine(report) + companionLines(report));
+    m_output.result(m_json ? jsonLine(report) : plainLine(report) + memberLines(report) + companionLines(report));
 }
 
 void RunReporter::runEnded(bool aborted)
@@ -162,6 +165,25 @@ QString RunReporter::plainLine(const FileReport& report) const
     return QString();
 }
 
+// Each other member of a group on a line of its own under the file whose
+// name and date the group took.
+QString RunReporter::memberLines(const FileReport& report) const
+{
+    QString lines;
+    for (const FileReport::Companion& member : report.members) {
+        lines += QStringLiteral("\n  ");
+        if (member.action == FileReport::Action::Unchanged)
+            lines += qtTrId("CliRunUnchanged").arg(member.source);
+        else if (member.action == FileReport::Action::Failed && m_dryRun)
+            lines += qtTrId("CliRunCompanionWouldFail").arg(member.source, member.message);
+        else if (member.action == FileReport::Action::Failed)
+            lines += qtTrId("CliRunCompanionFailed").arg(member.source, member.message);
+        else
+            lines += qtTrId("CliRunCompanion").arg(member.source, shownTarget(member.source, member.target));
+    }
+    return lines;
+}
+
 // Each companion on a line of its own under its file.
 QString RunReporter::companionLines(const FileReport& report) const
 {
@@ -198,16 +220,21 @@ QString RunReporter::jsonLine(const FileReport& report) const
                                                 : actionName(report.action, m_dryRun));
     object.insert(QStringLiteral("message"),
                   report.noCaptureDate && report.message.isEmpty() ? kNoCaptureDate : report.message);
-    QJsonArray companions;
-    for (const FileReport::Companion& companion : report.companions) {
-        QJsonObject entry;
-        entry.insert(QStringLiteral("source"), companion.source);
-        entry.insert(QStringLiteral("target"), textOrNull(companion.target));
-        entry.insert(QStringLiteral("action"), actionName(companion.action, m_dryRun));
-        entry.insert(QStringLiteral("message"), companion.message);
-        companions.append(entry);
-    }
-    object.insert(QStringLiteral("companions"), companions);
+    const auto entries = [this](const QList<FileReport::Companion>& files) {
+        QJsonArray array;
+        for (const FileReport::Companion& file : files) {
+            QJsonObject entry;
+            entry.insert(QStringLiteral("source"), file.source);
+            entry.insert(QStringLiteral("target"), textOrNull(file.target));
+            entry.insert(QStringLiteral("action"), actionName(file.action, m_dryRun));
+            entry.insert(QStringLiteral("message"), file.message);
+            array.append(entry);
+        }
+        return array;
+    };
+    object.insert(QStringLiteral("companions"), entries(report.companions));
+    // A group's other files, named with this one.
+    object.insert(QStringLiteral("members"), entries(report.members));
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 

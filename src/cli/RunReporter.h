@@ -34,6 +34,7 @@ public:
 
 private:
     QString plainLine(const FileReport& report) const;
+    QString memberLines(const FileReport& report) const;
     QString companionLines(const FileReport& report) const;
     QString jsonLine(const FileReport& report) const;
 

@@ -4,15 +4,18 @@
 #include "fs/TrashCan.h"
 #include "metadata/CaptureDateFinder.h"
 #include "metadata/FileSource.h"
+#include "metadata/MediaKind.h"
 #include "platform/ApplicationLauncher.h"
 #include "platform/FolderAnchors.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/PathNames.h"
+#include "run/CardSystemFiles.h"
 #include "run/DeleteRules.h"
 #include "run/FolderExpander.h"
 #include "run/ModalAnswer.h"
 #include "run/MoveReport.h"
 #include "run/NameCheck.h"
+#include "run/PairNames.h"
 #include "run/RunHost.h"
 #include "run/RunState.h"
 #include "run/StatusProxy.h"
@@ -20,6 +23,7 @@
 #include <QDateTime>
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -217,6 +221,7 @@ QList<ListedFile> RenameRun::buildBatch()
             LocalizedStrings::shared().format(QStringLiteral("AlertPanelFolderReadError"), {folder}));
     const QList<ListedFile> batch = expander.sortedFiles();
     m_companions = CompanionIndex(batch);
+    m_pairs = m_snapshot.settings.namePairsTogether ? PairIndex(batch) : PairIndex();
     m_journal.setDroppedPaths(dropped);
     m_proxy.setNIWInfo(QString());
     m_proxy.setNIWDoubleValue(0);
@@ -277,6 +282,12 @@ void RenameRun::processFile(const ListedFile& file, int index)
         return; // moved already, as a companion of an earlier file
     if (m_companions.isHeldBack(path))
         return; // goes with its file, at that file's turn
+    if (const QString reason = nameSkipReason(path); !reason.isEmpty()) {
+        FileWork work;
+        work.path = path;
+        report(work, FileReport::Action::Skipped, reason);
+        return; // before the delete rules: a card's own files are never deleted either
+    }
     FileStatus status;
     FileSource opened; // not a std::optional: GCC clears an optional's whole storage
     const std::error_code error = lookAt(file, status, opened);
@@ -299,6 +310,12 @@ void RenameRun::processFile(const ListedFile& file, int index)
         report(work, FileReport::Action::Skipped, QStringLiteral("not a regular file"));
         return;
     }
+    if (const QString reason = contentSkipReason(path, opened); !reason.isEmpty()) {
+        FileWork work;
+        work.path = path;
+        report(work, FileReport::Action::Skipped, reason);
+        return;
+    }
     NameGenerator& style = m_snapshot.fileStyle;
     FileWork work;
     work.path = path;
@@ -311,6 +328,8 @@ void RenameRun::processFile(const ListedFile& file, int index)
     opened.close();
     if (m_dayFolders && !chooseDayFolder(work))
         return;
+    if (m_pairs.hasPartners(path) && nameAsGroup(work, style))
+        return;
     makeTarget(work, style);
     if (work.unchanged) {
         report(work, FileReport::Action::Unchanged);
@@ -321,6 +340,21 @@ void RenameRun::processFile(const ListedFile& file, int index)
     if (aborted())
         return;
     moveWithCompanions(work);
+}
+
+// The report's reasons are for programs as well: they stay in English.
+QString RenameRun::nameSkipReason(const QString& path)
+{
+    return CardSystemFiles::isSystemFile(path) ? QStringLiteral("camera card system file") : QString();
+}
+
+QString RenameRun::contentSkipReason(const QString& path, const FileSource& opened) const
+{
+    if (!m_snapshot.settings.onlyPhotosAndMovies)
+        return {};
+    // A link is read through its path, as the date reader reads it.
+    const auto byPath = opened.isOpen() ? nullptr : std::make_unique<FileSource>(path);
+    return MediaKind::isMedia(byPath ? *byPath : opened) ? QString() : QStringLiteral("not a photo or movie");
 }
 
 // The walk's regular files are what they were; anything else is looked at
@@ -425,6 +459,15 @@ bool RenameRun::journalStep(const JournalEntry& entry)
 
 void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource* opened)
 {
+    readDate(work, style, opened);
+    // One step for every file that is still there and not deleted, whatever
+    // becomes of it, so that numbers match the files the user sees.
+    style.setSeqCounter(m_snapshot.settings.fileSeqCounter);
+    m_host.fileNumbered(m_snapshot.settings.fileSeqCounter++);
+}
+
+void RenameRun::readDate(FileWork& work, const NameGenerator& style, const FileSource* opened)
+{
     const auto dateSource = static_cast<DateSource>(style.dateSource());
     if (dateSource != DateSource::FileDateOnly) {
         // processFile has just found a regular file at the path.
@@ -458,13 +501,9 @@ void RenameRun::findDate(FileWork& work, NameGenerator& style, const FileSource*
             work.dateSource = QStringLiteral("creation-date");
         }
     }
-    // One step for every file that is still there and not deleted, whatever
-    // becomes of it, so that numbers match the files the user sees.
-    style.setSeqCounter(m_snapshot.settings.fileSeqCounter);
-    m_host.fileNumbered(m_snapshot.settings.fileSeqCounter++);
 }
 
-void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
+void RenameRun::makeTarget(FileWork& work, NameGenerator& style, NameProbe* probe)
 {
     style.setSubSeconds(work.subSeconds);
     if (!work.date) {
@@ -475,8 +514,8 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
     QString name;
     {
         // The file's own path is not a clash: run again, and it keeps its name.
-        OwnPathFree probe(m_fileSystem, work.path);
-        style.setNameProbe(&probe);
+        OwnPathFree own(m_fileSystem, work.path);
+        style.setNameProbe(probe ? probe : &own);
         name = style.makeNewFileNameForFile(work.path, m_targetFolder, corrected);
         style.setNameProbe(&m_fileSystem);
     }
@@ -494,10 +533,7 @@ void RenameRun::makeTarget(FileWork& work, NameGenerator& style)
 // Answers whether the file is to be renamed, to work.target.
 bool RenameRun::confirm(FileWork& work)
 {
-    const bool renameAll = m_state.renameAll();
-    const bool show =
-        work.needsConfirmation || (!renameAll && (m_snapshot.settings.confirmEachFile ||
-                                                  m_snapshot.settings.prefixSuffix() == PrefixSuffixType::Ask));
+    const bool show = work.needsConfirmation || asksEachFile();
     if (!show)
         return true;
     if (m_dryRun) {
@@ -514,6 +550,12 @@ bool RenameRun::confirm(FileWork& work)
     }
     report(work, work.needsConfirmation ? FileReport::Action::NeedsConfirmation : FileReport::Action::Skipped);
     return false;
+}
+
+bool RenameRun::asksEachFile() const
+{
+    return !m_state.renameAll() &&
+           (m_snapshot.settings.confirmEachFile || m_snapshot.settings.prefixSuffix() == PrefixSuffixType::Ask);
 }
 
 // The answer belongs to this question alone, and so do the path and the
@@ -557,7 +599,8 @@ void RenameRun::moveWithCompanions(FileWork& work)
     // thumbnail that holds its date, so that a second try finds it.
     if (moved)
         moveCompanions(work, creationDate);
-    else if (m_dayFolders && !m_dryRun)
+    moveMembers(work, creationDate);
+    if (!moved && m_dayFolders && !m_dryRun)
         m_dayFolders->removeEmpty(madeFolders);
     report(work, moved ? FileReport::Action::Renamed : FileReport::Action::Failed, alert);
 }
@@ -689,6 +732,7 @@ void RenameRun::report(const FileWork& work, FileReport::Action action, const QS
     r.copied = m_copying && action == FileReport::Action::Renamed;
     r.message = message;
     r.companions = work.companions;
+    r.members = work.members;
     m_observer->fileDone(r);
 }
 

@@ -16,6 +16,7 @@
 #include "run/CopyProgress.h"
 #include "run/DayFolders.h"
 #include "run/FolderExpander.h"
+#include "run/PairIndex.h"
 #include "run/RunObserver.h"
 #include "run/RunSnapshot.h"
 
@@ -58,6 +59,7 @@ private:
         bool unchanged = false; // already carries the name its style gives it
         int checkResult = 0;
         QList<FileReport::Companion> companions;
+        QList<FileReport::Companion> members; // the rest of its group, named with it
     };
 
     void startRun();
@@ -78,7 +80,21 @@ private:
     QStringList ownPaths() const;
     // `opened`: the file itself, open, when processFile opened it.
     void findDate(FileWork& work, NameGenerator& style, const FileSource* opened);
-    void makeTarget(FileWork& work, NameGenerator& style);
+    void readDate(FileWork& work, const NameGenerator& style, const FileSource* opened);
+    // `probe`: the group's names (PairNames), null for a file on its own.
+    void makeTarget(FileWork& work, NameGenerator& style, NameProbe* probe = nullptr);
+    bool nameAsGroup(const FileWork& work, NameGenerator& style);
+    bool readPartner(const ListedFile& file, FileWork& work, const NameGenerator& style);
+    void moveMembers(FileWork& work, OptionalInstant creationDate);
+    // Whether the person is asked about every file, whatever its name.
+    bool asksEachFile() const;
+    // Why the run leaves the file as it is, empty for a file it takes: a
+    // card's own file, by its name; and, when only photos and movies are
+    // asked for, a file that is neither by its content (`opened` when
+    // open, else read through its path).
+    static QString nameSkipReason(const QString& path);
+    QString contentSkipReason(const QString& path, const FileSource& opened) const;
+    bool wouldDelete(const QString& path, const FileStatus& status) const;
     bool confirm(FileWork& work);
     void moveWithCompanions(FileWork& work);
     // `size`: the source's size when the caller has just looked, else -1.
@@ -143,6 +159,7 @@ private:
     QSet<QString> m_movedAlong;
     CompanionIndex m_companions;
     ShiftTable m_shifts;
+    PairIndex m_pairs;
     JournalStore m_journalStore;
     Journal m_journal;
 };

@@ -49,6 +49,10 @@ struct FileReport
     bool copied = false;
     QString message;
     QList<Companion> companions;
+    // The other files of its group (a RAW+JPEG pair, a Live Photo's still
+    // and movie), named with it: Renamed, Unchanged, or Failed with the
+    // reason. Their companions are among `companions`.
+    QList<Companion> members;
 };
 
 class RunObserver
