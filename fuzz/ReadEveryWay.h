@@ -13,6 +13,7 @@
 #include "metadata/FreeFormDate.h"
 #include "metadata/IsoBmffReader.h"
 #include "metadata/JpegMarkerReader.h"
+#include "metadata/MediaKind.h"
 #include "metadata/MemorySource.h"
 #include "metadata/PngReader.h"
 #include "metadata/RiffReader.h"
@@ -33,6 +34,14 @@ inline void readEveryWay(QByteArrayView bytes)
     reader.readExifInformationFromBuffer(bytes);
     for (const auto& [key, value] : reader.exifDict().entries())
         (void)value->stringValue();
+    // The run's own read: dates alone, with their fractions, offsets and
+    // the camera model.
+    ExifAccess datesOnly;
+    datesOnly.setDatesOnly(true);
+    datesOnly.setWithModel(true);
+    datesOnly.readExifInformationFromSource(source);
+    (void)datesOnly.evaluateCreationDate();
+    (void)MediaKind::of(source);
 
     ExifDictionary dictionary;
     CrwReader::read(dictionary, buffer);

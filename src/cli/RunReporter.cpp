@@ -63,8 +63,11 @@ void RunReporter::fileDone(const FileReport& report)
     for (const FileReport::Companion& companion : report.companions)
         m_failedCompanions += companion.action == FileReport::Action::Failed ? 1 : 0;
     // A group's members are files of their own in the summary.
-    for (const FileReport::Companion& member : report.members)
+    for (const FileReport::Companion& member : report.members) {
         ++m_counts[static_cast<size_t>(member.action)];
+        // A member of a copied group is copied as the still is.
+        m_copies += report.copied && member.action == FileReport::Action::Renamed ? 1 : 0;
+    }
     // Counted where the line says so: a file named, or to be, by its file time.
     if (report.noCaptureDate &&
         (report.action == FileReport::Action::Renamed || report.action == FileReport::Action::NeedsConfirmation))

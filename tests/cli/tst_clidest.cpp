@@ -20,6 +20,7 @@ private slots:
     void byDayMakesNestedFoldersAndUndoRemovesThem();
     void byDayExcludesTheOtherTargets();
     void copyLeavesTheCardAsItWas();
+    void copiedPairAndBurstTogether();
 
 private:
     CliResult run(const QStringList& arguments) { return runCli(arguments, m_config); }
@@ -90,6 +91,29 @@ void TestCliDest::copyLeavesTheCardAsItWas()
     QCOMPARE(run({"undo"}).exitCode, 0);
     QVERIFY(tree(m_photos, true).isEmpty());
     QCOMPARE(contentOf(m_card + QStringLiteral("/IMG_1.JPG")), original);
+}
+
+// The features together, as a photographer copies a card: a pair is copied
+// under one name and counted as two copies, burst frames keep their order,
+// a note and the print order stay behind, and the card is untouched.
+void TestCliDest::copiedPairAndBurstTogether()
+{
+    QDir(m_card).removeRecursively();
+    copyData(QStringLiteral("P1000244.JPG"), m_card + QStringLiteral("/P1000244.JPG"));
+    copyData(QStringLiteral("P1000244.MOV"), m_card + QStringLiteral("/P1000244.MOV"));
+    copyData(QStringLiteral("burst-a2.jpg"), m_card + QStringLiteral("/IMG_2.JPG"));
+    copyData(QStringLiteral("burst-a1.jpg"), m_card + QStringLiteral("/IMG_3.JPG"));
+    writeFile(m_card + QStringLiteral("/note.txt"), "buy film\n");
+    writeFile(m_card + QStringLiteral("/MISC/AUTPRINT.MRK"), "[HDR]\n");
+    const QStringList card = tree(m_card);
+    const CliResult result =
+        run({"--yes", "--copy", "--only-media", "--move-to", m_photos, "--format", "%Y-%M-%D_%h-%m-%s-%2f%F", m_card});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.err.contains(QStringLiteral("skipped 2")), qPrintable(result.err));
+    QVERIFY2(result.err.contains(QStringLiteral("4 of them as copies")), qPrintable(result.err));
+    QCOMPARE(tree(m_card), card);
+    QCOMPARE(tree(m_photos), (QStringList{"2023-10-21_10-20-01-00.jpg", "2023-10-21_10-20-01-00.mov",
+                                          "2024-05-06_10-00-28-12.jpg", "2024-05-06_10-00-28-45.jpg"}));
 }
 
 QTEST_GUILESS_MAIN(TestCliDest)
