@@ -1924,5 +1924,9 @@ Optionen:
         <source>Skip files that are neither photos nor movies by their content.</source>
         <translation>Dateien überspringen, die ihrem Inhalt nach weder Fotos noch Filme sind.</translation>
     </message>
+    <message id="MainTableShiftedDate">
+        <source>%1 (shifted %2)</source>
+        <translation>%1 (verschoben um %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1907,5 +1907,9 @@ Run &apos;lumenscribe COMMAND --help&apos; for the options of one command.
         <source>Skip files that are neither photos nor movies by their content.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message id="MainTableShiftedDate">
+        <source>%1 (shifted %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "journal/JournalStore.h"
 #include "journal/RunLock.h"
 #include "platform/LocalTime.h"
+#include "platform/TimeShift.h"
 #include "settings/SettingCodes.h"
 
 #include <QDateTime>
@@ -258,7 +259,10 @@ QString MainWindowController::dateText(const FileReport& row)
     // saying nothing; "thm"/"THM": the camera's thumbnail beside a movie.
     if (row.dateSource.compare(QLatin1String("thm"), Qt::CaseInsensitive) == 0)
         //% "%1 (from its THM file)"
-        return qtTrId("MainTableThmDate").arg(date);
+        date = qtTrId("MainTableThmDate").arg(date);
+    if (row.shiftSeconds != 0)
+        //% "%1 (shifted %2)"
+        date = qtTrId("MainTableShiftedDate").arg(date, TimeShift::text(row.shiftSeconds));
     return date;
 }
 

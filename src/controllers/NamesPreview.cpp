@@ -142,10 +142,22 @@ Instant NamesPreview::correctDate(Instant date) const
     return m_controller.correctDate(date);
 }
 
+// The members of a group that keeps one name are files of their own in the
+// table, each with the group's date.
 void NamesPreview::fileDone(const FileReport& report)
 {
     const std::lock_guard lock(m_mutex);
     m_planning.append(report);
+    for (const FileReport::Companion& member : report.members) {
+        FileReport row = report;
+        row.source = member.source;
+        row.target = member.target;
+        row.action = member.action;
+        row.message = member.message;
+        row.members.clear();
+        row.companions.clear();
+        m_planning.append(row);
+    }
 }
 
 void NamesPreview::noteAlert(const QString& message)

@@ -56,6 +56,7 @@ private slots:
     void undoOfferCountsAndPutsBack();
     void lockHeldElsewhereStopsRunAndUndo();
     void dropActionFollowsTheSettings();
+    void namesFirstShowsEveryMemberAndTheShift();
 
 private:
     static void makeCard(const RunBench& bench)
@@ -187,6 +188,25 @@ void TestMainWindowController::dropActionFollowsTheSettings()
     QCOMPARE(view.dropAction, QStringLiteral("Dropped files are copied into folders by capture day in /photos."));
     bench.controller->setDownloadOptions(int(DownloadOption::InPlace));
     QCOMPARE(view.dropAction, QStringLiteral("Dropped files are copied beside themselves under their new names."));
+}
+
+// A pair named as one group is two rows of the table, with one base name;
+// a shifted date says so.
+void TestMainWindowController::namesFirstShowsEveryMemberAndTheShift()
+{
+    RunBench bench;
+    copyData(QStringLiteral("P1000244.JPG"), bench.card() + QStringLiteral("/P1000244.JPG"));
+    copyData(QStringLiteral("P1000244.MOV"), bench.card() + QStringLiteral("/P1000244.MOV"));
+    bench.controller->setShowNamesFirst(true);
+    bench.controller->setTimeShift(QStringLiteral("+1h"));
+    MainWindowController window(*bench.controller);
+    RecordingMainView view;
+    window.setView(&view);
+    QCOMPARE(window.open({bench.card()}), MainWindowController::Opened::Planned);
+    QTRY_COMPARE(view.rows.size(), 2);
+    QCOMPARE(targets(view.rows), (QStringList{"2023-10-21_11-20-01.jpg", "2023-10-21_11-20-01.mov"}));
+    for (const FileReport& row : view.rows)
+        QCOMPARE(MainWindowController::dateText(row), QStringLiteral("2023-10-21 11:20:01 (shifted +1h)"));
 }
 
 QTEST_GUILESS_MAIN(TestMainWindowController)
