@@ -29,10 +29,13 @@ QString DayFolders::folderFor(const QString& relative) const
 std::error_code DayFolders::make(const QString& folder, const std::function<bool(const QString&)>& writeDown,
                                  QStringList& made)
 {
-    if (!folder.startsWith(m_root) || folder == m_root)
+    // Only folders below the root are made: a name typed in the confirm
+    // window may point beside it ("/photos2" is not below "/photos").
+    const QString below = m_root.endsWith(u'/') ? m_root : m_root + u'/';
+    if (!folder.startsWith(below) || folder.size() == below.size())
         return {};
     QString path = m_root;
-    for (const QString& part : QStringView(folder).sliced(m_root.size()).toString().split(u'/', Qt::SkipEmptyParts)) {
+    for (const QString& part : QStringView(folder).sliced(below.size()).toString().split(u'/', Qt::SkipEmptyParts)) {
         path = PathNames::join(path, part);
         FileStatus status;
         std::error_code error = m_fileSystem.status(path, status, FileSystem::Links::Keep);

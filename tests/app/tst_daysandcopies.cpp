@@ -6,10 +6,12 @@
 #include "TestFiles.h"
 #include "controllers/MainController.h"
 #include "fs/FileMover.h"
+#include "fs/PosixFileSystem.h"
 #include "journal/JournalEntry.h"
 #include "journal/JournalStore.h"
 #include "journal/UndoRun.h"
 #include "run/CopyProgress.h"
+#include "run/DayFolders.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -67,6 +69,7 @@ private slots:
     void dayFolderNamesThatLeaveAreRefused();
     void dryRunPlansTheDayFolders();
     void slashStaysOnlyInNestedFolderNames();
+    void dayFoldersStayBelowTheRoot();
     // Copies.
     void copiesLeaveOriginalsAndTakeCompanionsAlong();
     void copyNeverReplacesAnything();
@@ -353,6 +356,28 @@ void TestDaysAndCopies::progressCountsFilesAndBytes()
              qPrintable(progress.first()));
     QVERIFY2(progress.last().contains(QStringLiteral("2 of 2 files, ")), qPrintable(progress.last()));
     QVERIFY(progress.first().startsWith(QStringLiteral("IMG_1.JPG")));
+}
+
+// Folders are made only below the root, whether or not the root was given
+// with a final "/"; a folder beside it with a longer name is not below it.
+void TestDaysAndCopies::dayFoldersStayBelowTheRoot()
+{
+    QTemporaryDir dir;
+    PosixFileSystem disk;
+    const auto writeDown = [](const QString&) { return true; };
+    for (const QString& root : {dir.filePath(QStringLiteral("photos")), dir.filePath(QStringLiteral("photos/"))}) {
+        QDir(dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("photos"))));
+        DayFolders folders(disk, root, 0);
+        QStringList made;
+        QVERIFY(!folders.make(dir.filePath(QStringLiteral("photos2/2024")), writeDown, made));
+        QVERIFY(made.isEmpty());
+        const QString day = folders.folderFor(QStringLiteral("2024/2024-05-06"));
+        QVERIFY(!folders.make(day, writeDown, made));
+        QCOMPARE(made.size(), 2);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("photos/2024/2024-05-06"))).isDir());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("photos2"))));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDaysAndCopies)
