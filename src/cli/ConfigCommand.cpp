@@ -84,6 +84,18 @@ bool ConfigCommand::isSettable(const QString& key)
     return key != u"fileNameGenerators" && key != u"folderNameGenerators" && key != u"CFBundleShortVersionString";
 }
 
+// The value of "set KEY VALUE" is taken as it is written, so that a shift
+// back in time ("-1h") is a value and not a row of short options.
+QStringList ConfigCommand::valueAsWord(QStringList arguments)
+{
+    const qsizetype set = arguments.indexOf(QStringLiteral("set"));
+    const qsizetype value = set + 2;
+    if (set > 0 && value < arguments.size() && arguments.at(value).startsWith(u'-') &&
+        !arguments.contains(QStringLiteral("--")))
+        arguments.insert(value, QStringLiteral("--"));
+    return arguments;
+}
+
 int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
@@ -96,7 +108,7 @@ int ConfigCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     //% "Use this settings file."
     QCommandLineOption config(QStringLiteral("config"), qtTrId("CliOptionConfig"), QStringLiteral("FILE"));
     parser.addOption(config);
-    if (const auto done = parseArguments(parser, arguments, out, err))
+    if (const auto done = parseArguments(parser, valueAsWord(arguments), out, err))
         return *done;
     const std::unique_ptr<MainController> loaded = SettingsLoader::load(parser.value(config), err);
     MainController& controller = *loaded;

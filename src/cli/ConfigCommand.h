@@ -24,6 +24,7 @@ public:
     static bool isSettable(const QString& key);
 
 private:
+    static QStringList valueAsWord(QStringList arguments);
     static int list(MainController& controller, QTextStream& out);
     static int set(MainController& controller, const QString& key, const QString& value, QTextStream& err);
 };

@@ -144,6 +144,9 @@ void TestCliShift::badShiftsAreUsageErrors()
 
 void TestCliShift::storedShiftsAreCheckedAndUsed()
 {
+    // A shift back in time is a value, not options.
+    QCOMPARE(run({"config", "set", "timeShift", "-0:00:05"}).exitCode, 0);
+    QVERIFY(run({"config"}).out.contains(QStringLiteral("timeShift = -0:00:05\n")));
     QCOMPARE(run({"config", "set", "timeShift", "+2h"}).exitCode, 0);
     const CliResult refused = run({"config", "set", "timeShift", "bogus"});
     QCOMPARE(refused.exitCode, 2);
