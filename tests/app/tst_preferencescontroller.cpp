@@ -27,7 +27,6 @@ class TestPreferencesController : public QObject
 
 private slots:
     void init();
-    void everySettingRoundTrips();
     void enables_data();
     void enables();
     void deletePatterns();
@@ -57,90 +56,6 @@ void TestPreferencesController::init()
                                                       kExampleDate);
     m_view = std::make_unique<RecordingPreferencesView>();
     m_prefs->setView(m_view.get());
-}
-
-// Each control changes its setting away from the initial value; a fresh
-// view shown the settings then holds every one of them.
-void TestPreferencesController::everySettingRoundTrips()
-{
-    mc().fileNameGenerators().addGenerator();
-    mc().folderNameGenerators().addGenerator();
-    m_prefs->refreshStylePopUps();
-    PreferencesController& p = *m_prefs;
-    p.stylePopUpChange(8); // the custom style after the separator
-    p.prefixsuffixPopUpChange(4);
-    p.prefixTextFieldChange(QStringLiteral("pre-"));
-    p.suffixTextFieldChange(QStringLiteral("-suf"));
-    p.downloadMatrixChange(2);
-    m_view->chooserAnswers = {m_dir->path()};
-    p.downloadChooseFolderButtonClick();
-    p.downloadFolderStylePopUpChange(2);
-    p.downloadFolderPrefixSuffixPopUpChange(3);
-    p.creatorIDCheckBoxChange(true);
-    QVERIFY(p.creatorIDTextFieldChange(QStringLiteral("8BIM")));
-    p.changeCreationDateCheckBoxChange(true);
-    p.openFilesCheckBoxChange(true);
-    m_view->chooserAnswers = {QStringLiteral("/bin/sh")};
-    p.openFilesChooseButtonClick();
-    p.deleteFilesMatrixChange(3);
-    p.tableViewSetObjectValue(0, QStringLiteral("*.tmp"));
-    QVERIFY(p.deleteFilesSmallerTextFieldChange(QStringLiteral("250")));
-    p.identicalFilesMatrixChange(1);
-    p.showAdvancedOptionsCheckBoxClick(true);
-    p.quitAutoProcessingCheckBoxChange(false);
-    p.confirmEachFileCheckBoxChange(false);
-    p.alertOS9CheckBoxChange(true);
-
-    QCOMPARE(mc().namingStyle(), 7);
-    QCOMPARE(mc().fileNameGenerators().indexOfCurrentGenerator(), 7);
-    QCOMPARE(mc().prefixSuffixType(), 4);
-    QCOMPARE(mc().prefixString(), QStringLiteral("pre-"));
-    QCOMPARE(mc().suffixString(), QStringLiteral("-suf"));
-    QCOMPARE(mc().downloadOptions(), 2);
-    QCOMPARE(mc().downloadDestinationFolder(), m_dir->path());
-    QCOMPARE(mc().downloadNamingStyle(), 2);
-    QCOMPARE(mc().folderNameGenerators().indexOfCurrentGenerator(), 2);
-    QCOMPARE(mc().downloadPrefixSuffixType(), 3);
-    QVERIFY(mc().fileCreatorIDChange());
-    QCOMPARE(mc().fileCreatorID(), 0x3842494Du);
-    QVERIFY(mc().changeCreationDate());
-    QVERIFY(mc().openFilesAfterRenaming());
-    QCOMPARE(mc().openFilesApplication(), QStringLiteral("/bin/sh"));
-    QCOMPARE(mc().deleteFilesOptions(), 3);
-    QCOMPARE(mc().deleteFilesPatterns(), (QStringList{"*.tmp", "*.html"}));
-    QCOMPARE(mc().deleteFilesSmallerThankB(), 250);
-    QCOMPARE(mc().identicalFileNamesOption(), 1);
-    QVERIFY(mc().showAdvancedOptions());
-    QVERIFY(!mc().quitAfterAutoProcessing());
-    QVERIFY(!mc().confirmEachFile());
-    QVERIFY(mc().alertOS9NameLength());
-
-    RecordingPreferencesView fresh;
-    p.setView(&fresh);
-    p.refresh();
-    QCOMPARE(fresh.popUps[Control::StylePopUp].selected, 8);
-    QCOMPARE(fresh.selections[Control::PrefixSuffixPopUp], 4);
-    QCOMPARE(fresh.texts[Control::PrefixTextField], QStringLiteral("pre-"));
-    QCOMPARE(fresh.texts[Control::SuffixTextField], QStringLiteral("-suf"));
-    QCOMPARE(fresh.selections[Control::DownloadMatrix], 2);
-    QCOMPARE(fresh.texts[Control::DownloadDestFolderTextField], m_dir->path());
-    QCOMPARE(fresh.popUps[Control::DownloadFolderStylePopUp].selected, 2);
-    QCOMPARE(fresh.selections[Control::DownloadFolderPrefixSuffixPopUp], 3);
-    QVERIFY(fresh.checked[Control::CreatorIDCheckBox]);
-    QCOMPARE(fresh.texts[Control::CreatorIDTextField], QStringLiteral("8BIM"));
-    QVERIFY(fresh.checked[Control::ChangeCreationDateCheckBox]);
-    QVERIFY(fresh.checked[Control::OpenFilesCheckBox]);
-    QCOMPARE(fresh.texts[Control::OpenFilesTextField], QStringLiteral("/bin/sh"));
-    QCOMPARE(fresh.selections[Control::DeleteFilesMatrix], 3);
-    QCOMPARE(fresh.patternRows, (QStringList{"*.tmp", "*.html"}));
-    QCOMPARE(fresh.texts[Control::DeleteFilesSmallerTextField], QStringLiteral("250"));
-    QCOMPARE(fresh.selections[Control::IdenticalFilesMatrix], 1);
-    QVERIFY(fresh.checked[Control::ShowAdvancedOptionsCheckBox]);
-    QVERIFY(!fresh.checked[Control::QuitAutoProcessingCheckBox]);
-    QVERIFY(!fresh.checked[Control::ConfirmEachFileCheckBox]);
-    QVERIFY(fresh.checked[Control::AlertOS9CheckBox]);
-    QVERIFY(fresh.runNote.isEmpty());
-    p.setView(m_view.get());
 }
 
 // Which controls a setting enables, the same whether the person changed it
